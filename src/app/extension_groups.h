@@ -1,0 +1,47 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace brimlet {
+
+inline constexpr int kGroupCount = 16;
+
+// A group's extensions are one string in which every entry is followed by
+// "+" (".mp3+.wav+"); text after the last "+" is not an entry.
+struct ExtensionGroup {
+  std::string name;
+  std::string editedList;     // changed by the extension-edit dialog
+  std::string committedList;  // taken over when that dialog is confirmed
+};
+
+// The lookup table of the group sort: row i holds the entries of group i's
+// edited list, padded with empty cells to the longest list. Lookups search
+// cells 0..largestEntryIndex of each row.
+struct ExtensionTable {
+  std::vector<std::vector<std::string>> cells =
+      std::vector<std::vector<std::string>>(kGroupCount, std::vector<std::string>(2));
+  int largestEntryIndex = -1;
+};
+
+struct ExtensionGroups {
+  std::array<ExtensionGroup, kGroupCount> groups;
+  ExtensionTable table;
+};
+
+// The group file "Brimlet_edgs.txt": 16 lines of name "=" list "#" CR LF.
+// Lines that are missing or carry no "=" leave their groups empty. Both the
+// edited and the committed lists are set. The table is not rebuilt here.
+void parseGroupFile(std::string_view text, ExtensionGroups& groups);
+
+// Rebuilds the table from the edited lists. When no list has an entry the
+// cells keep their former content but the largest entry index becomes -1,
+// so the group sort searches no cell at all.
+void rebuildExtensionTable(ExtensionGroups& groups);
+
+// The entries of one list: ".mp3+.wav+x" -> ".mp3", ".wav".
+[[nodiscard]] std::vector<std::string> listEntries(std::string_view list);
+
+}  // namespace brimlet

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+
+namespace brimlet {
+
+// Where the settings file, the group file and the help page live, with a
+// trailing "/": the executable's folder when it is writable, otherwise
+// $XDG_CONFIG_HOME/brimlet/ (~/.config/brimlet/), created on demand.
+// A --home folder given on the command line replaces both.
+[[nodiscard]] std::string chooseProgramFolder(const std::string& homeOption,
+                                              const std::string& executableFolder);
+
+// The folder part of a path with its trailing "/" ("/a/b.txt" -> "/a/").
+[[nodiscard]] std::string folderOf(const std::string& path);
+
+// Appends "/" unless the path already ends with one.
+[[nodiscard]] std::string withTrailingSlash(std::string folder);
+
+// The folder the running executable lies in, with "/".
+[[nodiscard]] std::string executableFolder();
+
+}  // namespace brimlet

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string>
+
+#include "app/extension_groups.h"
+#include "app/settings.h"
+#include "core/busy_guard.h"
+#include "core/platform.h"
+
+namespace brimlet {
+
+// What every window of one run shares: the desktop, the settings, the
+// extension groups, the folders the dialogs start in and the run-time flags.
+struct Session {
+  Session(Platform& desktop, std::string folder)
+      : platform(desktop), programFolder(std::move(folder)), saveDialogFolder(programFolder),
+        openDialogFolder(programFolder) {}
+
+  [[nodiscard]] std::string settingsPath() const { return programFolder + "Brimlet_set.txt"; }
+  [[nodiscard]] std::string groupFilePath() const { return programFolder + "Brimlet_edgs.txt"; }
+
+  Platform& platform;
+  BusyGuard busy;
+  Settings settings;
+  ExtensionGroups groups;
+
+  std::string programFolder;     // with trailing "/"
+  std::string saveDialogFolder;  // where every save dialog opens
+  std::string openDialogFolder;  // where the file-choice dialog opens
+  std::string browserName;       // short name of the default web browser
+
+  bool shuttingDown = false;
+  bool workshopShown = false;
+  bool renamerShown = false;
+  bool groupDialogOpen = false;
+};
+
+}  // namespace brimlet

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/platform.h"
+
+namespace brimlet {
+
+// The data a state option fills from a file, raw.
+enum class DataSlot { Working, Undo, FileList, Names, Display, Clipboard };
+
+struct DataFile {
+  DataSlot slot;
+  std::string path;
+};
+
+// A control set before the first step (--field, --field-file) or between
+// steps (a NAME=VALUE step). The value is Windows-1252, or a path to read
+// it from.
+struct FieldValue {
+  std::string control;
+  std::string value;
+  bool fromFile = false;
+};
+
+// One step: a handler with its arguments, or a control to set.
+struct Step {
+  std::string handler;
+  std::vector<std::string> arguments;
+  std::optional<FieldValue> field;
+};
+
+struct CliOptions {
+  std::string home;
+  std::vector<DataFile> dataFiles;
+  std::vector<FieldValue> fields;
+  std::vector<std::pair<std::string, std::string>> answers;  // title, value (Windows-1252)
+  std::optional<uint32_t> seed;
+  std::optional<LocalTime> clock;
+  std::string dumpFolder;
+  std::string outFile;
+  std::vector<Step> steps;
+  bool help = false;
+};
+
+struct CliParse {
+  CliOptions options;
+  std::string error;  // non-empty: a usage error
+};
+
+// Command-line values and dialog titles arrive as UTF-8 and are turned into
+// Windows-1252 here; paths stay as given.
+[[nodiscard]] CliParse parseCliOptions(const std::vector<std::string>& arguments);
+
+[[nodiscard]] const char* cliUsage();
+
+}  // namespace brimlet

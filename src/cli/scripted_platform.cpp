@@ -1,0 +1,86 @@
+#include "cli/scripted_platform.h"
+
+#include "app/program_folder.h"
+#include "core/clock.h"
+#include "core/number.h"
+
+namespace brimlet {
+
+ScriptedPlatform::ScriptedPlatform() : generator_(std::random_device{}()) {}
+
+void ScriptedPlatform::addAnswer(const std::string& title, std::string value) {
+  answers_[title].push_back(std::move(value));
+}
+
+std::optional<std::string> ScriptedPlatform::answerFor(const std::string& title) {
+  auto found = answers_.find(title);
+  if (found == answers_.end() || found->second.empty()) {
+    unanswered.push_back(title);
+    return std::nullopt;
+  }
+  std::string value = std::move(found->second.front());
+  found->second.pop_front();
+  return value;
+}
+
+std::string ScriptedPlatform::chooseFolder(const std::string& title, const std::string&) {
+  const auto answer = answerFor(title);
+  if (!answer || answer->empty()) return {};
+  if (*answer == "Error") return *answer;
+  return withTrailingSlash(*answer);
+}
+
+std::optional<std::string> ScriptedPlatform::chooseFileToOpen(const FileDialog& dialog) {
+  auto answer = answerFor(dialog.title);
+  if (!answer || answer->empty()) return std::nullopt;
+  return answer;
+}
+
+std::optional<std::string> ScriptedPlatform::chooseFileToSave(const FileDialog& dialog) {
+  return chooseFileToOpen(dialog);
+}
+
+std::optional<std::string> ScriptedPlatform::inputBox(const std::string& title, const std::string&,
+                                                      const std::string&) {
+  auto answer = answerFor(title);
+  if (!answer || answer->empty()) return std::nullopt;
+  return answer;
+}
+
+bool ScriptedPlatform::confirm(const std::string& title, const std::string&) {
+  const auto answer = answerFor(title);
+  return answer && *answer == "ok";
+}
+
+int ScriptedPlatform::popupMenu(const std::string&) {
+  const auto answer = answerFor("menu");
+  return answer && !answer->empty() ? integerValue(*answer) : -1;
+}
+
+ClipboardRead ScriptedPlatform::readClipboard() {
+  if (!clipboard) return {ClipboardStatus::NoText, {}};
+  return {ClipboardStatus::Ok, *clipboard};
+}
+
+bool ScriptedPlatform::writeClipboard(std::string_view block) {
+  clipboard = std::string(block);
+  return true;
+}
+
+bool ScriptedPlatform::clearClipboard() {
+  clipboard.reset();
+  return true;
+}
+
+bool ScriptedPlatform::openExternally(const std::string& target) {
+  opened.push_back(target);
+  return true;
+}
+
+LocalTime ScriptedPlatform::now() { return clock_ ? *clock_ : currentLocalTime(); }
+
+double ScriptedPlatform::random() {
+  return std::uniform_real_distribution<double>(0.0, 1.0)(generator_);
+}
+
+}  // namespace brimlet

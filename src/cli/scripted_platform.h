@@ -1,0 +1,62 @@
+#pragma once
+
+#include <deque>
+#include <map>
+#include <optional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "core/platform.h"
+
+namespace brimlet {
+
+// The desktop of brimlet-cli and of the tests: dialogs are answered from
+// queues keyed by their title, the clipboard is a byte block in memory, the
+// clock and the random generator can be fixed.
+class ScriptedPlatform final : public Platform {
+ public:
+  ScriptedPlatform();
+
+  // Queues an answer for the next dialog with this title (Windows-1252).
+  // An empty value cancels; a message box takes "ok" or "cancel"; a popup
+  // menu is titled "menu" and takes the chosen position.
+  void addAnswer(const std::string& title, std::string value);
+  void setClock(const LocalTime& time) { clock_ = time; }
+
+  // The clipboard's block; nullopt when it holds no text.
+  std::optional<std::string> clipboard;
+  // Dialogs that found no answer (and were cancelled), for diagnostics.
+  std::vector<std::string> unanswered;
+  // What was handed to the desktop to open.
+  std::vector<std::string> opened;
+  std::string browserName;
+
+  void pumpEvents() override {}
+  void setBusy(bool) override {}
+  std::string chooseFolder(const std::string& title, const std::string& preselected) override;
+  std::optional<std::string> chooseFileToOpen(const FileDialog& dialog) override;
+  std::optional<std::string> chooseFileToSave(const FileDialog& dialog) override;
+  std::optional<std::string> inputBox(const std::string& title, const std::string& prompt,
+                                      const std::string& preset) override;
+  bool confirm(const std::string& title, const std::string& text) override;
+  int popupMenu(const std::string& items) override;
+  ClipboardRead readClipboard() override;
+  bool writeClipboard(std::string_view block) override;
+  bool clearClipboard() override;
+  bool openExternally(const std::string& target) override;
+  std::string defaultBrowserName() override { return browserName; }
+  LocalTime now() override;
+  double random() override;
+  void seedRandom(uint32_t seed) override { generator_.seed(seed); }
+
+ private:
+  // The next answer for `title`, or nullopt (recorded as unanswered).
+  std::optional<std::string> answerFor(const std::string& title);
+
+  std::map<std::string, std::deque<std::string>> answers_;
+  std::optional<LocalTime> clock_;
+  std::mt19937 generator_;
+};
+
+}  // namespace brimlet

@@ -1,0 +1,68 @@
+#include "cli/state_dump.h"
+
+#include <filesystem>
+#include <system_error>
+#include <utility>
+#include <vector>
+
+#include "app/settings_file.h"
+#include "core/file_io.h"
+
+namespace brimlet {
+namespace {
+
+std::string statusText(Program& program) {
+  const char* const tools[] = {"frm1", "frm8", "frm7"};
+  std::string out;
+  auto line = [&out](const std::string& name, const std::string& value) {
+    out += name + "=" + value + "\r\n";
+  };
+  line("STBF", program.main().STBF.text());
+  line("STBC", program.workshop().STBC.text());
+  for (WindowModel* window : program.windows()) {
+    line(window->form() + ".title", window->window().text());
+  }
+  line("tool", tools[static_cast<int>(program.visibleTool())]);
+  return out;
+}
+
+}  // namespace
+
+const std::string& visibleToolText(Program& program) {
+  switch (program.visibleTool()) {
+    case Tool::Workshop:
+      return program.workshop().workingText;
+    case Tool::Renamer:
+      return program.renamer().namesText;
+    case Tool::Main:
+      break;
+  }
+  return program.main().processedList;
+}
+
+std::string dumpState(Program& program, const ScriptedPlatform& platform,
+                      const std::string& folder) {
+  std::error_code ignored;  // a folder that cannot be made fails at the first write
+  std::filesystem::create_directories(folder, ignored);
+  const std::vector<std::pair<const char*, std::string>> files = {
+      {"working.txt", program.workshop().workingText},
+      {"undo.txt", program.workshop().undoCopy},
+      {"filelist.txt", program.main().fileList},
+      {"processed.txt", program.main().processedList},
+      {"names.txt", program.renamer().namesText},
+      {"display.txt", program.display().show_result.text()},
+      {"clipboard.txt", platform.clipboard.value_or(std::string())},
+      {"zlog.txt", program.main().zlog.text()},
+      {"clog.txt", program.workshop().clog.text()},
+      {"rlog.txt", program.renamer().rlog.text()},
+      {"status.txt", statusText(program)},
+      {"settings.txt", settingsFileText(program.session().settings)},
+  };
+  for (const auto& [name, bytes] : files) {
+    const std::string path = folder + "/" + name;
+    if (!writeWholeFile(path, bytes)) return path;
+  }
+  return {};
+}
+
+}  // namespace brimlet

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "core/platform.h"
+
+namespace brimlet {
+
+// The local wall-clock time now.
+[[nodiscard]] LocalTime currentLocalTime();
+
+}  // namespace brimlet

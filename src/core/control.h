@@ -1,0 +1,74 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace brimlet {
+
+enum class ControlKind {
+  Window,       // the form itself: text is its title
+  Button,       // text is the caption
+  CheckBox,     // value 0/1
+  OptionButton, // value 0/1; options of one frame exclude each other
+  TextBox,      // one line of text
+  TextArea,     // several lines of text the user edits
+  LogBox,       // read-only lines, newest first
+  DropDown,     // items, value is the selected position (-1 none)
+  Label,
+  StatusBar,
+  ProgressBar,  // value and maximum
+};
+
+// The state of one control as its window model holds it. The views only
+// mirror it; every change bumps the revision so a view refreshes just the
+// controls that changed. Texts are Windows-1252 bytes.
+class Control {
+ public:
+  Control(std::string name, ControlKind kind, std::string text, std::string frame)
+      : name_(std::move(name)), kind_(kind), text_(std::move(text)), frame_(std::move(frame)) {}
+
+  [[nodiscard]] const std::string& name() const { return name_; }
+  [[nodiscard]] ControlKind kind() const { return kind_; }
+  // Caption of the labelled frame the control sits in ("" for none).
+  [[nodiscard]] const std::string& frame() const { return frame_; }
+
+  [[nodiscard]] const std::string& text() const { return text_; }
+  [[nodiscard]] int64_t value() const { return value_; }
+  [[nodiscard]] int64_t maximum() const { return maximum_; }
+  [[nodiscard]] const std::vector<std::string>& items() const { return items_; }
+  [[nodiscard]] bool visible() const { return visible_; }
+  [[nodiscard]] bool enabled() const { return enabled_; }
+  [[nodiscard]] uint64_t revision() const { return revision_; }
+
+  void setText(std::string text) { assign(text_, std::move(text)); }
+  void setValue(int64_t value) { assign(value_, value); }
+  void setMaximum(int64_t maximum) { assign(maximum_, maximum); }
+  void setItems(std::vector<std::string> items) { assign(items_, std::move(items)); }
+  void setVisible(bool visible) { assign(visible_, visible); }
+  void setEnabled(bool enabled) { assign(enabled_, enabled); }
+  // For changes that are not a new value (a window asked to take the focus).
+  void touch() { ++revision_; }
+
+ private:
+  template <class T, class U>
+  void assign(T& field, U&& value) {
+    if (field == value) return;
+    field = std::forward<U>(value);
+    ++revision_;
+  }
+
+  std::string name_;
+  ControlKind kind_;
+  std::string text_;
+  std::string frame_;
+  int64_t value_ = 0;
+  int64_t maximum_ = 100;
+  std::vector<std::string> items_;
+  bool visible_ = true;
+  bool enabled_ = true;
+  uint64_t revision_ = 1;
+};
+
+}  // namespace brimlet

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "core/control.h"
+#include "core/platform.h"
+
+namespace brimlet {
+
+// "HH:MM:SS", 24-hour clock, two digits each.
+[[nodiscard]] std::string clockText(const LocalTime& time);
+
+// A log text grows at its top: "HH:MM:SS: " + message + CR LF, followed by
+// everything logged before.
+void prependLogLine(std::string& log, const LocalTime& time, std::string_view message);
+// The same on a log box, whose text is the log.
+void addLogLine(Control& logBox, const LocalTime& time, std::string_view message);
+
+// The result sentence of every operation:
+//   count 0  -> "keine " + noun + " vorhanden"
+//   count >0 -> count + " " + noun + suffix
+//   count <0 -> suffix alone
+[[nodiscard]] std::string reportSentence(int64_t count, std::string_view noun,
+                                         std::string_view suffix);
+
+// Where the shared routines (clipboard, list helpers) send their messages.
+// The program routes a report to the log of the visible tool window.
+class Reporter {
+ public:
+  virtual ~Reporter() = default;
+  virtual void report(int mode, int64_t count, std::string_view noun, std::string_view suffix) = 0;
+  virtual void mainLog(std::string_view message, int mode) = 0;
+};
+
+}  // namespace brimlet

@@ -1,0 +1,46 @@
+#include "core/window_model.h"
+
+#include "core/cp1252.h"
+
+namespace brimlet {
+
+WindowModel::WindowModel(std::string form, std::string_view title, BusyGuard& busy)
+    : window_(std::move(form), ControlKind::Window, cp(title), {}), busy_(busy) {
+  window_.setVisible(false);
+}
+
+Control& WindowModel::addControl(std::string name, ControlKind kind, std::string_view caption,
+                                 std::string_view frame) {
+  controls_.push_back(std::make_unique<Control>(std::move(name), kind, cp(caption), cp(frame)));
+  return *controls_.back();
+}
+
+Control* WindowModel::findControl(std::string_view name) const {
+  for (const auto& c : controls_) {
+    if (c->name() == name) return c.get();
+  }
+  return nullptr;
+}
+
+const Handler* WindowModel::findHandler(std::string_view name) const {
+  for (const auto& h : handlers_) {
+    if (h.name == name) return &h;
+  }
+  return nullptr;
+}
+
+bool WindowModel::invoke(const Handler& handler, const std::vector<std::string>& arguments) {
+  if (busy_.busy()) return false;
+  BusyGuard::Scope scope(busy_);
+  std::vector<std::string> padded = arguments;
+  padded.resize(handler.parameters.size());
+  handler.run(padded);
+  return true;
+}
+
+bool WindowModel::invoke(std::string_view name, const std::vector<std::string>& arguments) {
+  const Handler* handler = findHandler(name);
+  return handler != nullptr && invoke(*handler, arguments);
+}
+
+}  // namespace brimlet

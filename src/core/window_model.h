@@ -1,0 +1,105 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <type_traits>
+#include <vector>
+
+#include "core/busy_guard.h"
+#include "core/control.h"
+#include "core/number.h"
+
+namespace brimlet {
+
+enum class ArgKind { Integer, Text };
+
+// One entry of a window's handler table: the handler's name as the windows
+// and brimlet-cli call it, the kinds of its arguments and the call itself.
+struct Handler {
+  std::string name;
+  std::vector<ArgKind> parameters;
+  std::function<void(const std::vector<std::string>&)> run;
+};
+
+// Base of every window model: the window's controls and handlers in the
+// order its table declares them. The Qt views and brimlet-cli both walk
+// these two lists, so a control or handler is declared in one place only.
+class WindowModel {
+ public:
+  WindowModel(std::string form, std::string_view title, BusyGuard& busy);
+  virtual ~WindowModel() = default;
+  WindowModel(const WindowModel&) = delete;
+  WindowModel& operator=(const WindowModel&) = delete;
+
+  [[nodiscard]] const std::string& form() const { return window_.name(); }
+  // The form itself: its title, whether it is shown and enabled.
+  [[nodiscard]] Control& window() { return window_; }
+  [[nodiscard]] const Control& window() const { return window_; }
+
+  [[nodiscard]] const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
+  [[nodiscard]] Control* findControl(std::string_view name) const;
+  [[nodiscard]] const std::vector<Handler>& handlers() const { return handlers_; }
+  [[nodiscard]] const Handler* findHandler(std::string_view name) const;
+
+  // Runs a handler with its arguments as texts (integers in decimal), unless
+  // another handler is running. Returns false when it was turned away.
+  bool invoke(const Handler& handler, const std::vector<std::string>& arguments);
+  bool invoke(std::string_view name, const std::vector<std::string>& arguments = {});
+
+  [[nodiscard]] BusyGuard& busyGuard() { return busy_; }
+
+  // Whether files dropped onto the window are taken.
+  [[nodiscard]] bool acceptsDrops() const { return acceptsDrops_; }
+  void setAcceptsDrops(bool accepts) { acceptsDrops_ = accepts; }
+
+ protected:
+  // Declares a control; captions and frame names are UTF-8 in the source.
+  Control& addControl(std::string name, ControlKind kind, std::string_view caption,
+                      std::string_view frame = {});
+
+  // Declares a handler by its member function; the argument kinds follow
+  // from the function's parameters (int or const std::string&).
+  template <class W, class... Args>
+  void addHandler(std::string name, void (W::*method)(Args...)) {
+    auto* self = static_cast<W*>(this);
+    Handler h{std::move(name), {argKind<Args>()...}, {}};
+    h.run = [self, method](const std::vector<std::string>& args) {
+      callWith(self, method, args, std::index_sequence_for<Args...>{});
+    };
+    handlers_.push_back(std::move(h));
+  }
+
+ private:
+  template <class A>
+  static constexpr ArgKind argKind() {
+    using Plain = std::remove_cvref_t<A>;
+    static_assert(std::is_same_v<Plain, int> || std::is_same_v<Plain, std::string>,
+                  "handler arguments are int or text");
+    return std::is_same_v<Plain, int> ? ArgKind::Integer : ArgKind::Text;
+  }
+
+  template <class A>
+  static decltype(auto) convert(const std::string& arg) {
+    if constexpr (std::is_same_v<std::remove_cvref_t<A>, int>) {
+      return static_cast<int>(integerValue(arg));
+    } else {
+      return (arg);
+    }
+  }
+
+  template <class W, class... Args, size_t... I>
+  static void callWith(W* self, void (W::*method)(Args...), const std::vector<std::string>& args,
+                       std::index_sequence<I...>) {
+    (self->*method)(convert<Args>(args[I])...);
+  }
+
+  Control window_;
+  BusyGuard& busy_;
+  std::vector<std::unique_ptr<Control>> controls_;
+  std::vector<Handler> handlers_;
+  bool acceptsDrops_ = false;
+};
+
+}  // namespace brimlet

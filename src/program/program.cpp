@@ -1,0 +1,103 @@
+#include "program/program.h"
+
+#include "app/settings_file.h"
+#include "core/file_io.h"
+
+namespace brimlet {
+
+Program::Program(Platform& platform, std::string programFolder)
+    : session_(platform, std::move(programFolder)),
+      main_(session_, *this),
+      workshop_(session_, *this),
+      renamer_(session_, *this),
+      display_(session_) {}
+
+std::vector<WindowModel*> Program::windows() { return {&main_, &workshop_, &renamer_, &display_}; }
+
+Tool Program::visibleTool() const {
+  if (session_.workshopShown) return Tool::Workshop;
+  if (session_.renamerShown) return Tool::Renamer;
+  return Tool::Main;
+}
+
+void Program::start() {
+  main_.frm1_Load();
+  readGroupFile();
+  readSettingsFile();
+  main_.setAcceptsDrops(true);
+  session_.browserName = session_.platform.defaultBrowserName();
+  workshop_.frm8_Load();
+
+  switch (session_.settings[Setting::StarteProgrammMit]) {
+    case 1:
+      main_.main_dremmick_Click();
+      break;
+    case 2:
+      main_.main_quorvel_Click();
+      break;
+    default:
+      showTool(Tool::Main);
+      break;
+  }
+}
+
+void Program::readGroupFile() {
+  const FileRead file = readWholeFile(session_.groupFilePath());
+  if (file.status != ReadStatus::Ok) return;
+  parseGroupFile(file.bytes, session_.groups);
+  rebuildExtensionTable(session_.groups);
+}
+
+void Program::readSettingsFile() {
+  const FileRead file = readWholeFile(session_.settingsPath());
+  if (file.status == ReadStatus::Ok) parseSettingsFile(file.bytes, session_.settings);
+}
+
+void Program::report(int mode, int64_t count, std::string_view noun, std::string_view suffix) {
+  const std::string sentence = reportSentence(count, noun, suffix);
+  if (session_.workshopShown) {
+    workshop_.log(sentence, mode);
+  } else {
+    main_.log(sentence, mode);
+  }
+}
+
+void Program::mainLog(std::string_view message, int mode) { main_.log(message, mode); }
+
+void Program::showTool(Tool tool) {
+  if (display_.window().visible()) display_.hide();
+  WindowModel* const tools[] = {&main_, &workshop_, &renamer_};
+  WindowModel* target = tools[static_cast<int>(tool)];
+  for (WindowModel* window : tools) {
+    if (window != target) window->window().setVisible(false);
+  }
+  target->window().setVisible(true);
+  target->window().touch();  // asks the view to give it the focus
+  session_.workshopShown = tool == Tool::Workshop;
+  session_.renamerShown = tool == Tool::Renamer;
+}
+
+void Program::endProgram() {
+  workshop_.setAcceptsDrops(false);
+  main_.setAcceptsDrops(false);
+  if (session_.settings[Setting::EinstellungSpeichern] == 1) writeSettings();
+  main_.frm1_Close();
+}
+
+void Program::shutDown() {
+  session_.shuttingDown = true;
+  display_.hide();
+  workshop_.window().setVisible(false);
+  session_.platform.pumpEvents();
+  renamer_.window().setVisible(false);
+  main_.window().setVisible(false);
+  ended_ = true;
+}
+
+void Program::writeSettings() {
+  if (!writeWholeFile(session_.settingsPath(), settingsFileText(session_.settings))) {
+    main_.log("fehler beim speichern der einstellungen", 0);
+  }
+}
+
+}  // namespace brimlet

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "app/desk.h"
+#include "app/session.h"
+#include "display/display_window.h"
+#include "lister/main_window.h"
+#include "renamer/renamer_window.h"
+#include "workshop/workshop.h"
+
+namespace brimlet {
+
+// One run of Brimlet: the shared session and the four windows, started,
+// switched and shut down as one. Both front ends (the Qt windows and
+// brimlet-cli) drive the same Program.
+class Program final : public Desk {
+ public:
+  Program(Platform& platform, std::string programFolder);
+
+  // The start sequence: reads the group file and the settings file (missing
+  // or broken ones leave the defaults), names the default browser, loads the
+  // windows and opens the start tool.
+  void start();
+  // True once the main window has closed: the run is over.
+  [[nodiscard]] bool ended() const { return ended_; }
+
+  [[nodiscard]] Session& session() { return session_; }
+  [[nodiscard]] MainWindow& main() { return main_; }
+  [[nodiscard]] Workshop& workshop() { return workshop_; }
+  [[nodiscard]] RenamerWindow& renamer() { return renamer_; }
+  [[nodiscard]] DisplayWindow& display() { return display_; }
+  // frm1, frm8, frm7, frm4.
+  [[nodiscard]] std::vector<WindowModel*> windows();
+  [[nodiscard]] Tool visibleTool() const;
+
+  void report(int mode, int64_t count, std::string_view noun, std::string_view suffix) override;
+  void mainLog(std::string_view message, int mode) override;
+  void showTool(Tool tool) override;
+  void endProgram() override;
+  void shutDown() override;
+  void writeSettings() override;
+
+ private:
+  void readGroupFile();
+  void readSettingsFile();
+
+  Session session_;
+  MainWindow main_;
+  Workshop workshop_;
+  RenamerWindow renamer_;
+  DisplayWindow display_;
+  bool ended_ = false;
+};
+
+}  // namespace brimlet

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds and runs every test.
+#   ./test.sh             release build, all tests (windows on the offscreen platform)
+#   ./test.sh --sanitize  the tests that need no window, under ASan + UBSan
+set -euo pipefail
+cd "$(dirname "$0")"
+source scripts/setup.sh
+brimlet_install_missing
+
+jobs=$(nproc)
+if [ "${1:-}" = "--sanitize" ]; then
+  cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DBRIMLET_GUI=OFF -DBRIMLET_SANITIZE=ON >/dev/null
+  cmake --build build/sanitize -j "$jobs"
+  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    ctest --test-dir build/sanitize --output-on-failure -j "$jobs"
+else
+  cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+  cmake --build build/release -j "$jobs"
+  QT_QPA_PLATFORM=offscreen ctest --test-dir build/release --output-on-failure -j "$jobs"
+fi
