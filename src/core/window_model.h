@@ -61,6 +61,13 @@ class WindowModel {
 
   // Declares a handler by its member function; the argument kinds follow
   // from the function's parameters (int or const std::string&).
+  // A handler without arguments given as a function, for families of
+  // controls that share one behaviour (a check box that stores a setting).
+  void addHandler(std::string name, std::function<void()> action) {
+    handlers_.push_back({std::move(name), {}, [action = std::move(action)](
+                                                  const std::vector<std::string>&) { action(); }});
+  }
+
   template <class W, class... Args>
   void addHandler(std::string name, void (W::*method)(Args...)) {
     auto* self = static_cast<W*>(this);

@@ -1,0 +1,69 @@
+#include <gtest/gtest.h>
+
+#include "cli/cli_harness.h"
+#include "core/cp1252.h"
+
+namespace brimlet {
+namespace {
+
+using testing::CliRun;
+
+TEST(CliRun, HandlersRunInOrderAndTheDumpShowsTheirEffect) {
+  CliRun cli({"main_quorvel_Click", "qvl_memdel_Click"});
+  cli.run();
+  ASSERT_EQ(cli.exitCode, 0) << cli.describe();
+  EXPECT_EQ(cli.dump("clog.txt"), cp("10:11:12: Speicher gelöscht\r\n"));
+  EXPECT_EQ(cli.dump("zlog.txt"), "");
+  EXPECT_EQ(cli.dump("status.txt"),
+            "STBF=Keine Daten geladen\r\nSTBC=Daten: 0 Bytes\r\nfrm1.title=Brimlet \r\n"
+            "frm8.title=Quorvel \r\nfrm7.title=Dremmick\r\nfrm4.title=Anzeige \r\ntool=frm8\r\n");
+}
+
+TEST(CliRun, StateFilesAreTakenRawAndUndoSwapsThem) {
+  testing::TempFolder inputs;
+  inputs.write("w.txt", std::string("a\0\xFF\r\n", 5));
+  inputs.write("u.txt", "undo\n");
+  CliRun withFiles({"--working", inputs.file("w.txt"), "--undo", inputs.file("u.txt"),
+                    "main_quorvel_Click", "qvl_undo_Click"});
+  withFiles.run();
+  ASSERT_EQ(withFiles.exitCode, 0) << withFiles.describe();
+  EXPECT_EQ(withFiles.dump("working.txt"), "undo\n");
+  EXPECT_EQ(withFiles.dump("undo.txt"), std::string("a\0\xFF\r\n", 5));
+}
+
+TEST(CliRun, UnknownNamesStopBeforeAnythingRuns) {
+  CliRun cli({"main_quorvel_Click", "qvl_nosuch_Click"});
+  cli.run();
+  EXPECT_EQ(cli.exitCode, 2) << cli.describe();
+  EXPECT_FALSE(std::filesystem::exists(cli.home.file("dump")));
+  CliRun field({"nosuch=1"});
+  field.run();
+  EXPECT_EQ(field.exitCode, 2) << field.describe();
+}
+
+TEST(CliRun, AMissingStateFileIsExitOne) {
+  CliRun cli({"--working", "/nonexistent/file.txt", "qvl_undo_Click"});
+  cli.run();
+  EXPECT_EQ(cli.exitCode, 1) << cli.describe();
+}
+
+TEST(CliRun, EndButtonWritesTheSettingsFileUnchanged) {
+  CliRun cli({"main_close_Click"});
+  std::string settings =
+      "brimlet\r\nsortieren\t\t\t = 1\r\nalphab. b einzeln\t\t = 1\r\nleerz. b einlesen entf.\t\t = "
+      "1\r\neinstellung speichern\t\t = 1\r\n";
+  cli.home.write("Brimlet_set.txt", settings);
+  cli.run();
+  ASSERT_EQ(cli.exitCode, 0) << cli.describe();
+  const std::string written = cli.home.read("Brimlet_set.txt");
+  EXPECT_EQ(written, cli.dump("settings.txt"));
+  EXPECT_TRUE(written.starts_with("brimlet\r\nsortieren\t\t\t = 1\r\n")) << written;
+  // A second run over the rewritten file changes nothing.
+  CliRun again({"main_close_Click"});
+  again.home.write("Brimlet_set.txt", written);
+  again.run();
+  EXPECT_EQ(again.home.read("Brimlet_set.txt"), written);
+}
+
+}  // namespace
+}  // namespace brimlet
