@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "core/log.h"
 
 namespace brimlet {
@@ -20,6 +22,14 @@ class Desk : public Reporter {
   virtual void shutDown() = 0;
   // Writes the settings file; a failure is logged, the old file stays.
   virtual void writeSettings() = 0;
+
+  // Hand-overs between the tools; each copies the whole text.
+  // The main window's list becomes the workshop's working text.
+  virtual void handToWorkshop(const std::string& text) = 0;
+  // The workshop's text becomes the main window's file list, shown unsorted.
+  virtual void handToMainList(const std::string& text) = 0;
+  // The workshop's text becomes the renamer's names text.
+  virtual void handToRenamer(const std::string& text) = 0;
 };
 
 }  // namespace brimlet

@@ -27,6 +27,7 @@ struct Session {
   std::string programFolder;     // with trailing "/"
   std::string saveDialogFolder;  // where every save dialog opens
   std::string openDialogFolder;  // where the file-choice dialog opens
+  std::string folderChooserMemory;  // the folder chosen last, preselected next time
   std::string browserName;       // short name of the default web browser
 
   bool shuttingDown = false;

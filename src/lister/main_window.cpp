@@ -1,5 +1,6 @@
 #include "lister/main_window.h"
 
+#include "core/lines.h"
 #include "core/log.h"
 #include "core/number.h"
 
@@ -43,6 +44,14 @@ void MainWindow::refreshCounters() {
   STBF.setText("Geladen: " + decimal(static_cast<int64_t>(fileList.size())) +
                " Bytes ~~~ Bearbeitet: " + decimal(static_cast<int64_t>(processedList.size())) +
                " Bytes ~~~ Zeilen: " + decimal(processedLineCount));
+}
+
+void MainWindow::receiveList(const std::string& text) {
+  fileList = text;
+  if (fileList.find('\r') == std::string::npos) fileList += "\r\n";
+  processedList = fileList;
+  processedLineCount = static_cast<int64_t>(countCr(fileList));
+  log("in brimlet kopiert +  + nicht sortiert", 0);
 }
 
 void MainWindow::frm1_Load() {

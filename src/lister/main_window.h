@@ -22,6 +22,9 @@ class MainWindow : public WindowModel {
   // "keine daten geladen" and true when the file list is empty.
   [[nodiscard]] bool noDataCheck();
 
+  // A list handed over from the workshop: the new file list, not sorted.
+  void receiveList(const std::string& text);
+
   void frm1_Load();
   void frm1_Close();
   void main_quorvel_Click();

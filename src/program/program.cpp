@@ -100,4 +100,13 @@ void Program::writeSettings() {
   }
 }
 
+void Program::handToWorkshop(const std::string& text) {
+  workshop_.workingText = text;
+  if (workshop_.undoCopy.empty()) workshop_.undoCopy = text;
+}
+
+void Program::handToMainList(const std::string& text) { main_.receiveList(text); }
+
+void Program::handToRenamer(const std::string& text) { renamer_.namesText = text; }
+
 }  // namespace brimlet

@@ -41,6 +41,9 @@ class Program final : public Desk {
   void endProgram() override;
   void shutDown() override;
   void writeSettings() override;
+  void handToWorkshop(const std::string& text) override;
+  void handToMainList(const std::string& text) override;
+  void handToRenamer(const std::string& text) override;
 
  private:
   void readGroupFile();

@@ -1,0 +1,38 @@
+#include "app/choosers.h"
+
+#include "app/program_folder.h"
+#include "core/cp1252.h"
+#include "core/file_io.h"
+
+namespace brimlet {
+
+std::string chooseFolder(Session& session, const std::string& title) {
+  std::string folder = session.platform.chooseFolder(title, session.folderChooserMemory);
+  if (!folder.empty() && folder != "Error") session.folderChooserMemory = folder;
+  return folder;
+}
+
+std::optional<std::string> chooseFileToRead(Session& session, Reporter& reporter,
+                                            const std::string& titleWord) {
+  FileDialog dialog;
+  dialog.title = titleWord + " Dateiwahl";
+  dialog.filter = "Text-Dateien| *.txt;*.tx?;*.asc|Alle Dateien| *.*";
+  dialog.folder = session.openDialogFolder;
+  const std::optional<std::string> chosen = session.platform.chooseFileToOpen(dialog);
+  if (!chosen || chosen->empty()) {
+    reporter.mainLog(cp("abbruch gewählt"), 0);
+    return std::nullopt;
+  }
+  if (chosen->back() == '/') {
+    reporter.mainLog(cp("keine gültige datei"), 0);
+    return std::nullopt;
+  }
+  if (!fileExists(*chosen)) {
+    reporter.mainLog("datei existiert nicht", 0);
+    return std::nullopt;
+  }
+  session.openDialogFolder = folderOf(*chosen);
+  return chosen;
+}
+
+}  // namespace brimlet
