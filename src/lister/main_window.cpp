@@ -1,8 +1,9 @@
 #include "lister/main_window.h"
 
-#include "core/lines.h"
-#include "core/log.h"
+#include "core/bar_progress.h"
+#include "core/cp1252.h"
 #include "core/number.h"
+#include "lister/list_import.h"
 
 namespace brimlet {
 
@@ -13,11 +14,34 @@ MainWindow::MainWindow(Session& session, Desk& desk)
       PRBF(addControl("PRBF", ControlKind::ProgressBar, "")),
       session_(session),
       desk_(desk) {
+  addControl("main_dimp", ControlKind::Button, "Verzeichnis ein&lesen", "Einlesen");
+  addControl("main_fimp", ControlKind::Button, "Datei &importieren", "Einlesen");
+  addControl("main_neue", ControlKind::Button, "&Neu sortieren", "Sortieren");
+  addControl("main_remp", ControlKind::Button, "&Pfade entfernen", "Bereinigen");
+  addControl("main_remx", ControlKind::Button, "Datei&endungen entfernen", "Bereinigen");
+  addControl("main_lze", ControlKind::Button, "Leer&zeichen am Zeilenende", "Bereinigen");
+  addControl("main_zfe", ControlKind::Button, "Z&ahlen am Zeilenende", "Bereinigen");
+  addControl("main_cpy", ControlKind::Button, "&Kopieren", "Zwischenablage");
+  addControl("main_pst", ControlKind::Button, "Ein&fügen", "Zwischenablage");
+  addControl("main_fld", ControlKind::Button, "Export&ordner wählen", "Speichern");
+  addControl("main_inqvl", ControlKind::Button, "Liste an Quorvel &senden", "Werkzeuge");
   addControl("main_quorvel", ControlKind::Button, "&Quorvel", "Werkzeuge");
   addControl("main_dremmick", ControlKind::Button, "&Dremmick", "Werkzeuge");
   addControl("main_close", ControlKind::Button, "&Beenden", "Programm");
 
   addHandler("frm1_Close", &MainWindow::frm1_Close);
+  addHandler("frm1_MessageProc", &MainWindow::frm1_MessageProc);
+  addHandler("main_dimp_Click", &MainWindow::main_dimp_Click);
+  addHandler("main_fimp_Click", &MainWindow::main_fimp_Click);
+  addHandler("main_neue_Click", &MainWindow::main_neue_Click);
+  addHandler("main_remp_Click", &MainWindow::main_remp_Click);
+  addHandler("main_remx_Click", &MainWindow::main_remx_Click);
+  addHandler("main_lze_Click", &MainWindow::main_lze_Click);
+  addHandler("main_zfe_Click", &MainWindow::main_zfe_Click);
+  addHandler("main_cpy_Click", &MainWindow::main_cpy_Click);
+  addHandler("main_pst_Click", &MainWindow::main_pst_Click);
+  addHandler("main_fld_Click", &MainWindow::main_fld_Click);
+  addHandler("main_inqvl_Click", &MainWindow::main_inqvl_Click);
   addHandler("main_quorvel_Click", &MainWindow::main_quorvel_Click);
   addHandler("main_dremmick_Click", &MainWindow::main_dremmick_Click);
   addHandler("main_close_Click", &MainWindow::main_close_Click);
@@ -46,12 +70,86 @@ void MainWindow::refreshCounters() {
                " Bytes ~~~ Zeilen: " + decimal(processedLineCount));
 }
 
+void MainWindow::takeList(std::string list) {
+  fileList = std::move(list);
+  lineCount = recountLines(fileList);
+}
+
+void MainWindow::showSource(std::string_view source) {
+  constexpr size_t kShown = 59;
+  window().setText("Brimlet " +
+                   std::string(source.substr(source.size() > kShown ? source.size() - kShown : 0)));
+}
+
+SortMode MainWindow::sortSetting() const {
+  // Only 0 and 1 sort; any other digit a settings file may hold leaves the
+  // list as it is.
+  switch (session_.settings[Setting::Sortieren]) {
+    case 0:
+      return SortMode::Groups;
+    case 1:
+      return SortMode::Single;
+    default:
+      return SortMode::None;
+  }
+}
+
+void MainWindow::takeBuckets(Buckets sorted) {
+  buckets = std::move(sorted);
+  processedList = processedText(buckets);
+  processedLineCount = buckets.total;
+}
+
+// Nothing sorted may outlive the list it was sorted from.
+void MainWindow::forgetList() {
+  buckets = Buckets{};
+  processedList.clear();
+  processedLineCount = 0;
+  deepestPathLevel = 0;
+}
+
+void MainWindow::sortList(const std::string& prefix, SortMode mode) {
+  sortModeUsed = mode;
+  BarProgress progress(PRBF, session_.platform);
+  switch (mode) {
+    case SortMode::Groups: {
+      log("...gruppen sortieren...", 1);
+      progress.setMaximum(lineCount);
+      std::optional<Buckets> sorted =
+          groupSort(fileList, session_.groups.table, progress,
+                    [this](int64_t number, std::string_view line) {
+                      log("Zeile " + decimal(number) + ": " + std::string(line), 0);
+                    });
+      if (!sorted) {
+        forgetList();
+        log(prefix + cp("-fehler: nichts für Gruppen gefunden"), 2);
+        return;
+      }
+      takeBuckets(std::move(*sorted));
+      log(prefix + " + in Gruppen sortiert", 2);
+      break;
+    }
+    case SortMode::Single:
+      log("...einzeln sortieren...", 1);
+      progress.setMaximum(lineCount);
+      takeBuckets(singleSort(fileList, session_.settings[Setting::AlphabEinzeln] == 1, progress));
+      PRBF.setVisible(false);
+      log(prefix + " + einzeln sortiert", 0);
+      break;
+    case SortMode::None:
+      buckets = unsortedBuckets(fileList, lineCount);
+      processedList = fileList;
+      processedLineCount = lineCount;
+      log(prefix + " + nicht sortiert", 0);
+      break;
+  }
+  deepestPathLevel = deepestPath(processedList);
+}
+
 void MainWindow::receiveList(const std::string& text) {
   fileList = text;
-  if (fileList.find('\r') == std::string::npos) fileList += "\r\n";
-  processedList = fileList;
-  processedLineCount = static_cast<int64_t>(countCr(fileList));
-  log("in brimlet kopiert +  + nicht sortiert", 0);
+  lineCount = recountLines(fileList);
+  sortList("in brimlet kopiert + ", SortMode::None);
 }
 
 void MainWindow::frm1_Load() {

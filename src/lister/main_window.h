@@ -7,11 +7,13 @@
 #include "app/desk.h"
 #include "app/session.h"
 #include "core/window_model.h"
+#include "lister/group_sort.h"
+#include "lister/list_cleanup.h"
 
 namespace brimlet {
 
 // The main window `frm1`: the folder lister. It owns the file list and the
-// processed list built from it.
+// buckets and processed list sorted from it.
 class MainWindow : public WindowModel {
  public:
   MainWindow(Session& session, Desk& desk);
@@ -25,15 +27,39 @@ class MainWindow : public WindowModel {
   // A list handed over from the workshop: the new file list, not sorted.
   void receiveList(const std::string& text);
 
+  // Sorts the file list by `mode` into the buckets and the processed list
+  // and logs the outcome behind `prefix`.
+  void sortList(const std::string& prefix, SortMode mode);
+
   void frm1_Load();
   void frm1_Close();
+  // A file dropped onto the window: its path.
+  void frm1_MessageProc(const std::string& droppedPath);
   void main_quorvel_Click();
   void main_dremmick_Click();
   void main_close_Click();
 
+  void main_dimp_Click();
+  void main_fimp_Click();
+  void main_pst_Click();
+  void main_neue_Click();
+
+  void main_remp_Click();
+  void main_remx_Click();
+  void main_lze_Click();
+  void main_zfe_Click();
+  void main_cpy_Click();
+  void main_fld_Click();
+  void main_inqvl_Click();
+
   std::string fileList;
+  int64_t lineCount = 0;  // CR bytes in the file list
+  Buckets buckets;
+  SortMode sortModeUsed = SortMode::Groups;
   std::string processedList;
   int64_t processedLineCount = 0;
+  int64_t deepestPathLevel = 0;
+  std::string exportFolder;  // with trailing "/", "" until chosen
 
   Control& zlog;
   Control& STBF;
@@ -41,6 +67,16 @@ class MainWindow : public WindowModel {
 
  private:
   void refreshCounters();
+  [[nodiscard]] SortMode sortSetting() const;
+  void takeBuckets(Buckets sorted);
+  void forgetList();
+  void importList(const std::string& path);
+  // The new file list, recounted.
+  void takeList(std::string list);
+  // The title names where the list came from, by the end of that name.
+  void showSource(std::string_view source);
+  void removeTrailingBlanks(const std::string& prefix);
+  void cleanUp(Cleanup cleanup, std::string_view announcement, std::string_view noun);
 
   Session& session_;
   Desk& desk_;

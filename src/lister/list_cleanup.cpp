@@ -1,0 +1,76 @@
+#include "lister/list_cleanup.h"
+
+#include "core/lines.h"
+
+namespace brimlet {
+namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// A number at the end: digits with "," or ":" inside, preceded by digits,
+// "," or a blank; the character that ends the run stays. A run that starts
+// right after anything else ("Track12", "Song 1:23") is no number.
+size_t trailingNumberLength(std::string_view line) {
+  size_t cut = 0;
+  while (cut < line.size()) {
+    const char c = line[line.size() - 1 - cut];
+    if (!isDigit(c) && c != ',' && c != ':') break;
+    if (cut + 1 == line.size()) return 0;
+    const char before = line[line.size() - 2 - cut];
+    if (!isDigit(before) && before != ',' && before != ' ') return 0;
+    ++cut;
+  }
+  return cut;
+}
+
+}  // namespace
+
+std::string_view cleanLine(Cleanup cleanup, std::string_view line) {
+  switch (cleanup) {
+    case Cleanup::Paths: {
+      if (line == "***") return line;
+      const size_t separator = line.find_last_of("\\/");
+      return separator == std::string_view::npos ? line : line.substr(separator + 1);
+    }
+    case Cleanup::Extensions: {
+      if (line == "***") return line;
+      const size_t dot = line.rfind('.');
+      if (dot == std::string_view::npos ||
+          line.find_first_of("\\/", dot) != std::string_view::npos) {
+        return line;
+      }
+      return line.substr(0, dot);
+    }
+    case Cleanup::TrailingBlanks: {
+      const size_t last = line.find_last_not_of(' ');
+      return last == std::string_view::npos ? std::string_view{} : line.substr(0, last + 1);
+    }
+    case Cleanup::TrailingNumbers:
+      return line.substr(0, line.size() - trailingNumberLength(line));
+  }
+  return line;
+}
+
+int64_t cleanUpBuckets(Cleanup cleanup, std::vector<std::string>& buckets, Progress& progress) {
+  const bool countsLines = cleanup == Cleanup::Paths || cleanup == Cleanup::Extensions;
+  int64_t count = 0;
+  int64_t number = 0;
+  for (std::string& bucket : buckets) {
+    std::string cleaned;
+    cleaned.reserve(bucket.size());
+    LineWalker lines(bucket);
+    while (const auto line = lines.next()) {
+      const std::string_view kept = cleanLine(cleanup, *line);
+      cleaned += kept;
+      cleaned += "\r\n";
+      const size_t removed = line->size() - kept.size();
+      count += countsLines ? (removed > 0 ? 1 : 0) : static_cast<int64_t>(removed);
+      progress.setValue(++number);
+    }
+    cleaned += lines.rest();
+    bucket = std::move(cleaned);
+  }
+  return count;
+}
+
+}  // namespace brimlet

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/progress.h"
+
+namespace brimlet {
+
+// The line-wise clean-ups of the sorted list. Each keeps a part of the line:
+//   Paths           "C:\Musik\a.mp3" -> "a.mp3" (after the last "\" or "/")
+//   Extensions      "a.tar.gz" -> "a.tar"; a dot in a folder name is none
+//   TrailingBlanks  "a  " -> "a"
+//   TrailingNumbers "Song 12" -> "Song ", "Track 3,45" -> "Track "
+// Paths and Extensions leave "***" lines alone and count changed lines; the
+// other two count removed bytes.
+enum class Cleanup { Paths, Extensions, TrailingBlanks, TrailingNumbers };
+
+[[nodiscard]] std::string_view cleanLine(Cleanup cleanup, std::string_view line);
+
+// Cleans every line of every bucket in place, each line keeping its CR LF
+// (so line counts stay); a tail after a bucket's last CR stays as it is.
+// Progress counts lines across all buckets. Returns the count to report.
+[[nodiscard]] int64_t cleanUpBuckets(Cleanup cleanup, std::vector<std::string>& buckets,
+                                     Progress& progress);
+
+}  // namespace brimlet

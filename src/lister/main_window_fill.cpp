@@ -1,0 +1,103 @@
+// The main window's ways of filling the file list: reading a folder,
+// importing or dropping a file, pasting, and sorting the list again.
+#include "app/choosers.h"
+#include "core/bar_progress.h"
+#include "core/clipboard.h"
+#include "core/cp1252.h"
+#include "core/file_io.h"
+#include "core/lines.h"
+#include "lister/folder_reader.h"
+#include "lister/list_import.h"
+#include "lister/main_window.h"
+
+namespace brimlet {
+
+void MainWindow::main_dimp_Click() {
+  PRBF.setMaximum(100);
+  std::string folder = chooseFolder(session_, cp("Ordner zum Einlesen auswählen"));
+  if (folder.empty()) return;
+  fileList.clear();
+  forgetList();
+  if (folder.ends_with('/')) folder.pop_back();
+  log("...lese verzeichnis " + folder + "...", 1);
+  Platform& platform = session_.platform;
+  platform.setBusy(true);
+  BarProgress progress(PRBF, platform);
+  FolderReading reading =
+      readFolder(folder, session_.settings[Setting::OhneUnterverzeichnisse] == 1, progress,
+                 [this](std::string_view message) { log(message, 0); });
+  PRBF.setVisible(false);
+  platform.setBusy(false);
+  if (reading.list.empty()) {
+    log("verzeichnis leer", 0);
+    return;
+  }
+  takeList(std::move(reading.list));
+  window().setText("Brimlet " + folder);
+  sortList("verzeichnis " + folder + " ausgelesenen", sortSetting());
+}
+
+void MainWindow::main_fimp_Click() {
+  if (const std::optional<std::string> path = chooseFileToRead(session_, desk_, "Brimlet")) {
+    importList(*path);
+  }
+}
+
+void MainWindow::frm1_MessageProc(const std::string& droppedPath) {
+  importList(droppedPath.substr(0, droppedPath.find('\0')));
+}
+
+void MainWindow::importList(const std::string& path) {
+  FileRead file = readWholeFile(path);
+  switch (file.status) {
+    case ReadStatus::Ok:
+      break;
+    case ReadStatus::Missing:
+      log("datei existiert nicht", 0);
+      return;
+    case ReadStatus::IsFolder:
+      log("-fehler: " + path + cp(" ist ein ordner, nur dateien können eingelesen werden"), 0);
+      return;
+    case ReadStatus::Unreadable:
+      log("-fehler: datei " + path + " kann nicht gelesen werden", 0);
+      return;
+  }
+  if (file.bytes.empty()) return;
+  takeList(std::move(file.bytes));
+  showSource(path);
+  if (isDirListing(path, fileList)) {
+    fileList = convertDirListing(fileList);
+    lineCount = static_cast<int64_t>(countCr(fileList));
+  } else if (isFileNameListing(path, fileList)) {
+    fileList = std::string(fileNameListingBody(fileList));
+    lineCount = recountLines(fileList);
+    removeTrailingBlanks("");
+  }
+  sortList("datei geladen", sortSetting());
+}
+
+void MainWindow::main_pst_Click() {
+  std::optional<std::string> block = clipboardPaste(session_.platform, desk_);
+  if (!block) return;
+  takeList(std::move(*block));
+  showSource(cp("Eingefügt"));
+  removeTrailingBlanks("ggfs ");
+  sortList(cp("eingefügt"), sortSetting());
+}
+
+void MainWindow::main_neue_Click() {
+  if (noDataCheck()) return;
+  sortList("", sortSetting());
+}
+
+void MainWindow::removeTrailingBlanks(const std::string& prefix) {
+  if (session_.settings[Setting::LeerzeichenBeimEinlesenEntfernen] != 1) return;
+  log("..." + prefix + "leerzeichen am zeilenende entfernen...", 1);
+  BarProgress progress(PRBF, session_.platform);
+  progress.setMaximum(lineCount);
+  BlankRemoval removal = brimlet::removeTrailingBlanks(fileList, progress);
+  if (!removal.text.empty()) fileList = std::move(removal.text);
+  desk_.report(2, removal.removed, "leerzeichen", " entfernt");
+}
+
+}  // namespace brimlet
