@@ -1,0 +1,138 @@
+#include "lister/folder_reader.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <vector>
+
+#include "support/temp_folder.h"
+
+namespace brimlet {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::TempFolder;
+
+// What `find` would print: depth first, in listing order, links as entries.
+void expectedLines(const std::string& folder, bool subfoldersAsEntries, std::string& out) {
+  for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
+    const std::string path = folder + "/" + entry.path().filename().string();
+    if (entry.is_directory() && !entry.is_symlink() && !subfoldersAsEntries) {
+      expectedLines(path, false, out);
+    } else {
+      out += path + "\r\n";
+    }
+  }
+}
+
+class ReadFolder : public ::testing::Test {
+ protected:
+  ReadFolder() : root(tree.path().substr(0, tree.path().size() - 1)) {
+    tree.write("a.mp3", "x");
+    tree.write("sub/b.jpg", "x");
+    tree.write("sub/deep/c.txt", "x");
+    tree.write("sub/\xE4\xFF\x80.txt", "x");
+    fs::create_directory(root + "/empty");
+    fs::create_directory_symlink("..", root + "/sub/loop");
+  }
+
+  FolderReading read(bool subfoldersAsEntries, const std::string& folder) {
+    NoProgress progress;
+    return readFolder(folder, subfoldersAsEntries, progress,
+                      [this](std::string_view line) { logged.emplace_back(line); });
+  }
+
+  TempFolder tree;
+  std::string root;
+  std::vector<std::string> logged;
+};
+
+TEST_F(ReadFolder, ListsFilesDepthFirstWithLinksAsEntries) {
+  const FolderReading reading = read(false, root);
+  std::string expected;
+  expectedLines(root, false, expected);
+  EXPECT_EQ(reading.list, expected);
+  EXPECT_EQ(reading.entries, 5);
+  EXPECT_NE(reading.list.find(root + "/sub/\xE4\xFF\x80.txt\r\n"), std::string::npos);
+  EXPECT_NE(reading.list.find(root + "/sub/loop\r\n"), std::string::npos);
+  ASSERT_EQ(logged.size(), 4u);
+  EXPECT_EQ(logged[0], "Ordner: " + root);
+}
+
+TEST_F(ReadFolder, SubfoldersAsEntriesListsOneLevel) {
+  const FolderReading reading = read(true, root);
+  std::string expected;
+  expectedLines(root, true, expected);
+  EXPECT_EQ(reading.list, expected);
+  EXPECT_EQ(reading.entries, 3);
+  EXPECT_EQ(logged, std::vector<std::string>{"Ordner: " + root});
+}
+
+TEST_F(ReadFolder, AnEmptySubfolderAloneGivesNothingOrOneLine) {
+  EXPECT_EQ(read(false, root + "/empty").list, "");
+  fs::remove_all(root + "/sub");
+  fs::remove(root + "/a.mp3");
+  EXPECT_EQ(read(false, root).list, "");
+  EXPECT_EQ(read(true, root).list, root + "/empty\r\n");
+}
+
+TEST_F(ReadFolder, AnUnreadableSubfolderIsLoggedAndSkipped) {
+  // Root reads every folder, so the reading is done as nobody.
+  const bool asRoot = ::geteuid() == 0;
+  ::chmod(root.c_str(), 0755);
+  ::chmod((root + "/sub").c_str(), 0);
+  if (asRoot) {
+    ASSERT_EQ(::seteuid(65534), 0);
+  }
+  const FolderReading reading = read(false, root);
+  if (asRoot) {
+    ASSERT_EQ(::seteuid(0), 0);
+  }
+  ::chmod((root + "/sub").c_str(), 0755);
+  EXPECT_EQ(reading.entries, 1);
+  EXPECT_EQ(reading.list, root + "/a.mp3\r\n");
+  EXPECT_NE(std::find(logged.begin(), logged.end(), "-fehler: ordner nicht lesbar: " + root + "/sub"),
+            logged.end());
+}
+
+TEST_F(ReadFolder, TheRootReadsAsEmptyAndNonPathsAreNotRead) {
+  const FolderReading top = read(true, "");
+  ASSERT_FALSE(top.list.empty());
+  EXPECT_EQ(top.list[0], '/');
+  EXPECT_EQ(top.list.find("//"), std::string::npos);
+  EXPECT_NE(top.list.find("/tmp\r\n"), std::string::npos);
+  logged.clear();
+  EXPECT_EQ(read(false, "Error").entries, 0);
+  EXPECT_TRUE(logged.empty());
+}
+
+class RecordingProgress final : public Progress {
+ public:
+  void setMaximum(int64_t value) override { maximum = value; }
+  void setValue(int64_t value) override {
+    if (values.empty() || values.back() != value) values.push_back(value);
+  }
+  int64_t maximum = 0;
+  std::vector<int64_t> values;
+};
+
+TEST(ReadFolderProgress, BackToZeroEveryFiveHundredElevenMoreEveryFifty) {
+  TempFolder tree;
+  for (int i = 0; i < 1000; ++i) tree.write("f" + std::to_string(i), "");
+  RecordingProgress progress;
+  const std::string root = tree.path().substr(0, tree.path().size() - 1);
+  EXPECT_EQ(readFolder(root, false, progress, [](std::string_view) {}).entries, 1000);
+  std::vector<int64_t> expected;
+  for (int round = 0; round < 2; ++round) {
+    for (int v = 0; v <= 99; v += 11) expected.push_back(v);
+  }
+  expected.push_back(0);
+  EXPECT_EQ(progress.maximum, 100);
+  EXPECT_EQ(progress.values, expected);
+}
+
+}  // namespace
+}  // namespace brimlet

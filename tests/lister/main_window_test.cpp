@@ -1,0 +1,210 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "core/cp1252.h"
+#include "program/program_fixture.h"
+
+namespace brimlet {
+namespace {
+
+using namespace std::string_literals;
+
+class MainWindowTest : public testing::ProgramTest {
+ protected:
+  void SetUp() override {
+    home.write("Brimlet_edgs.txt", "Audio=.mp3+.flac+#\r\nBilder=.jpg+#\r\n");
+    program.start();
+  }
+
+  MainWindow& main() { return program.main(); }
+  void run(std::string_view handler, const std::vector<std::string>& args = {}) {
+    ASSERT_TRUE(main().invoke(handler, args)) << handler;
+  }
+  // The log oldest line first, without the time stamps "08:09:10: ".
+  [[nodiscard]] std::vector<std::string> logLines() {
+    std::vector<std::string> lines;
+    const std::string& log = main().zlog.text();
+    for (size_t start = 0; start < log.size();) {
+      const size_t end = log.find("\r\n", start);
+      lines.insert(lines.begin(), log.substr(start + 10, end - start - 10));
+      start = end + 2;
+    }
+    return lines;
+  }
+  testing::TempFolder files;
+};
+
+TEST_F(MainWindowTest, ReadingAFolderSortsItIntoGroups) {
+  files.write("tree/A.MP3", "");
+  const std::string folder = files.path() + "tree";
+  platform.addAnswer(cp("Ordner zum Einlesen auswählen"), folder + "/");
+  run("main_dimp_Click");
+  EXPECT_EQ(logLines(), (std::vector<std::string>{
+                            "...lese verzeichnis " + folder + "...", "Ordner: " + folder,
+                            "...gruppen sortieren...",
+                            "verzeichnis " + folder + " ausgelesenen + in Gruppen sortiert"}));
+  EXPECT_EQ(main().processedList, folder + "/A.MP3\r\n***\r\n");
+  EXPECT_EQ(main().window().text(), "Brimlet " + folder);
+  EXPECT_FALSE(main().PRBF.visible());
+  EXPECT_EQ(main().STBF.text(), "Geladen: " + std::to_string(folder.size() + 8) +
+                                    " Bytes ~~~ Bearbeitet: " +
+                                    std::to_string(folder.size() + 13) + " Bytes ~~~ Zeilen: 1");
+}
+
+TEST_F(MainWindowTest, AFolderWithOnlyAnEmptySubfolderDependsOnTheSetting) {
+  std::filesystem::create_directories(files.path() + "tree/leer");
+  const std::string folder = files.path() + "tree";
+  main().fileList = "alt\r\n";
+  platform.addAnswer(cp("Ordner zum Einlesen auswählen"), folder + "/");
+  run("main_dimp_Click");
+  EXPECT_EQ(logLines().back(), "verzeichnis leer");
+  EXPECT_EQ(main().fileList, "");
+  EXPECT_EQ(main().processedList, "");
+
+  program.session().settings[Setting::OhneUnterverzeichnisse] = 1;
+  platform.addAnswer(cp("Ordner zum Einlesen auswählen"), folder + "/");
+  run("main_dimp_Click");
+  EXPECT_EQ(main().fileList, folder + "/leer\r\n");
+}
+
+TEST_F(MainWindowTest, ImportConvertsDirListingsAndFileNameListings) {
+  files.write("musikdir.txt",
+              " Verzeichnis von C:\\M\r\n\r\n01.01.2020  10:00                12 a.mp3\r\n");
+  run("frm1_MessageProc", {files.file("musikdir.txt")});
+  EXPECT_EQ(main().fileList, "12;C:\\M\\a.mp3\r\n");
+  EXPECT_EQ(main().processedList, "12;C:\\M\\a.mp3\r\n***\r\n");
+  EXPECT_EQ(logLines().back(), "datei geladen + in Gruppen sortiert");
+
+  const std::string listing = "File name\r\n---\r\nb.jpg  \r\nc\r\n2 Dateien\r\n";
+  files.write("l.csv", listing);
+  files.write("l.txt", listing);
+  platform.addAnswer("Brimlet Dateiwahl", files.file("l.csv"));
+  run("main_fimp_Click");
+  EXPECT_EQ(main().fileList, "b.jpg\r\nc\r\n");
+  EXPECT_EQ(main().processedList, "b.jpg\r\n***\r\nc\r\n***\r\n");
+  EXPECT_EQ(main().window().text(), "Brimlet " + files.file("l.csv"));
+  const auto lines = logLines();
+  EXPECT_EQ(std::vector<std::string>(lines.end() - 4, lines.end()),
+            (std::vector<std::string>{"...leerzeichen am zeilenende entfernen...",
+                                      "2 leerzeichen entfernt", "...gruppen sortieren...",
+                                      "datei geladen + in Gruppen sortiert"}));
+  run("frm1_MessageProc", {files.file("l.txt")});
+  EXPECT_EQ(main().fileList, listing);
+
+  const std::string longName = std::string(70, 'n') + ".txt";
+  files.write(longName, "x\r\n");
+  run("frm1_MessageProc", {files.file(longName)});
+  EXPECT_EQ(main().window().text(), "Brimlet " + std::string(55, 'n') + ".txt");
+}
+
+TEST_F(MainWindowTest, DroppingAFolderOrNothingUsableKeepsTheList) {
+  main().fileList = "alt\r\n";
+  run("frm1_MessageProc", {files.path()});
+  EXPECT_EQ(logLines().back(),
+            cp("-fehler: " + files.path() + " ist ein ordner, nur dateien können eingelesen werden"));
+  run("frm1_MessageProc", {files.file("fehlt.txt")});
+  EXPECT_EQ(logLines().back(), "datei existiert nicht");
+  files.write("leer.txt", "");
+  const size_t logged = logLines().size();
+  run("frm1_MessageProc", {files.file("leer.txt")});
+  EXPECT_EQ(logLines().size(), logged);
+  EXPECT_EQ(main().fileList, "alt\r\n");
+}
+
+TEST_F(MainWindowTest, PasteKeepsTheBlockWithItsNulAndTail) {
+  platform.clipboard = "a.mp3  \r\nb\0junk"s;
+  run("main_pst_Click");
+  EXPECT_EQ(main().fileList, "a.mp3\r\nb\0junk"s);
+  EXPECT_EQ(main().processedList, "a.mp3\r\n***\r\n");
+  EXPECT_EQ(main().window().text(), cp("Brimlet Eingefügt"));
+  EXPECT_EQ(logLines(), (std::vector<std::string>{
+                            cp("daten aus dem clipboard eingefügt"),
+                            "...ggfs leerzeichen am zeilenende entfernen...",
+                            "2 leerzeichen entfernt", "...gruppen sortieren...",
+                            cp("eingefügt + in Gruppen sortiert")}));
+
+  platform.clipboard = "abc\0"s;
+  run("main_pst_Click");
+  EXPECT_EQ(main().fileList, "abc\0\r\n"s);
+}
+
+TEST_F(MainWindowTest, SortAgainFollowsTheSetting) {
+  main().fileList = "b.TXT\r\na.mp3\r\nc.txt\r\n";
+  main().lineCount = 3;
+  program.session().settings[Setting::Sortieren] = 1;
+  run("main_neue_Click");
+  EXPECT_EQ(main().processedList, "a.mp3\r\n***\r\nb.TXT\r\nc.txt\r\n***\r\n");
+  EXPECT_EQ(logLines().back(), " + einzeln sortiert");
+  program.session().settings[Setting::Sortieren] = 2;
+  run("main_neue_Click");
+  EXPECT_EQ(main().processedList, main().fileList);
+  EXPECT_EQ(logLines().back(), " + nicht sortiert");
+  EXPECT_EQ(main().sortModeUsed, SortMode::None);
+}
+
+TEST_F(MainWindowTest, CleanUpsChangeTheBucketsAndReport) {
+  main().fileList.clear();
+  run("main_remp_Click");
+  EXPECT_EQ(logLines().back(), "keine daten geladen");
+
+  platform.clipboard = "C:\\M\\Song 12.mp3\r\n/u/x.b/readme\r\nplain 3,45\r\n\0"s;
+  run("main_pst_Click");
+  run("main_remx_Click");
+  EXPECT_EQ(main().processedList, "C:\\M\\Song 12\r\n***\r\n/u/x.b/readme\r\nplain 3,45\r\n***\r\n");
+  EXPECT_EQ(logLines().back(), "1 dateiendungen entfernt");
+  run("main_remp_Click");
+  EXPECT_EQ(main().processedList, "Song 12\r\n***\r\nreadme\r\nplain 3,45\r\n***\r\n");
+  EXPECT_EQ(logLines().back(), "2 pfade entfernt");
+  run("main_zfe_Click");
+  EXPECT_EQ(main().processedList, "Song \r\n***\r\nreadme\r\nplain \r\n***\r\n");
+  EXPECT_EQ(logLines().back(), "6 zahlen entfernt");
+  run("main_lze_Click");
+  EXPECT_EQ(main().processedList, "Song\r\n***\r\nreadme\r\nplain\r\n***\r\n");
+  EXPECT_EQ(logLines().back(), "2 leerzeichen entfernt");
+  run("main_lze_Click");
+  EXPECT_EQ(logLines().back(), "keine leerzeichen vorhanden");
+  EXPECT_EQ(main().STBF.text().substr(main().STBF.text().rfind(' ')), " 3");
+}
+
+TEST_F(MainWindowTest, CopyPutsTheProcessedListAndANulOnTheClipboard) {
+  run("main_cpy_Click");
+  EXPECT_EQ(logLines().back(), "keine daten geladen");
+  EXPECT_FALSE(platform.clipboard.has_value());
+  platform.clipboard = "x.jpg\r\n";
+  run("main_pst_Click");
+  run("main_cpy_Click");
+  EXPECT_EQ(platform.clipboard, "x.jpg\r\n***\r\n\0"s);
+  EXPECT_EQ(logLines().back(), "daten ins clipboard kopiert");
+}
+
+TEST_F(MainWindowTest, HandOverToTheWorkshopKeepsAnUndoCopy) {
+  run("main_inqvl_Click");
+  EXPECT_EQ(logLines().back(), "keine daten geladen");
+  main().fileList = "a.mp3\r\n";
+  program.workshop().undoCopy = "alt";
+  run("main_inqvl_Click");
+  EXPECT_EQ(program.workshop().workingText, "a.mp3\r\n");
+  EXPECT_EQ(program.workshop().undoCopy, "alt");
+  EXPECT_EQ(logLines().back(), "in quorvel kopiert");
+  EXPECT_FALSE(program.workshop().window().visible());
+}
+
+TEST_F(MainWindowTest, TheExportFolderIsTheChoiceOrEmpty) {
+  platform.addAnswer(cp("Ordner zum Speichern auswählen"), "/tmp/x/");
+  run("main_fld_Click");
+  EXPECT_EQ(main().exportFolder, "/tmp/x/");
+  platform.addAnswer(cp("Ordner zum Speichern auswählen"), "");
+  run("main_fld_Click");
+  EXPECT_EQ(main().exportFolder, "");
+}
+
+TEST_F(MainWindowTest, AListFromTheWorkshopIsShownUnsorted) {
+  program.handToMainList("b.mp3\r\na.jpg");
+  EXPECT_EQ(main().processedList, "b.mp3\r\na.jpg");
+  EXPECT_EQ(main().processedLineCount, 1);
+  EXPECT_EQ(logLines().back(), "in brimlet kopiert +  + nicht sortiert");
+}
+
+}  // namespace
+}  // namespace brimlet
