@@ -1,0 +1,48 @@
+#include "ui/codec.h"
+
+#include <QFile>
+#include <QStringList>
+
+#include "core/cp1252.h"
+
+namespace brimlet {
+
+QString toQString(std::string_view bytes) {
+  QString text;
+  text.resize(static_cast<qsizetype>(bytes.size()));
+  QChar* out = text.data();
+  for (const char b : bytes) {
+    *out++ = QChar(static_cast<char16_t>(cp1252ToUnicode(static_cast<unsigned char>(b))));
+  }
+  return text;
+}
+
+std::string fromQString(const QString& text) {
+  std::string bytes;
+  bytes.reserve(static_cast<size_t>(text.size()));
+  for (const QChar c : text) {
+    bytes += static_cast<char>(unicodeToCp1252(c.unicode()).value_or('?'));
+  }
+  return bytes;
+}
+
+QString pathToQString(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
+
+std::string pathFromQString(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+QString qtFileFilter(std::string_view filter) {
+  const QStringList parts = toQString(filter).split(QLatin1Char('|'));
+  QStringList filters;
+  for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+    QStringList patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    for (QString& pattern : patterns) {
+      pattern = pattern.trimmed();
+      if (pattern == QLatin1String("*.*")) pattern = QStringLiteral("*");
+    }
+    filters << parts[i].trimmed() + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) +
+                   QLatin1Char(')');
+  }
+  return filters.join(QStringLiteral(";;"));
+}
+
+}  // namespace brimlet

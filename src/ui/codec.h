@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <string>
+#include <string_view>
+
+namespace brimlet {
+
+// Windows-1252 bytes <-> QString through the program's one code-page table:
+// all 256 byte values survive a round trip. Characters of the other
+// direction that the code page lacks become '?'.
+[[nodiscard]] QString toQString(std::string_view bytes);
+[[nodiscard]] std::string fromQString(const QString& text);
+
+// File paths are bytes on this platform; these keep them as they are on disk.
+[[nodiscard]] QString pathToQString(const std::string& path);
+[[nodiscard]] std::string pathFromQString(const QString& path);
+
+// "Text-Dateien| *.txt;*.asc|Alle Dateien| *.*" -> "Text-Dateien (*.txt *.asc);;Alle Dateien (*)"
+[[nodiscard]] QString qtFileFilter(std::string_view filter);
+
+}  // namespace brimlet

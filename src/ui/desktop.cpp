@@ -1,0 +1,50 @@
+#include "ui/desktop.h"
+
+#include <QApplication>
+
+#include "app/program_folder.h"
+
+namespace brimlet {
+
+Desktop::Desktop(const std::string& homeOption)
+    : program_(platform_, chooseProgramFolder(homeOption, executableFolder())) {
+  platform_.beforePump = [this] { syncAll(); };
+  platform_.busyChanged = [this](bool busy) { setBusy(busy); };
+  for (WindowModel* window : program_.windows()) {
+    views_.push_back(std::make_unique<WindowView>(
+        *window, [this](WindowModel& w, const std::string& h, const std::vector<std::string>& a) {
+          run(w, h, a);
+        }));
+  }
+}
+
+void Desktop::start() {
+  program_.start();
+  syncAll();
+}
+
+WindowView& Desktop::view(const std::string& form) {
+  for (const auto& v : views_) {
+    if (v->model().form() == form) return *v;
+  }
+  return *views_.front();
+}
+
+void Desktop::syncAll() {
+  for (const auto& v : views_) v->sync();
+}
+
+void Desktop::run(WindowModel& window, const std::string& handler,
+                  const std::vector<std::string>& args) {
+  if (const Handler* h = window.findHandler(handler)) window.invoke(*h, args);
+  platform_.handlerFinished();
+  syncAll();
+  if (program_.ended()) QApplication::quit();
+}
+
+void Desktop::setBusy(bool busy) {
+  platform_.setBusy(busy);
+  for (const auto& v : views_) v->setOperationsEnabled(!busy);
+}
+
+}  // namespace brimlet

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "program/program.h"
+#include "ui/qt_platform.h"
+#include "ui/window_view.h"
+
+namespace brimlet {
+
+// The program on the real desktop: one Qt view per window model. Every
+// handler a view starts runs through here, so all views mirror the models
+// afterwards and the run ends when the program says so.
+class Desktop {
+ public:
+  explicit Desktop(const std::string& homeOption);
+
+  // Runs the start sequence and shows the start tool.
+  void start();
+
+  [[nodiscard]] Program& program() { return program_; }
+  [[nodiscard]] WindowView& view(const std::string& form);
+  void syncAll();
+
+ private:
+  void run(WindowModel& window, const std::string& handler, const std::vector<std::string>& args);
+  void setBusy(bool busy);
+
+  QtPlatform platform_;
+  Program program_;
+  std::vector<std::unique_ptr<WindowView>> views_;
+};
+
+}  // namespace brimlet

@@ -1,0 +1,28 @@
+#include <QApplication>
+#include <QStringList>
+#include <iostream>
+#include <string>
+
+#include "ui/desktop.h"
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Brimlet"));
+  QApplication::setQuitOnLastWindowClosed(false);  // hidden tool windows are not the end
+
+  std::string home;
+  const QStringList arguments = QApplication::arguments();
+  for (qsizetype i = 1; i < arguments.size(); ++i) {
+    if (arguments[i] == QLatin1String("--home") && i + 1 < arguments.size()) {
+      home = arguments[++i].toStdString();
+    } else {
+      std::cerr << "usage: brimlet [--home DIR]\n";
+      return 2;
+    }
+  }
+
+  brimlet::Desktop desktop(home);
+  desktop.start();
+  if (desktop.program().ended()) return 0;
+  return QApplication::exec();
+}

@@ -1,0 +1,179 @@
+#include "ui/qt_platform.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCursor>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QProcess>
+#include <QUrl>
+
+#include "app/browser_name.h"
+#include "core/clock.h"
+#include "ui/codec.h"
+
+namespace brimlet {
+namespace {
+
+// The raw block beside the plain text, so a paste inside the program gets
+// back every byte it copied, NULs and what follows them included.
+const QString kBlockFormat = QStringLiteral("application/x-brimlet-block");
+
+constexpr qint64 kPumpIntervalMs = 33;
+
+QWidget* dialogParent() { return QApplication::activeWindow(); }
+
+}  // namespace
+
+QtPlatform::QtPlatform() : generator_(std::random_device{}()) { sincePump_.start(); }
+
+void QtPlatform::pumpEvents() {
+  if (sincePump_.elapsed() < kPumpIntervalMs) return;
+  if (!pumping_) {
+    pumping_ = true;
+    if (busyChanged) busyChanged(true);
+  }
+  if (beforePump) beforePump();
+  QApplication::processEvents();
+  sincePump_.restart();
+}
+
+void QtPlatform::handlerFinished() {
+  if (!pumping_) return;
+  pumping_ = false;
+  if (busyChanged) busyChanged(false);
+}
+
+void QtPlatform::setBusy(bool busy) {
+  if (busy) {
+    if (busyDepth_++ == 0) QApplication::setOverrideCursor(Qt::WaitCursor);
+  } else if (busyDepth_ > 0 && --busyDepth_ == 0) {
+    QApplication::restoreOverrideCursor();
+  }
+}
+
+std::string QtPlatform::chooseFolder(const std::string& title, const std::string& preselected) {
+  const QString folder = QFileDialog::getExistingDirectory(
+      dialogParent(), toQString(title), pathToQString(preselected), QFileDialog::ShowDirsOnly);
+  if (folder.isEmpty()) return {};
+  std::string path = pathFromQString(folder);
+  if (path.back() != '/') path += '/';
+  return path;
+}
+
+std::optional<std::string> QtPlatform::chooseFileToOpen(const FileDialog& dialog) {
+  const QString file = QFileDialog::getOpenFileName(dialogParent(), toQString(dialog.title),
+                                                    pathToQString(dialog.folder),
+                                                    qtFileFilter(dialog.filter));
+  if (file.isEmpty()) return std::nullopt;
+  return pathFromQString(file);
+}
+
+std::optional<std::string> QtPlatform::chooseFileToSave(const FileDialog& dialog) {
+  QFileDialog box(dialogParent(), toQString(dialog.title), pathToQString(dialog.folder),
+                  qtFileFilter(dialog.filter));
+  box.setAcceptMode(QFileDialog::AcceptSave);
+  box.setFileMode(QFileDialog::AnyFile);
+  if (!dialog.fileName.empty()) box.selectFile(pathToQString(dialog.fileName));
+  std::string suffix = dialog.defaultExtension;
+  if (!suffix.empty() && suffix.front() == '.') suffix.erase(0, 1);
+  box.setDefaultSuffix(toQString(suffix));
+  if (box.exec() != QDialog::Accepted || box.selectedFiles().isEmpty()) return std::nullopt;
+  return pathFromQString(box.selectedFiles().constFirst());
+}
+
+std::optional<std::string> QtPlatform::inputBox(const std::string& title, const std::string& prompt,
+                                                const std::string& preset) {
+  bool ok = false;
+  const QString text = QInputDialog::getText(dialogParent(), toQString(title), toQString(prompt),
+                                             QLineEdit::Normal, toQString(preset), &ok);
+  if (!ok) return std::nullopt;
+  return fromQString(text);
+}
+
+bool QtPlatform::confirm(const std::string& title, const std::string& text) {
+  QString message = toQString(text);
+  message.replace(QLatin1Char('|'), QLatin1Char('\n'));
+  return QMessageBox::question(dialogParent(), toQString(title), message,
+                               QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+}
+
+int QtPlatform::popupMenu(const std::string& items) {
+  QMenu menu(dialogParent());
+  const QStringList entries = toQString(items).split(QLatin1Char('|'));
+  for (qsizetype i = 0; i < entries.size(); ++i) {
+    QString entry = entries[i];
+    if (entry == QLatin1String("-")) {
+      menu.addSeparator();
+      continue;
+    }
+    bool greyed = false;
+    bool ticked = false;
+    while (entry.startsWith(QLatin1Char('-')) || entry.startsWith(QLatin1Char('+'))) {
+      (entry.startsWith(QLatin1Char('-')) ? greyed : ticked) = true;
+      entry.remove(0, 1);
+    }
+    QAction* action = menu.addAction(entry);
+    action->setData(static_cast<int>(i));
+    action->setEnabled(!greyed);
+    action->setCheckable(ticked);
+    action->setChecked(ticked);
+  }
+  const QAction* chosen = menu.exec(QCursor::pos());
+  return chosen != nullptr ? chosen->data().toInt() : -1;
+}
+
+ClipboardRead QtPlatform::readClipboard() {
+  const QMimeData* data = QApplication::clipboard()->mimeData();
+  if (data == nullptr) return {ClipboardStatus::NoText, {}};
+  if (data->hasFormat(kBlockFormat)) {
+    return {ClipboardStatus::Ok, data->data(kBlockFormat).toStdString()};
+  }
+  if (!data->hasText()) return {ClipboardStatus::NoText, {}};
+  std::string block = fromQString(data->text());
+  block += '\0';
+  return {ClipboardStatus::Ok, std::move(block)};
+}
+
+bool QtPlatform::writeClipboard(std::string_view block) {
+  auto* data = new QMimeData;
+  data->setText(toQString(block.substr(0, block.find('\0'))));
+  data->setData(kBlockFormat, QByteArray(block.data(), static_cast<qsizetype>(block.size())));
+  QApplication::clipboard()->setMimeData(data);
+  return true;
+}
+
+bool QtPlatform::clearClipboard() {
+  QApplication::clipboard()->clear();
+  return true;
+}
+
+bool QtPlatform::openExternally(const std::string& target) {
+  QUrl url;
+  if (!target.empty() && target.front() == '/') {
+    const size_t hash = target.rfind('#');
+    url = QUrl::fromLocalFile(pathToQString(target.substr(0, hash)));
+    if (hash != std::string::npos) url.setFragment(toQString(target.substr(hash + 1)));
+  } else {
+    url = QUrl::fromUserInput(toQString(target));
+  }
+  return QDesktopServices::openUrl(url);
+}
+
+std::string QtPlatform::defaultBrowserName() {
+  QProcess query;
+  query.start(QStringLiteral("xdg-settings"),
+              {QStringLiteral("get"), QStringLiteral("default-web-browser")});
+  if (!query.waitForFinished(2000) || query.exitCode() != 0) return {};
+  return shortBrowserName(query.readAllStandardOutput().toStdString());
+}
+
+LocalTime QtPlatform::now() { return currentLocalTime(); }
+
+double QtPlatform::random() { return std::uniform_real_distribution<double>(0.0, 1.0)(generator_); }
+
+}  // namespace brimlet

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <functional>
+#include <random>
+
+#include "core/platform.h"
+
+namespace brimlet {
+
+// The real desktop: Qt dialogs, the system clipboard, the default handlers.
+class QtPlatform final : public Platform {
+ public:
+  QtPlatform();
+
+  // Called on every real pump, before pending events run: the views mirror
+  // the models then, so a long operation shows its progress.
+  std::function<void()> beforePump;
+  // Called when a long operation first pumps events and again when it ends.
+  std::function<void(bool)> busyChanged;
+
+  // Ends what the last handler's pumps started (busy pointer, greyed controls).
+  void handlerFinished();
+
+  void pumpEvents() override;
+  void setBusy(bool busy) override;
+  std::string chooseFolder(const std::string& title, const std::string& preselected) override;
+  std::optional<std::string> chooseFileToOpen(const FileDialog& dialog) override;
+  std::optional<std::string> chooseFileToSave(const FileDialog& dialog) override;
+  std::optional<std::string> inputBox(const std::string& title, const std::string& prompt,
+                                      const std::string& preset) override;
+  bool confirm(const std::string& title, const std::string& text) override;
+  int popupMenu(const std::string& items) override;
+  ClipboardRead readClipboard() override;
+  bool writeClipboard(std::string_view block) override;
+  bool clearClipboard() override;
+  bool openExternally(const std::string& target) override;
+  std::string defaultBrowserName() override;
+  LocalTime now() override;
+  double random() override;
+  void seedRandom(uint32_t seed) override { generator_.seed(seed); }
+
+ private:
+  QElapsedTimer sincePump_;
+  bool pumping_ = false;
+  int busyDepth_ = 0;
+  std::mt19937 generator_;
+};
+
+}  // namespace brimlet

@@ -1,0 +1,288 @@
+#include "ui/window_view.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include "ui/codec.h"
+
+namespace brimlet {
+namespace {
+
+constexpr int kControlsPerFrameRow = 2;
+
+// The shift state of the program's key and mouse handlers: 1 Shift, 2 Ctrl, 4 Alt.
+int shiftState(Qt::KeyboardModifiers modifiers) {
+  return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
+         (modifiers & Qt::AltModifier ? 4 : 0);
+}
+
+int mouseButton(Qt::MouseButton button) {
+  switch (button) {
+    case Qt::LeftButton:
+      return 1;
+    case Qt::RightButton:
+      return 2;
+    case Qt::MiddleButton:
+      return 4;
+    default:
+      return 0;
+  }
+}
+
+}  // namespace
+
+WindowView::WindowView(WindowModel& model, HandlerRunner run)
+    : model_(model), run_(std::move(run)) {
+  auto* root = new QVBoxLayout(this);
+  auto* body = new QHBoxLayout;
+  auto* bottom = new QHBoxLayout;
+  root->addLayout(body, 1);
+  root->addLayout(bottom);
+
+  operations_ = new QWidget;
+  operationsGrid_ = new QGridLayout(operations_);
+  operationsGrid_->setContentsMargins(0, 0, 0, 0);
+  auto* scroll = new QScrollArea;
+  scroll->setWidget(operations_);
+  scroll->setWidgetResizable(true);
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  body->addWidget(scroll, 0);
+
+  for (const auto& control : model_.controls()) {
+    QWidget* widget = createWidget(*control);
+    switch (control->kind()) {
+      case ControlKind::LogBox:
+      case ControlKind::TextArea:
+        body->addWidget(widget, 1);
+        break;
+      case ControlKind::StatusBar:
+        bottom->addWidget(widget, 1);
+        break;
+      case ControlKind::ProgressBar:
+        bottom->addWidget(widget, 0);
+        break;
+      default: {
+        QGridLayout* grid = frameLayout(control->frame());
+        const int index = grid->count();
+        grid->addWidget(widget, index / kControlsPerFrameRow, index % kControlsPerFrameRow);
+        break;
+      }
+    }
+    bindEvents(*control, widget);
+    bound_.push_back({control.get(), widget, 0});
+  }
+  operationsGrid_->setRowStretch(operationsGrid_->rowCount(), 1);
+  scroll->setMinimumWidth(operations_->sizeHint().width() + 4);
+
+  setObjectName(QString::fromStdString(model_.form()));
+  installEventFilter(this);
+  setAcceptDrops(model_.findHandler(model_.form() + "_MessageProc") != nullptr);
+  resize(900, 560);
+  sync();
+}
+
+QGridLayout* WindowView::frameLayout(const std::string& frame) {
+  if (auto found = frames_.find(frame); found != frames_.end()) return found->second;
+  auto* box = new QGroupBox(toQString(frame));
+  auto* grid = new QGridLayout(box);
+  // Frames fill the panel in columns; many frames get a second column.
+  const int index = static_cast<int>(frames_.size());
+  constexpr int kFramesPerColumn = 5;
+  operationsGrid_->addWidget(box, index % kFramesPerColumn, index / kFramesPerColumn);
+  frames_[frame] = grid;
+  return grid;
+}
+
+QWidget* WindowView::createWidget(Control& control) {
+  const QString caption = toQString(control.text());
+  switch (control.kind()) {
+    case ControlKind::Button:
+      return new QPushButton(caption);
+    case ControlKind::CheckBox:
+      return new QCheckBox(caption);
+    case ControlKind::OptionButton:
+      return new QRadioButton(caption);
+    case ControlKind::TextBox:
+      return new QLineEdit;
+    case ControlKind::DropDown:
+      return new QComboBox;
+    case ControlKind::ProgressBar:
+      return new QProgressBar;
+    case ControlKind::LogBox:
+    case ControlKind::TextArea: {
+      auto* edit = new QPlainTextEdit;
+      edit->setReadOnly(control.kind() == ControlKind::LogBox);
+      edit->setLineWrapMode(QPlainTextEdit::NoWrap);
+      edit->setMinimumWidth(320);
+      return edit;
+    }
+    case ControlKind::Label:
+    case ControlKind::StatusBar:
+    case ControlKind::Window:
+      break;
+  }
+  auto* label = new QLabel(caption);
+  if (control.kind() == ControlKind::StatusBar) label->setFrameShape(QFrame::StyledPanel);
+  return label;
+}
+
+void WindowView::bindEvents(Control& control, QWidget* widget) {
+  const std::string& name = control.name();
+  widget->installEventFilter(this);
+  widget->setObjectName(QString::fromStdString(name));
+  if (auto* button = qobject_cast<QPushButton*>(widget)) {
+    connect(button, &QPushButton::clicked, this, [this, name] { runIfPresent(name + "_Click"); });
+  } else if (auto* box = qobject_cast<QAbstractButton*>(widget)) {
+    connect(box, &QAbstractButton::clicked, this, [this, &control, name](bool checked) {
+      control.setValue(checked ? 1 : 0);
+      runIfPresent(name + "_Click");
+    });
+  } else if (auto* line = qobject_cast<QLineEdit*>(widget)) {
+    connect(line, &QLineEdit::textEdited, this, [this, &control, name](const QString& text) {
+      control.setText(fromQString(text));
+      runIfPresent(name + "_Change");
+    });
+  } else if (auto* list = qobject_cast<QComboBox*>(widget)) {
+    connect(list, &QComboBox::activated, this, [this, &control, name](int index) {
+      control.setValue(index);
+      runIfPresent(name + "_Click");
+    });
+  } else if (auto* edit = qobject_cast<QPlainTextEdit*>(widget); edit && !edit->isReadOnly()) {
+    connect(edit, &QPlainTextEdit::textChanged, this, [this, &control, edit, name] {
+      control.setText(fromQString(edit->toPlainText()));
+      runIfPresent(name + "_Change");
+    });
+  }
+}
+
+QWidget* WindowView::widgetOf(const std::string& control) const {
+  for (const Bound& b : bound_) {
+    if (b.control->name() == control) return b.widget;
+  }
+  return nullptr;
+}
+
+bool WindowView::runIfPresent(const std::string& name, const std::vector<std::string>& args) {
+  if (model_.findHandler(name) == nullptr) return false;
+  run_(model_, name, args);
+  return true;
+}
+
+void WindowView::sync() {
+  for (Bound& b : bound_) {
+    if (b.revision != b.control->revision()) apply(b);
+  }
+  applyWindow();
+}
+
+void WindowView::apply(Bound& bound) {
+  const Control& c = *bound.control;
+  QWidget* w = bound.widget;
+  const QSignalBlocker blocker(w);
+  const QString text = toQString(c.text());
+  if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+    button->setText(text);
+    if (button->isCheckable()) button->setChecked(c.value() != 0);
+  } else if (auto* line = qobject_cast<QLineEdit*>(w)) {
+    if (line->text() != text) line->setText(text);
+  } else if (auto* edit = qobject_cast<QPlainTextEdit*>(w)) {
+    if (edit->toPlainText() != text) edit->setPlainText(text);
+  } else if (auto* list = qobject_cast<QComboBox*>(w)) {
+    QStringList items;
+    for (const std::string& item : c.items()) items << toQString(item);
+    QStringList shown;
+    for (int i = 0; i < list->count(); ++i) shown << list->itemText(i);
+    if (shown != items) {
+      list->clear();
+      list->addItems(items);
+    }
+    list->setCurrentIndex(static_cast<int>(c.value()));
+  } else if (auto* bar = qobject_cast<QProgressBar*>(w)) {
+    bar->setMaximum(static_cast<int>(std::max<int64_t>(c.maximum(), 1)));
+    bar->setValue(static_cast<int>(std::clamp<int64_t>(c.value(), 0, c.maximum())));
+  } else if (auto* label = qobject_cast<QLabel*>(w)) {
+    label->setText(text);
+  }
+  w->setVisible(c.visible());
+  w->setEnabled(c.enabled());
+  bound.revision = c.revision();
+}
+
+void WindowView::applyWindow() {
+  const Control& window = model_.window();
+  if (windowRevision_ == window.revision()) return;
+  windowRevision_ = window.revision();
+  setWindowTitle(toQString(window.text()));
+  setEnabled(window.enabled());
+  if (window.visible()) {
+    show();
+    raise();
+    activateWindow();
+  } else {
+    hide();
+  }
+}
+
+void WindowView::setOperationsEnabled(bool enabled) { operations_->setEnabled(enabled); }
+
+void WindowView::closeEvent(QCloseEvent* event) {
+  // The model decides: a tool window turns a close into a switch, the main
+  // window ends the run. Either way the next sync shows the outcome.
+  event->ignore();
+  if (!runIfPresent(model_.form() + "_Close")) {
+    model_.window().setVisible(false);
+    sync();
+  }
+}
+
+void WindowView::mousePressEvent(QMouseEvent* event) {
+  const int button = mouseButton(event->button());
+  if (button != 2 || !runIfPresent(model_.form() + "_MouseDown",
+                                   {std::to_string(button),
+                                    std::to_string(shiftState(event->modifiers()))})) {
+    QWidget::mousePressEvent(event);
+  }
+}
+
+bool WindowView::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
+  // Only combinations with Ctrl or Alt go to the key handlers, so typing in
+  // a text field stays typing.
+  const auto* key = static_cast<QKeyEvent*>(event);
+  const int shift = shiftState(key->modifiers());
+  if ((shift & 6) == 0) return false;
+  const std::vector<std::string> args = {std::to_string(key->key()), std::to_string(shift)};
+  const std::string control = watched->objectName().toStdString();
+  return runIfPresent(control + "_KeyDown", args) || runIfPresent(model_.form() + "_KeyDown", args);
+}
+
+void WindowView::dragEnterEvent(QDragEnterEvent* event) {
+  if (model_.acceptsDrops() && event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void WindowView::dropEvent(QDropEvent* event) {
+  const QList<QUrl> urls = event->mimeData()->urls();
+  if (!model_.acceptsDrops() || urls.isEmpty() || !urls.first().isLocalFile()) return;
+  event->acceptProposedAction();
+  runIfPresent(model_.form() + "_MessageProc", {pathFromQString(urls.first().toLocalFile())});
+}
+
+}  // namespace brimlet

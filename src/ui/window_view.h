@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "core/window_model.h"
+
+class QGridLayout;
+
+namespace brimlet {
+
+// Runs one handler of a window with its arguments; the desktop wraps every
+// call so that the views are refreshed afterwards.
+using HandlerRunner =
+    std::function<void(WindowModel&, const std::string&, const std::vector<std::string>&)>;
+
+// A window built from its model's control table: one widget per control,
+// grouped into labelled frames, each widget's events bound to the handler
+// named after the control and the event (`main_close` -> `main_close_Click`).
+// The model holds all state; sync() mirrors what changed since last time.
+class WindowView : public QWidget {
+ public:
+  WindowView(WindowModel& model, HandlerRunner run);
+
+  void sync();
+  // Greys the operation controls while a long operation runs.
+  void setOperationsEnabled(bool enabled);
+
+  [[nodiscard]] WindowModel& model() { return model_; }
+  [[nodiscard]] QWidget* widgetOf(const std::string& control) const;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  struct Bound {
+    Control* control;
+    QWidget* widget;
+    uint64_t revision = 0;
+  };
+
+  QWidget* createWidget(Control& control);
+  void bindEvents(Control& control, QWidget* widget);
+  void apply(Bound& bound);
+  void applyWindow();
+  // Runs `name` if the model has such a handler; false when it has none.
+  bool runIfPresent(const std::string& name, const std::vector<std::string>& args = {});
+  QGridLayout* frameLayout(const std::string& frame);
+
+  WindowModel& model_;
+  HandlerRunner run_;
+  std::vector<Bound> bound_;
+  QWidget* operations_ = nullptr;
+  QGridLayout* operationsGrid_ = nullptr;
+  std::map<std::string, QGridLayout*> frames_;
+  uint64_t windowRevision_ = 0;
+  bool wasVisible_ = false;
+};
+
+}  // namespace brimlet
