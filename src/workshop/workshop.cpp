@@ -1,13 +1,23 @@
 #include "workshop/workshop.h"
 
+#include "app/choosers.h"
+#include "app/program_folder.h"
+#include "core/clipboard.h"
 #include "core/cp1252.h"
+#include "core/file_io.h"
 #include "core/log.h"
 #include "core/number.h"
+#include "workshop/crlf_lines.h"
 
 namespace brimlet {
 namespace {
 
 constexpr size_t kTitleNameLength = 59;
+constexpr int kCtrl = 2;
+constexpr int kRightButton = 2;
+
+enum MenuEntry { kShow = 0, kUndo = 2, kCopy = 4, kPaste = 5, kSaveSettings = 7,
+                 kStartWithWorkshop = 8, kEditSettings = 10 };
 
 }  // namespace
 
@@ -17,21 +27,52 @@ Workshop::Workshop(Session& session, Desk& desk)
       STBC(addControl("STBC", ControlKind::StatusBar, "")),
       PRBC(addControl("PRBC", ControlKind::ProgressBar, "")),
       session_(session),
-      desk_(desk) {
+      desk_(desk),
+      progress_(PRBC, session.platform) {
+  addControl("qvl_load", ControlKind::Button, "&Laden", "Datei");
+  addControl("qvl_save", ControlKind::Button, "&Speichern", "Datei");
+  addControl("qvl_pst", ControlKind::Button, "Ein&fügen", "Datei");
+  addControl("qvl_cpy", ControlKind::Button, "&Kopieren", "Datei");
+  addControl("qvl_help", ControlKind::Button, "&Hilfe", "Datei");
   addControl("qvl_undo", ControlKind::Button, "&Undo", "Speicher");
   addControl("qvl_memdel", ControlKind::Button, "Speicher &löschen", "Speicher");
   addControl("qvl_logdel", ControlKind::Button, "Log l&öschen", "Speicher");
+  declareOperations();
+  addControl("qvl_infs", ControlKind::Button, "In Brimlet &geben", "Wechseln");
+  addControl("qvl_inzr", ControlKind::Button, "In Dremmick ge&ben", "Wechseln");
   addControl("qvl_qfs", ControlKind::Button, "&Brimlet", "Wechseln");
   addControl("qvl_qzr", ControlKind::Button, "&Dremmick", "Wechseln");
   addControl("qvl_quit", ControlKind::Button, "B&eenden", "Wechseln");
 
   addHandler("frm8_Close", &Workshop::frm8_Close);
+  addHandler("frm8_KeyDown", &Workshop::frm8_KeyDown);
+  addHandler("clog_KeyDown", &Workshop::frm8_KeyDown);
+  addHandler("frm8_MouseDown", &Workshop::frm8_MouseDown);
+  addHandler("frm8_MessageProc", &Workshop::frm8_MessageProc);
+  addHandler("qvl_load_Click", &Workshop::qvl_load_Click);
+  addHandler("qvl_save_Click", &Workshop::qvl_save_Click);
+  addHandler("qvl_pst_Click", &Workshop::qvl_pst_Click);
+  addHandler("qvl_cpy_Click", &Workshop::qvl_cpy_Click);
+  addHandler("qvl_help_Click", &Workshop::qvl_help_Click);
   addHandler("qvl_undo_Click", &Workshop::qvl_undo_Click);
   addHandler("qvl_memdel_Click", &Workshop::qvl_memdel_Click);
   addHandler("qvl_logdel_Click", &Workshop::qvl_logdel_Click);
+  addHandler("qvl_infs_Click", &Workshop::qvl_infs_Click);
+  addHandler("qvl_inzr_Click", &Workshop::qvl_inzr_Click);
   addHandler("qvl_qfs_Click", &Workshop::qvl_qfs_Click);
   addHandler("qvl_qzr_Click", &Workshop::qvl_qzr_Click);
   addHandler("qvl_quit_Click", &Workshop::qvl_quit_Click);
+}
+
+void Workshop::addOption(const std::string& name, std::string_view caption,
+                         std::string_view frame) {
+  Control& box = addControl(name, ControlKind::CheckBox, caption, frame);
+  addHandler(name + "_Click", [this, &box] {
+    Setting setting{};
+    if (settingForControl(box.name(), setting)) {
+      session_.settings[setting] = static_cast<int32_t>(box.value());
+    }
+  });
 }
 
 void Workshop::log(std::string_view message, int mode) {
@@ -47,6 +88,10 @@ void Workshop::log(std::string_view message, int mode) {
   } else if (mode == 3) {
     PRBC.setVisible(false);
   }
+  refreshStatus();
+}
+
+void Workshop::refreshStatus() {
   STBC.setText("Daten: " + decimal(static_cast<int64_t>(workingText.size())) + " Bytes");
 }
 
@@ -63,14 +108,166 @@ void Workshop::refreshTitle() {
                                                 : name));
 }
 
+bool Workshop::beginOperation(std::string_view what, LogForm form) {
+  if (noDataCheck()) return false;
+  if (!what.empty()) {
+    log("..." + std::string(what) + "...", form == LogForm::Progress ? 2 : 0);
+  }
+  // The work reads the undo copy and builds the new text beside it, so the
+  // text is never copied just to be kept.
+  undoCopy = std::move(workingText);
+  workingText.clear();
+  return true;
+}
+
+void Workshop::reportResult(LogForm form, int64_t count, std::string_view noun,
+                            std::string_view suffix) {
+  desk_.report(form == LogForm::Progress ? 3 : 0, count, noun, suffix);
+}
+
+void Workshop::runOperation(const OperationTexts& texts, const Work& work) {
+  if (!beginOperation(texts.what, texts.form)) return;
+  TextEdit edit = work(undoCopy, progress_);
+  workingText = std::move(edit.text);
+  reportResult(texts.form, edit.count, texts.noun, texts.suffix);
+}
+
+void Workshop::loadFile() {
+  FileRead file = readWholeFile(workingName);
+  if (file.status != ReadStatus::Ok) {
+    log(file.status == ReadStatus::Missing ? "datei existiert nicht"
+        : file.status == ReadStatus::IsFolder ? cp("keine gültige datei")
+                                                : "fehler beim lesen",
+        0);
+    return;
+  }
+  workingText = std::move(file.bytes);
+  undoCopy = workingText;
+  appendFinalLineEnd(workingText);
+  refreshTitle();
+  log(workingName + " geladen", 0);
+}
+
 void Workshop::frm8_Load() {
   PRBC.setVisible(false);
-  STBC.setText("Daten: " + decimal(static_cast<int64_t>(workingText.size())) + " Bytes");
+  refreshStatus();
+  setAcceptsDrops(true);
   refreshTitle();
+  for (const auto& control : controls()) {
+    Setting setting{};
+    if (control->kind() == ControlKind::CheckBox && settingForControl(control->name(), setting)) {
+      control->setValue(session_.settings[setting]);
+    }
+  }
 }
 
 void Workshop::frm8_Close() {
   if (!session_.shuttingDown) qvl_qfs_Click();
+}
+
+void Workshop::frm8_KeyDown(int keyCode, int shift) {
+  if (shift != kCtrl) return;
+  switch (keyCode) {
+    case 'T':
+      findControl("qvl_abf")->setVisible(true);
+      break;
+    case 'V':
+      qvl_pst_Click();
+      break;
+    case 'Z':
+      keepNul = !keepNul;
+      break;
+    default:
+      break;
+  }
+}
+
+void Workshop::frm8_MouseDown(int button) {
+  if (button != kRightButton) return;
+  const std::string greyedWithoutText = workingText.empty() ? "-" : "";
+  const bool startsHere = session_.settings[Setting::StarteProgrammMit] == 2;
+  // The display window is not wired to the workshop yet, so "Anzeigen" stays grey.
+  const std::string items = "-Anzeigen|-|" + greyedWithoutText + "Undo|-|" + greyedWithoutText +
+                            cp("Kopieren|Einfügen|-|Einstellungen speichern|") +
+                            (startsHere ? "+-" : "") + "Programmstart mit Quorvel|-|" +
+                            cp("Einstellungsdatei im Notepad öffnen");
+  switch (session_.platform.popupMenu(items)) {
+    case kUndo:
+      if (!workingText.empty()) qvl_undo_Click();
+      break;
+    case kCopy:
+      if (!workingText.empty()) qvl_cpy_Click();
+      break;
+    case kPaste:
+      qvl_pst_Click();
+      break;
+    case kSaveSettings:
+      desk_.writeSettings();
+      break;
+    case kStartWithWorkshop:
+      session_.settings[Setting::StarteProgrammMit] = 2;
+      break;
+    case kEditSettings:
+      if (!session_.platform.openExternally(session_.settingsPath())) {
+        log("Notepad nicht gefunden", 0);
+      }
+      break;
+    default:
+      break;
+  }
+}
+
+void Workshop::frm8_MessageProc(const std::string& path) {
+  workingName = path;
+  loadFile();
+}
+
+void Workshop::qvl_load_Click() {
+  const std::optional<std::string> path = chooseFileToRead(session_, desk_, "Quorvel");
+  if (!path) return;
+  workingName = *path;
+  loadFile();
+}
+
+void Workshop::qvl_save_Click() {
+  if (noDataCheck()) return;
+  FileDialog dialog;
+  dialog.title = "Quorvel - Speichern";
+  dialog.filter = "Text-Dateien| *.Txt|Alle Dateien| *.*";
+  dialog.folder = session_.saveDialogFolder;
+  dialog.fileName = workingName;
+  dialog.defaultExtension = "txt";
+  const std::optional<std::string> chosen = session_.platform.chooseFileToSave(dialog);
+  if (!chosen || chosen->empty() || chosen->back() == '/') return;
+  if (!writeWholeFile(*chosen, workingText)) {
+    log("fehler beim speichern", 0);
+    return;
+  }
+  workingName = *chosen;
+  session_.saveDialogFolder = folderOf(*chosen);
+  refreshTitle();
+  log(workingName + " gespeichert", 0);
+}
+
+void Workshop::qvl_pst_Click() {
+  std::optional<std::string> block = clipboardPaste(session_.platform, desk_);
+  if (!block) return;
+  workingText = std::move(*block);
+  if (!keepNul) {
+    if (const size_t nul = workingText.find('\0'); nul != std::string::npos) {
+      workingText.resize(nul);
+    }
+  }
+  workingName = cp("Eingefügt");
+  appendFinalLineEnd(workingText);
+  refreshTitle();
+  refreshStatus();
+}
+
+void Workshop::qvl_cpy_Click() {
+  if (putTextOnClipboard(session_.platform, desk_, workingText)) {
+    desk_.report(0, -1, "", "daten ins clipboard kopiert");
+  }
 }
 
 void Workshop::qvl_undo_Click() {
@@ -85,6 +282,21 @@ void Workshop::qvl_memdel_Click() {
 }
 
 void Workshop::qvl_logdel_Click() { log({}, 99); }
+
+void Workshop::qvl_infs_Click() {
+  if (noDataCheck()) return;
+  desk_.handToMainList(workingText);
+}
+
+void Workshop::qvl_inzr_Click() {
+  if (noDataCheck()) return;
+  desk_.handToRenamer(workingText);
+}
+
+void Workshop::qvl_help_Click() {
+  session_.platform.openExternally(session_.programFolder + "Brimlet.html#qvl");
+  log("Brimlet.html im " + session_.browserName + cp(" geöffnet"), 0);
+}
 
 void Workshop::qvl_qfs_Click() { desk_.showTool(Tool::Main); }
 

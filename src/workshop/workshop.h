@@ -1,13 +1,30 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
 #include "app/desk.h"
 #include "app/session.h"
+#include "core/bar_progress.h"
 #include "core/window_model.h"
+#include "workshop/character_classes.h"
+#include "workshop/text_edit.h"
 
 namespace brimlet {
+
+// How an operation talks to the log: plain lines only, or an announcement
+// that shows the progress bar and a result that hides it again.
+enum class LogForm { Plain, Progress };
+
+// The texts of one operation: announced as "..." + what + "..." (nothing
+// when empty), reported as a count with noun and suffix.
+struct OperationTexts {
+  std::string_view what;
+  std::string_view noun;
+  std::string_view suffix;
+  LogForm form = LogForm::Progress;
+};
 
 // The text workshop `frm8`: one working text, its name and a one-level undo
 // copy, transformed by the operations of its buttons.
@@ -24,14 +41,63 @@ class Workshop : public WindowModel {
   // "Quorvel " + the last 59 characters of the working-text name.
   void refreshTitle();
 
+  // The frame of every text operation. beginOperation runs the no-data
+  // check, announces and moves the working text into the undo copy, where
+  // the work reads it; false when there is no text. runOperation adds the
+  // work and the report; the work gets the text and the progress bar.
+  using Work = std::function<TextEdit(std::string_view text, Progress& progress)>;
+  [[nodiscard]] bool beginOperation(std::string_view what, LogForm form);
+  void reportResult(LogForm form, int64_t count, std::string_view noun, std::string_view suffix);
+  void runOperation(const OperationTexts& texts, const Work& work);
+
+  // Reads the file named by the working-text name into the working text.
+  void loadFile();
+
   void frm8_Load();
   void frm8_Close();
+  void frm8_KeyDown(int keyCode, int shift);
+  void frm8_MouseDown(int button);
+  void frm8_MessageProc(const std::string& path);
+  void qvl_load_Click();
+  void qvl_save_Click();
+  void qvl_pst_Click();
+  void qvl_cpy_Click();
   void qvl_undo_Click();
   void qvl_memdel_Click();
   void qvl_logdel_Click();
+  void qvl_infs_Click();
+  void qvl_inzr_Click();
+  void qvl_help_Click();
   void qvl_qfs_Click();
   void qvl_qzr_Click();
   void qvl_quit_Click();
+
+  // Line endings, NUL and hyphenated breaks.
+  void qvl_unx_Click();
+  void qvl_dos_Click();
+  void qvl_nlb_Click();
+  void qvl_trz_Click();
+  // Blanks, case and word starts.
+  void qvl_ltr_Click();
+  void qvl_trim_Click();
+  void qvl_rtr_Click();
+  void qvl_mlz_Click();
+  void qvl_lcse_Click();
+  void qvl_ucse_Click();
+  void qvl_1bs_Click();
+  // Character classes.
+  void qvl_sdz_Click();
+  void qvl_ntz_Click();
+  void qvl_tz_Click();
+  void qvl_nve_Click();
+  void qvl_nke_Click();
+  void qvl_lz_Click();
+  void qvl_zf_Click();
+  void qvl_null_Click();
+  // Empty lines and sorting.
+  void qvl_1313_Click();
+  void qvl_131313_Click();
+  void qvl_srt_Click();
 
   std::string workingText;
   std::string workingName;
@@ -43,8 +109,16 @@ class Workshop : public WindowModel {
   Control& PRBC;
 
  private:
+  void declareOperations();
+  // A check box that stands for a setting: set from it at load, copied
+  // back into it by its _Click.
+  void addOption(const std::string& name, std::string_view caption, std::string_view frame);
+  void removeClass(CharacterClass characterClass);
+  void refreshStatus();
+
   Session& session_;
   Desk& desk_;
+  BarProgress progress_;
 };
 
 }  // namespace brimlet

@@ -1,0 +1,33 @@
+#include "workshop/crlf_lines.h"
+
+#include <cstring>
+
+namespace brimlet {
+
+std::optional<std::string_view> CrLfLines::next() {
+  if (pos_ >= text_.size()) return std::nullopt;
+  size_t search = pos_;
+  while (search < text_.size()) {
+    const void* hit = std::memchr(text_.data() + search, '\r', text_.size() - search);
+    if (hit == nullptr) break;
+    const size_t cr = static_cast<size_t>(static_cast<const char*>(hit) - text_.data());
+    if (cr + 1 < text_.size() && text_[cr + 1] == '\n') {
+      std::string_view line = text_.substr(pos_, cr - pos_);
+      pos_ = cr + 2;
+      return line;
+    }
+    search = cr + 1;
+  }
+  std::string_view tail = text_.substr(pos_);
+  pos_ = text_.size();
+  if (tail.back() == '\n') tail.remove_suffix(1);
+  return tail;
+}
+
+void appendFinalLineEnd(std::string& text) {
+  if (text.ends_with("\r\n")) return;
+  if (text.ends_with('\n')) text.pop_back();
+  text += "\r\n";
+}
+
+}  // namespace brimlet

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace brimlet {
+
+// The lines of a workshop text as the trimming and sorting operations see
+// them: a line ends at CR LF, and a CR without LF is part of the line (so
+// no byte is ever lost). A text without a final CR LF is read as if it had
+// had its final line end made first: the unterminated tail is the last
+// line, with a lone LF at its very end dropped.
+//   "a\rb\r\nc\n"  ->  "a\rb", "c"
+class CrLfLines {
+ public:
+  explicit CrLfLines(std::string_view text) : text_(text) {}
+
+  [[nodiscard]] std::optional<std::string_view> next();
+
+ private:
+  std::string_view text_;
+  size_t pos_ = 0;
+};
+
+// The final line end: a text ending in CR LF stays, a last lone LF becomes
+// CR LF, anything else (the empty text too) gets CR LF appended.
+void appendFinalLineEnd(std::string& text);
+
+}  // namespace brimlet

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/progress.h"
+
+namespace brimlet {
+
+enum class Comparison { Text, Binary };
+
+struct SortOptions {
+  // The key column: 1 (or 0) sorts whole lines; x > 1 sorts on the text from
+  // column x to the line end, then the first x - 1 bytes; x < 0 sorts on the
+  // last |x| bytes, then the rest. A line too short for its key is filled
+  // with NUL (binary) or blanks (text): with x > 1 it is keyed as four fill
+  // bytes, itself and fill up to x - 1 bytes; with x < 0 it is right-aligned
+  // behind fill bytes.
+  int64_t column = 1;
+  bool descending = false;
+  Comparison comparison = Comparison::Text;
+};
+
+// The lines of a text in one pre-sized table (CrLfLines: a lone CR is part of
+// its line, an unterminated last line counts), sorted once. Keys are never
+// built as strings, so any key column costs no more memory than column 1.
+// Lines with equal keys keep their order.
+class LineSort {
+ public:
+  explicit LineSort(std::string_view text);
+
+  [[nodiscard]] size_t lineCount() const { return lines_.size(); }
+
+  // Every line followed by CR LF, in sorted order.
+  [[nodiscard]] std::string sorted(const SortOptions& options, Progress& progress) const;
+
+ private:
+  std::vector<std::string_view> lines_;
+  size_t outputSize_ = 0;
+};
+
+}  // namespace brimlet

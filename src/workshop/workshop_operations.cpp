@@ -1,0 +1,188 @@
+// The workshop's text operations: each supplies its texts and its work, the
+// frame of Workshop does the rest.
+#include "core/cp1252.h"
+#include "core/number.h"
+#include "workshop/blank_lines.h"
+#include "workshop/crlf_lines.h"
+#include "workshop/line_endings.h"
+#include "workshop/line_sort.h"
+#include "workshop/trimming.h"
+#include "workshop/workshop.h"
+
+namespace brimlet {
+
+void Workshop::declareOperations() {
+  auto button = [this](std::string name, std::string_view caption, std::string_view frame,
+                       void (Workshop::*handler)()) {
+    addHandler(name + "_Click", handler);
+    addControl(std::move(name), ControlKind::Button, caption, frame);
+  };
+  button("qvl_unx", "Unix > Dos", "Zeilenenden", &Workshop::qvl_unx_Click);
+  button("qvl_dos", "Dos > Unix", "Zeilenenden", &Workshop::qvl_dos_Click);
+  button("qvl_nlb", "Zeilenende nach NUL", "Zeilenenden", &Workshop::qvl_nlb_Click);
+  button("qvl_trz", "Trennzeichen entfernen", "Zeilenenden", &Workshop::qvl_trz_Click);
+  // Page splitting belongs to the paragraph tools; Ctrl+T reveals its button.
+  addControl("qvl_abf", ControlKind::Button, "Seiten aufteilen", "Zeilenenden").setVisible(false);
+
+  button("qvl_ltr", "Links trimmen", "Leerzeichen", &Workshop::qvl_ltr_Click);
+  button("qvl_trim", "Trimmen", "Leerzeichen", &Workshop::qvl_trim_Click);
+  button("qvl_rtr", "Rechts trimmen", "Leerzeichen", &Workshop::qvl_rtr_Click);
+  button("qvl_mlz", "Mehrfache entfernen", "Leerzeichen", &Workshop::qvl_mlz_Click);
+
+  button("qvl_lcse", "kleinbuchstaben", "Groß/klein", &Workshop::qvl_lcse_Click);
+  button("qvl_ucse", "GROSSBUCHSTABEN", "Groß/klein", &Workshop::qvl_ucse_Click);
+  button("qvl_1bs", "1. Buchstabe groß", "Groß/klein", &Workshop::qvl_1bs_Click);
+
+  button("qvl_sdz", "Sonderzeichen", "Zeichenklassen", &Workshop::qvl_sdz_Click);
+  button("qvl_ntz", "Nichtdeutsche", "Zeichenklassen", &Workshop::qvl_ntz_Click);
+  button("qvl_tz", "Satzzeichen", "Zeichenklassen", &Workshop::qvl_tz_Click);
+  button("qvl_nve", "Vokale", "Zeichenklassen", &Workshop::qvl_nve_Click);
+  button("qvl_nke", "Konsonanten", "Zeichenklassen", &Workshop::qvl_nke_Click);
+  button("qvl_lz", "Leerzeichen", "Zeichenklassen", &Workshop::qvl_lz_Click);
+  button("qvl_zf", "Ziffern", "Zeichenklassen", &Workshop::qvl_zf_Click);
+  button("qvl_null", "Nullbytes", "Zeichenklassen", &Workshop::qvl_null_Click);
+
+  button("qvl_1313", "Leerzeilen entfernen", "Leerzeilen", &Workshop::qvl_1313_Click);
+  button("qvl_131313", "Von 2 Leerzeilen 1", "Leerzeilen", &Workshop::qvl_131313_Click);
+
+  button("qvl_srt", "So&rtieren", "Sortieren", &Workshop::qvl_srt_Click);
+  addControl("qvl_srt_x", ControlKind::TextBox, "1", "Sortieren");
+  addOption("qvl_srt_d", "Abwärts", "Sortieren");
+  addOption("qvl_srt_b", "Binär", "Sortieren");
+}
+
+void Workshop::qvl_unx_Click() {
+  if (!beginOperation("unix zeilenenden ersetzen", LogForm::Progress)) return;
+  UnixConversion conversion = unixToCrLf(undoCopy, progress_);
+  workingText = std::move(conversion.edit.text);
+  reportResult(LogForm::Progress, conversion.edit.count, "unix zeilenenden",
+               " ersetzt (" + decimal(conversion.lineFeeds) + ")");
+}
+
+void Workshop::qvl_dos_Click() {
+  runOperation({"dos zeilenenden ersetzen", "dos zeilenenden", " ersetzt"}, crLfToUnix);
+}
+
+void Workshop::qvl_nlb_Click() {
+  runOperation({"nullzeichen mit zeilenenden versehen", "nullzeichen", " mit zeilenenden versehen"},
+               lineEndAfterNul);
+}
+
+void Workshop::qvl_trz_Click() {
+  runOperation({"trennzeichen entfernen", "trennzeichen", " entfernt"}, joinHyphenatedBreaks);
+}
+
+namespace {
+
+Workshop::Work trimming(TrimSide side) {
+  return [side](std::string_view text, Progress&) { return trimLines(text, side); };
+}
+
+}  // namespace
+
+void Workshop::qvl_ltr_Click() {
+  runOperation({"leerzeichen am Zeilenanfang entfernen", "zeilen mit leerzeichen", " getrimmt",
+                LogForm::Plain},
+               trimming(TrimSide::Start));
+}
+
+void Workshop::qvl_trim_Click() {
+  runOperation({"leerzeichen am Zeilenanfang und -ende entfernen", "zeilen mit leerzeichen",
+                " getrimmt", LogForm::Plain},
+               trimming(TrimSide::Both));
+}
+
+void Workshop::qvl_rtr_Click() {
+  runOperation({"leerzeichen am Zeilenende entfernen", "zeilen mit leerzeichen", " getrimmt",
+                LogForm::Plain},
+               trimming(TrimSide::End));
+}
+
+void Workshop::qvl_mlz_Click() {
+  runOperation({"mehrfache Leerzeichen entfernen", "Leerzeichen", " entfernt"}, collapseBlanks);
+}
+
+void Workshop::qvl_lcse_Click() {
+  if (!beginOperation({}, LogForm::Plain)) return;
+  workingText = lowerCase(undoCopy);
+  log("alles in kleinbuchstaben", 0);
+}
+
+void Workshop::qvl_ucse_Click() {
+  if (!beginOperation({}, LogForm::Plain)) return;
+  workingText = upperCase(undoCopy);
+  log("alles in grossbuchstaben", 0);
+}
+
+void Workshop::qvl_1bs_Click() {
+  runOperation({{}, "1. buchstabe", cp(" groß"), LogForm::Plain},
+               [](std::string_view text, Progress&) { return capitaliseWordStarts(text); });
+}
+
+// Every member of the class gets its announcement and its count, in the
+// order of their byte values, whether it occurs or not; the bytes are
+// counted in one pass and removed in another.
+void Workshop::removeClass(CharacterClass characterClass) {
+  const std::vector<unsigned char> members = classMembers(characterClass);
+  if (workingText.empty()) {
+    // Unlike the other operations the class buttons leave one line per
+    // member here. They keep the undo copy, which may hold the only text.
+    for (size_t i = 0; i < members.size(); ++i) log("keine daten geladen", 0);
+    return;
+  }
+  undoCopy = std::move(workingText);
+  const ByteCounts counts = countBytes(undoCopy);
+  std::array<bool, 256> remove{};
+  int64_t total = 0;
+  for (const unsigned char member : members) {
+    remove[member] = true;
+    total += counts[member];
+  }
+  workingText = total == 0 ? undoCopy : withoutBytes(undoCopy, remove, progress_);
+  for (const unsigned char member : members) {
+    const std::string description = byteDescription(member);
+    log("..." + description + " entfernen...", 2);
+    reportResult(LogForm::Progress, counts[member], description, " entfernt");
+  }
+}
+
+void Workshop::qvl_sdz_Click() { removeClass(CharacterClass::Special); }
+void Workshop::qvl_ntz_Click() { removeClass(CharacterClass::NonGerman); }
+void Workshop::qvl_tz_Click() { removeClass(CharacterClass::Punctuation); }
+void Workshop::qvl_nve_Click() { removeClass(CharacterClass::Vowels); }
+void Workshop::qvl_nke_Click() { removeClass(CharacterClass::Consonants); }
+void Workshop::qvl_lz_Click() { removeClass(CharacterClass::Blanks); }
+void Workshop::qvl_zf_Click() { removeClass(CharacterClass::Digits); }
+void Workshop::qvl_null_Click() { removeClass(CharacterClass::Nul); }
+
+void Workshop::qvl_1313_Click() {
+  runOperation({"leerzeilen entfernen", "leerzeilen", " entfernt"}, removeEmptyLines);
+}
+
+void Workshop::qvl_131313_Click() {
+  runOperation({"von 2 leerzeilen 1 entfernen", "von 2 leerzeilen 1", " entfernt"},
+               thinEmptyLines);
+}
+
+void Workshop::qvl_srt_Click() {
+  if (noDataCheck()) return;
+  SortOptions options;
+  options.column = integerValue(findControl("qvl_srt_x")->text());
+  options.descending = session_.settings[Setting::SortierenDown] == 1;
+  options.comparison =
+      session_.settings[Setting::SortierenBinaer] == 1 ? Comparison::Binary : Comparison::Text;
+
+  undoCopy = std::move(workingText);
+  const LineSort lines(undoCopy);
+  if (lines.lineCount() < 2) {
+    workingText = undoCopy;
+    appendFinalLineEnd(workingText);
+    log("keine Zeilen zu sortieren", 0);
+    return;
+  }
+  log(options.descending ? cp("... Zeilen abwärts sortieren...") : cp("... Zeilen aufwärts sortieren..."), 2);
+  workingText = lines.sorted(options, progress_);
+  reportResult(LogForm::Progress, static_cast<int64_t>(lines.lineCount()), "Zeilen", " sortiert");
+}
+
+}  // namespace brimlet

@@ -1,0 +1,99 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <random>
+#include <string>
+
+#include "support/temp_folder.h"
+#include "workshop/line_sort.h"
+
+namespace brimlet {
+namespace {
+
+using namespace std::string_literals;
+
+struct SortCase {
+  std::string name;
+  std::string input;
+  SortOptions options;
+  std::string expected;
+};
+
+class SortLines : public ::testing::TestWithParam<SortCase> {};
+
+TEST_P(SortLines, GivesTheExpectedOrder) {
+  const SortCase& c = GetParam();
+  NoProgress progress;
+  EXPECT_EQ(LineSort(c.input).sorted(c.options, progress), c.expected);
+}
+
+constexpr Comparison kBin = Comparison::Binary;
+constexpr Comparison kText = Comparison::Text;
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SortLines,
+    ::testing::Values(
+        SortCase{"BinaryPutsCapitalsFirst", "b\r\na\r\nC\r\n", {1, false, kBin}, "C\r\na\r\nb\r\n"},
+        SortCase{"BinaryDescending", "b\r\na\r\nC\r\n", {1, true, kBin}, "b\r\na\r\nC\r\n"},
+        SortCase{"ColumnThreeBinary", "xxb1\r\nyya2\r\nz\r\n", {3, false, kBin},
+                 "z\r\nyya2\r\nxxb1\r\n"},
+        SortCase{"LastTwoBinary", "abc19\r\nxyz05\r\n7\r\n", {-2, false, kBin},
+                 "7\r\nxyz05\r\nabc19\r\n"},
+        SortCase{"UnterminatedLastLine", "b\r\na", {1, false, kBin}, "a\r\nb\r\n"},
+        SortCase{"ColumnZeroIsColumnOne", "b\r\na\r\n", {0, false, kBin}, "a\r\nb\r\n"},
+        SortCase{"NulAndHighBytes", "\xFF\r\n\0\r\n\x80\r\n"s, {1, false, kBin},
+                 "\0\r\n\x80\r\n\xFF\r\n"s},
+        SortCase{"PrefixFirst", "ab\r\na\r\nabc\r\n\r\n", {1, false, kBin},
+                 "\r\na\r\nab\r\nabc\r\n"},
+        SortCase{"LoneCrStaysInItsLine", "b\rz\r\na\r\n", {1, false, kBin}, "a\r\nb\rz\r\n"},
+        SortCase{"TextIgnoresCaseAndAccents", "\xC4pfel\r\nbirne\r\napfel\r\nZebra\r\nBirne\r\n",
+                 {1, false, kText}, "apfel\r\n\xC4pfel\r\nBirne\r\nbirne\r\nZebra\r\n"},
+        SortCase{"TextDescending", "a\r\nB\r\nc\r\n", {1, true, kText}, "c\r\nB\r\na\r\n"},
+        // Short lines are keyed as blanks + themselves: before any letter.
+        SortCase{"TextColumnThree", "xxb1\r\nyya2\r\nz\r\n", {3, false, kText},
+                 "z\r\nyya2\r\nxxb1\r\n"},
+        SortCase{"KeyEqualLinesKeepTheirOrder", "a\0\r\na\r\n"s, {5, false, kBin},
+                 "a\0\r\na\r\n"s},
+        SortCase{"HugeColumnSortsWholeLines", "b\r\nab\r\na\r\n", {2147483647, false, kBin},
+                 "a\r\nab\r\nb\r\n"},
+        SortCase{"HugeNegativeColumn", "b\r\nab\r\na\r\n", {-2147483648LL, false, kBin},
+                 "a\r\nb\r\nab\r\n"}),
+    [](const auto& param) { return param.param.name; });
+
+TEST(LineSort, CountsLinesAsTheFinalLineEndMakesThem) {
+  EXPECT_EQ(LineSort("a").lineCount(), 1u);
+  EXPECT_EQ(LineSort("a\r\n").lineCount(), 1u);
+  EXPECT_EQ(LineSort("a\n").lineCount(), 1u);
+  EXPECT_EQ(LineSort("a\r\n\n").lineCount(), 2u);
+  EXPECT_EQ(LineSort("a\rb").lineCount(), 1u);
+}
+
+// The binary order is that of `LC_ALL=C sort` on the same lines.
+TEST(LineSort, BinaryOrderMatchesTheCLocaleSortTool) {
+  std::mt19937 random(2026);
+  const std::string alphabet = "aAbBzZ09 -\xE4\xC4\xDF\x80\xFF\x01";
+  std::string text;
+  for (int line = 0; line < 3000; ++line) {
+    const int length = static_cast<int>(random() % 12);
+    for (int i = 0; i < length; ++i) text += alphabet[random() % alphabet.size()];
+    text += "\r\n";
+  }
+  testing::TempFolder folder;
+  std::string unixText;
+  for (const char c : text) {
+    if (c != '\r') unixText += c;
+  }
+  folder.write("in.txt", unixText);
+  const std::string command = "LC_ALL=C sort " + folder.file("in.txt") + " > " + folder.file("out.txt");
+  ASSERT_EQ(std::system(command.c_str()), 0);
+  std::string expected;
+  for (const char c : folder.read("out.txt")) {
+    if (c == '\n') expected += '\r';
+    expected += c;
+  }
+  NoProgress progress;
+  EXPECT_EQ(LineSort(text).sorted({1, false, Comparison::Binary}, progress), expected);
+}
+
+}  // namespace
+}  // namespace brimlet

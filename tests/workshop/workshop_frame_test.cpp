@@ -1,0 +1,187 @@
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "core/cp1252.h"
+#include "program/program_fixture.h"
+
+namespace brimlet {
+namespace {
+
+using namespace std::string_literals;
+
+std::string readFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+class WorkshopFrame : public testing::ProgramTest {
+ protected:
+  void SetUp() override {
+    platform.browserName = "Firefox";
+    program.start();
+    program.showTool(Tool::Workshop);
+  }
+  Workshop& w = program.workshop();
+  testing::TempFolder files;
+};
+
+TEST_F(WorkshopFrame, DropLoadsTheFileWithItsFinalLineEnd) {
+  files.write("a.txt", "eins\nzwei\n");
+  EXPECT_TRUE(w.acceptsDrops());
+  w.invoke("frm8_MessageProc", {files.file("a.txt")});
+  EXPECT_EQ(w.workingText, "eins\nzwei\r\n");
+  EXPECT_EQ(w.undoCopy, "eins\nzwei\n");
+  EXPECT_EQ(w.clog.text(), "08:09:10: " + files.file("a.txt") + " geladen\r\n");
+  const std::string name = files.file("a.txt");
+  EXPECT_EQ(w.window().text(), "Quorvel " + name.substr(name.size() > 59 ? name.size() - 59 : 0));
+}
+
+TEST_F(WorkshopFrame, LoadingAnEmptyFileGivesOneLineEnd) {
+  files.write("empty.txt", "");
+  w.invoke("frm8_MessageProc", {files.file("empty.txt")});
+  EXPECT_EQ(w.workingText, "\r\n");
+}
+
+TEST_F(WorkshopFrame, ADroppedFolderOrMissingFileChangesNothing) {
+  w.workingText = "bleibt";
+  w.invoke("frm8_MessageProc", {files.path()});
+  w.invoke("frm8_MessageProc", {files.file("fehlt.txt")});
+  EXPECT_EQ(w.workingText, "bleibt");
+  EXPECT_EQ(w.clog.text(), cp("08:09:10: datei existiert nicht\r\n08:09:10: keine gültige datei\r\n"));
+}
+
+TEST_F(WorkshopFrame, LoadButtonUsesTheSharedFileChoice) {
+  files.write("b.txt", "x\r\n");
+  platform.addAnswer("Quorvel Dateiwahl", files.file("b.txt"));
+  w.invoke("qvl_load_Click");
+  EXPECT_EQ(w.workingText, "x\r\n");
+  EXPECT_EQ(w.workingName, files.file("b.txt"));
+}
+
+TEST_F(WorkshopFrame, SaveWritesTheBytesAndRemembersTheFolder) {
+  w.workingText = "a\0\xFF"s;
+  platform.addAnswer("Quorvel - Speichern", files.file("out.txt"));
+  w.invoke("qvl_save_Click");
+  EXPECT_EQ(files.read("out.txt"), "a\0\xFF"s);
+  EXPECT_EQ(w.workingName, files.file("out.txt"));
+  EXPECT_EQ(program.session().saveDialogFolder, files.path());
+  EXPECT_EQ(w.clog.text(), "08:09:10: " + files.file("out.txt") + " gespeichert\r\n");
+}
+
+TEST_F(WorkshopFrame, AFailedSaveSaysSoAndKeepsNameAndOldFile) {
+  w.workingText = "neu";
+  w.workingName = "vorher.txt";
+  const std::string target = std::string(testing::kUnwritableFolder) + "brimlet.txt";
+  platform.addAnswer("Quorvel - Speichern", target);
+  w.invoke("qvl_save_Click");
+  EXPECT_EQ(w.clog.text(), "08:09:10: fehler beim speichern\r\n");
+  EXPECT_EQ(w.workingName, "vorher.txt");
+  EXPECT_FALSE(std::filesystem::exists(target));
+
+
+  // An existing file in such a folder keeps its bytes.
+  const std::string existing = std::string(testing::kUnwritableFolder) + "version";
+  const std::string before = readFile(existing);
+  platform.addAnswer("Quorvel - Speichern", existing);
+  w.invoke("qvl_save_Click");
+  EXPECT_EQ(readFile(existing), before);
+  EXPECT_EQ(w.workingName, "vorher.txt");
+}
+
+TEST_F(WorkshopFrame, CancelledSaveDoesNothing) {
+  w.workingText = "x";
+  platform.addAnswer("Quorvel - Speichern", "");
+  w.invoke("qvl_save_Click");
+  EXPECT_EQ(w.clog.text(), "");
+}
+
+TEST_F(WorkshopFrame, PasteCutsAtNulUntilCtrlZ) {
+  platform.clipboard = "ab\0cd\0"s;
+  w.undoCopy = "undo";
+  w.invoke("qvl_pst_Click");
+  EXPECT_EQ(w.workingText, "ab\r\n");
+  EXPECT_EQ(w.workingName, cp("Eingefügt"));
+  EXPECT_EQ(w.undoCopy, "undo");
+  EXPECT_EQ(w.window().text(), cp("Quorvel Eingefügt"));
+  EXPECT_EQ(w.STBC.text(), "Daten: 4 Bytes");
+
+  w.invoke("frm8_KeyDown", {"90", "2"});
+  w.invoke("clog_KeyDown", {"86", "2"});  // Ctrl+V
+  EXPECT_EQ(w.workingText, "ab\0cd\0\r\n"s);
+}
+
+TEST_F(WorkshopFrame, CopyOfAnEmptyTextStillReports) {
+  w.invoke("qvl_cpy_Click");
+  EXPECT_EQ(platform.clipboard, std::string(1, '\0'));
+  EXPECT_EQ(w.clog.text(), "08:09:10: daten ins clipboard kopiert\r\n");
+}
+
+TEST_F(WorkshopFrame, CtrlTRevealsPageSplittingOnlyWithCtrl) {
+  Control& button = *w.findControl("qvl_abf");
+  EXPECT_FALSE(button.visible());
+  w.invoke("frm8_KeyDown", {"84", "1"});
+  EXPECT_FALSE(button.visible());
+  w.invoke("frm8_KeyDown", {"84", "2"});
+  EXPECT_TRUE(button.visible());
+}
+
+TEST_F(WorkshopFrame, ContextMenuSetsTheStartToolAndUndoes) {
+  platform.addAnswer("menu", "8");
+  w.invoke("frm8_MouseDown", {"2"});
+  EXPECT_EQ(program.session().settings[Setting::StarteProgrammMit], 2);
+
+  w.workingText = "neu";
+  w.undoCopy = "alt";
+  platform.addAnswer("menu", "2");
+  w.invoke("frm8_MouseDown", {"1"});  // the left button opens nothing
+  EXPECT_EQ(w.workingText, "neu");
+  w.invoke("frm8_MouseDown", {"2"});
+  EXPECT_EQ(w.workingText, "alt");
+}
+
+TEST_F(WorkshopFrame, HelpOpensTheWorkshopAnchor) {
+  w.invoke("qvl_help_Click");
+  ASSERT_EQ(platform.opened.size(), 1u);
+  EXPECT_EQ(platform.opened[0], home.path() + "Brimlet.html#qvl");
+  EXPECT_EQ(w.clog.text(), cp("08:09:10: Brimlet.html im Firefox geöffnet\r\n"));
+}
+
+TEST_F(WorkshopFrame, HandOversNeedData) {
+  w.invoke("qvl_inzr_Click");
+  EXPECT_EQ(w.clog.text(), "08:09:10: keine daten geladen\r\n");
+  w.workingText = "name1\r\n";
+  w.invoke("qvl_inzr_Click");
+  EXPECT_EQ(program.renamer().namesText, "name1\r\n");
+  w.invoke("qvl_infs_Click");
+  EXPECT_EQ(program.main().fileList, "name1\r\n");
+}
+
+// The whole road through the window: drop, a button, undo, save.
+TEST_F(WorkshopFrame, DropOperateUndoAndSave) {
+  files.write("in.txt", "b\r\na\r\n");
+  w.invoke("frm8_MessageProc", {files.file("in.txt")});
+  w.invoke("qvl_srt_Click");
+  EXPECT_EQ(w.workingText, "a\r\nb\r\n");
+  w.invoke("qvl_undo_Click");
+  platform.addAnswer("Quorvel - Speichern", files.file("in.txt"));
+  w.invoke("qvl_save_Click");
+  EXPECT_EQ(files.read("in.txt"), "b\r\na\r\n");
+}
+
+class WorkshopOptions : public testing::ProgramTest {};
+
+TEST_F(WorkshopOptions, CheckBoxesStartFromTheSettings) {
+  home.write("Brimlet_set.txt",
+             "brimlet\r\nx = 0\r\n\r\nquorvel\r\n"
+             "a = 0\r\nb = 0\r\nc = 0\r\nd = 0\r\ne = 0\r\nf = 0\r\ng = 0\r\nh = 0\r\n"
+                 "i = 1\r\nj = 1\r\n\r\ndremmick\r\n");
+  program.start();
+  EXPECT_EQ(program.session().settings[Setting::SortierenDown], 1);
+  EXPECT_EQ(program.workshop().findControl("qvl_srt_d")->value(), 1);
+  EXPECT_EQ(program.workshop().findControl("qvl_srt_b")->value(), 1);
+}
+
+}  // namespace
+}  // namespace brimlet
