@@ -57,9 +57,37 @@ Buckets emptyBuckets(size_t count) {
   return buckets;
 }
 
-void addUp(Buckets& buckets) {
-  buckets.total = 0;
-  for (const int64_t count : buckets.counts) buckets.total += count;
+constexpr uint32_t kDropped = UINT32_MAX;
+
+// Puts each line into the bucket `classify` picks for it (or drops it). The
+// lines are classified first and every bucket is sized before the copying,
+// so no bucket of a large list is reallocated while it grows.
+template <class Classify>
+Buckets fillBuckets(std::string_view list, size_t count, Classify classify, Progress& progress,
+                    const LineSampler& sample) {
+  Buckets buckets = emptyBuckets(count);
+  std::vector<uint32_t> chosen;
+  std::vector<size_t> sizes(count);
+  LineWalker lines(list);
+  int64_t number = 0;
+  while (const auto line = lines.next()) {
+    const uint32_t bucket = classify(*line);
+    chosen.push_back(bucket);
+    if (bucket != kDropped) {
+      sizes[bucket] += line->size() + 2;
+      ++buckets.counts[bucket];
+      ++buckets.total;
+    }
+    progress.setValue(++number);
+    if (number % kSampleInterval == 0 && sample) sample(number, *line);
+  }
+  for (size_t i = 0; i < count; ++i) buckets.texts[i].reserve(sizes[i]);
+  LineWalker again(list);
+  for (const uint32_t bucket : chosen) {
+    const std::string_view line = *again.next();
+    if (bucket != kDropped) appendLine(buckets.texts[bucket], line);
+  }
+  return buckets;
 }
 
 // Extensions in order of first appearance (or byte order), lower case.
@@ -91,21 +119,15 @@ Buckets distribute(std::string_view list, const std::vector<std::string>& extens
                    Progress& progress) {
   LowerCaseIndex index;
   for (const std::string& extension : extensions) index.add(extension);
-  Buckets buckets = emptyBuckets(extensions.size() + 1);
-  const size_t rest = extensions.size();
-  LineWalker lines(list);
-  int64_t number = 0;
-  while (const auto line = lines.next()) {
-    progress.setValue(++number);
-    if (isSeparatorOrEmpty(*line)) continue;
-    const size_t dot = lastDot(*line);
-    const std::string_view key = dot == std::string_view::npos ? *line : line->substr(dot + 1);
-    const size_t bucket = index.find(key).value_or(rest);
-    appendLine(buckets.texts[bucket], *line);
-    ++buckets.counts[bucket];
-  }
-  addUp(buckets);
-  return buckets;
+  const auto rest = static_cast<uint32_t>(extensions.size());
+  auto classify = [&index, rest](std::string_view line) {
+    if (isSeparatorOrEmpty(line)) return kDropped;
+    const size_t dot = lastDot(line);
+    const std::string_view key = dot == std::string_view::npos ? line : line.substr(dot + 1);
+    const std::optional<size_t> found = index.find(key);
+    return found ? static_cast<uint32_t>(*found) : rest;
+  };
+  return fillBuckets(list, extensions.size() + 1, classify, progress, {});
 }
 
 }  // namespace
@@ -126,23 +148,14 @@ std::optional<Buckets> groupSort(std::string_view list, const ExtensionTable& ta
     }
   }
 
-  Buckets buckets = emptyBuckets(kGroupCount + 1);
-  LineWalker lines(list);
-  int64_t number = 0;
-  while (const auto line = lines.next()) {
-    ++number;
-    const size_t dot = lastDot(*line);
-    const std::string_view key = dot == std::string_view::npos ? *line : line->substr(dot);
+  if (list.find('\r') == std::string_view::npos) return std::nullopt;
+  auto classify = [&entries, &groupOf](std::string_view line) {
+    const size_t dot = lastDot(line);
+    const std::string_view key = dot == std::string_view::npos ? line : line.substr(dot);
     const std::optional<size_t> entry = entries.find(key);
-    const size_t bucket = entry ? groupOf[*entry] : kGroupCount;
-    appendLine(buckets.texts[bucket], *line);
-    ++buckets.counts[bucket];
-    progress.setValue(number);
-    if (number % kSampleInterval == 0 && sample) sample(number, *line);
-  }
-  if (number == 0) return std::nullopt;
-  addUp(buckets);
-  return buckets;
+    return static_cast<uint32_t>(entry ? groupOf[*entry] : kGroupCount);
+  };
+  return fillBuckets(list, kGroupCount + 1, classify, progress, sample);
 }
 
 Buckets singleSort(std::string_view list, bool alphabetical, Progress& progress) {
@@ -190,8 +203,9 @@ int64_t deepestPath(std::string_view text) {
   int64_t deepest = 0;
   LineWalker lines(text);
   while (const auto line = lines.next()) {
-    const auto depth = static_cast<int64_t>(
-        std::count_if(line->begin(), line->end(), [](char c) { return c == '\\' || c == '/'; }));
+    // Written without branches so that the compiler vectorises the count.
+    int64_t depth = 0;
+    for (const char c : *line) depth += static_cast<int64_t>((c == '\\') | (c == '/'));
     deepest = std::max(deepest, depth);
   }
   return deepest;

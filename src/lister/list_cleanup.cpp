@@ -7,6 +7,15 @@ namespace {
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
+// Position of the last "\\" or "/", npos when there is none. A plain loop:
+// find_last_of tests each byte against its set with a call.
+size_t lastSeparator(std::string_view line) {
+  for (size_t i = line.size(); i > 0; --i) {
+    if (line[i - 1] == '\\' || line[i - 1] == '/') return i - 1;
+  }
+  return std::string_view::npos;
+}
+
 // A number at the end: digits with "," or ":" inside, preceded by digits,
 // "," or a blank; the character that ends the run stays. A run that starts
 // right after anything else ("Track12", "Song 1:23") is no number.
@@ -29,14 +38,14 @@ std::string_view cleanLine(Cleanup cleanup, std::string_view line) {
   switch (cleanup) {
     case Cleanup::Paths: {
       if (line == "***") return line;
-      const size_t separator = line.find_last_of("\\/");
+      const size_t separator = lastSeparator(line);
       return separator == std::string_view::npos ? line : line.substr(separator + 1);
     }
     case Cleanup::Extensions: {
       if (line == "***") return line;
       const size_t dot = line.rfind('.');
-      if (dot == std::string_view::npos ||
-          line.find_first_of("\\/", dot) != std::string_view::npos) {
+      const size_t separator = lastSeparator(line);
+      if (dot == std::string_view::npos || (separator != std::string_view::npos && separator > dot)) {
         return line;
       }
       return line.substr(0, dot);
