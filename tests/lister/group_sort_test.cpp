@@ -130,13 +130,9 @@ TEST(SingleSort, FilesKeepConAndUnknownInTheUnknownFile) {
   EXPECT_EQ(files[1].text, "a.CON\r\nc.unknown\r\nd\r\n");
 }
 
-TEST(ProcessedText, EmptyBucketsGetNoSeparatorAndDepthCountsBothSlashes) {
-  Buckets b;
-  b.texts = {"", "x\r\n", "", "y\r\n"};
-  EXPECT_EQ(processedText(b), "x\r\n***\r\ny\r\n***\r\n");
-  EXPECT_EQ(processedText(Buckets{}), "");
+TEST(DeepestPath, CountsBothSeparatorsInLinesOnly) {
   EXPECT_EQ(deepestPath("C:\\a\\b.txt\r\n/u/v/w/x\r\n***\r\n"), 4);
-  EXPECT_EQ(deepestPath("a\\b\\c\\d\\e"), 0);  // no line: no CR
+  EXPECT_EQ(deepestPath("a\\b\\c\\d\\e"), 0);  // no CR, no line
 }
 
 }  // namespace

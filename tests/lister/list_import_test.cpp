@@ -9,22 +9,10 @@
 namespace brimlet {
 namespace {
 
-TEST(RecountLines, CountsCrAndGivesALineWithoutEndOne) {
-  std::string list = "a\r\nb\r\n";
-  EXPECT_EQ(recountLines(list), 2);
-  std::string single = "abc";
-  EXPECT_EQ(recountLines(single), 1);
-  EXPECT_EQ(single, "abc\r\n");
-  std::string empty;
-  EXPECT_EQ(recountLines(empty), 1);
-  EXPECT_EQ(empty, "\r\n");
-}
-
 TEST(DirListing, RecognisedByNameEndAndLeadingBlank) {
   EXPECT_TRUE(isDirListing("/x/mydir.txt", " Volume"));
   EXPECT_FALSE(isDirListing("/x/mydir.TXT", " Volume"));
   EXPECT_FALSE(isDirListing("/x/mydir.txt", "Volume"));
-  EXPECT_FALSE(isDirListing("/x/dir.txt.bak", " Volume"));
 }
 
 TEST(DirListing, TwoFolderBlocksGiveSizeFolderAndName) {

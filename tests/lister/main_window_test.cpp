@@ -35,23 +35,6 @@ class MainWindowTest : public testing::ProgramTest {
   testing::TempFolder files;
 };
 
-TEST_F(MainWindowTest, ReadingAFolderSortsItIntoGroups) {
-  files.write("tree/A.MP3", "");
-  const std::string folder = files.path() + "tree";
-  platform.addAnswer(cp("Ordner zum Einlesen auswählen"), folder + "/");
-  run("main_dimp_Click");
-  EXPECT_EQ(logLines(), (std::vector<std::string>{
-                            "...lese verzeichnis " + folder + "...", "Ordner: " + folder,
-                            "...gruppen sortieren...",
-                            "verzeichnis " + folder + " ausgelesenen + in Gruppen sortiert"}));
-  EXPECT_EQ(main().processedList, folder + "/A.MP3\r\n***\r\n");
-  EXPECT_EQ(main().window().text(), "Brimlet " + folder);
-  EXPECT_FALSE(main().PRBF.visible());
-  EXPECT_EQ(main().STBF.text(), "Geladen: " + std::to_string(folder.size() + 8) +
-                                    " Bytes ~~~ Bearbeitet: " +
-                                    std::to_string(folder.size() + 13) + " Bytes ~~~ Zeilen: 1");
-}
-
 TEST_F(MainWindowTest, AFolderWithOnlyAnEmptySubfolderDependsOnTheSetting) {
   std::filesystem::create_directories(files.path() + "tree/leer");
   const std::string folder = files.path() + "tree";
@@ -188,15 +171,6 @@ TEST_F(MainWindowTest, HandOverToTheWorkshopKeepsAnUndoCopy) {
   EXPECT_EQ(program.workshop().undoCopy, "alt");
   EXPECT_EQ(logLines().back(), "in quorvel kopiert");
   EXPECT_FALSE(program.workshop().window().visible());
-}
-
-TEST_F(MainWindowTest, TheExportFolderIsTheChoiceOrEmpty) {
-  platform.addAnswer(cp("Ordner zum Speichern auswählen"), "/tmp/x/");
-  run("main_fld_Click");
-  EXPECT_EQ(main().exportFolder, "/tmp/x/");
-  platform.addAnswer(cp("Ordner zum Speichern auswählen"), "");
-  run("main_fld_Click");
-  EXPECT_EQ(main().exportFolder, "");
 }
 
 TEST_F(MainWindowTest, AListFromTheWorkshopIsShownUnsorted) {
