@@ -131,14 +131,19 @@ void Workshop::removeClass(CharacterClass characterClass) {
     return;
   }
   undoCopy = std::move(workingText);
-  const ByteCounts counts = countBytes(undoCopy);
   std::array<bool, 256> remove{};
-  int64_t total = 0;
-  for (const unsigned char member : members) {
-    remove[member] = true;
-    total += counts[member];
+  for (const unsigned char member : members) remove[member] = true;
+  ByteCounts counts{};
+  if (members.size() == 1) {
+    // One member: its count is what the removal took out, no counting pass.
+    workingText = withoutBytes(undoCopy, remove, progress_);
+    counts[members[0]] = static_cast<int64_t>(undoCopy.size() - workingText.size());
+  } else {
+    counts = countBytes(undoCopy);
+    int64_t total = 0;
+    for (const unsigned char member : members) total += counts[member];
+    workingText = total == 0 ? undoCopy : withoutBytes(undoCopy, remove, progress_);
   }
-  workingText = total == 0 ? undoCopy : withoutBytes(undoCopy, remove, progress_);
   for (const unsigned char member : members) {
     const std::string description = byteDescription(member);
     log("..." + description + " entfernen...", 2);

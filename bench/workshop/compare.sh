@@ -1,0 +1,97 @@
+#!/usr/bin/env bash
+# Whole-process comparison of workshop operations against the fastest peer
+# tool doing the same job on the same input. Each command runs three times
+# (after one warm-up); the best wall time counts.
+#
+# usage: compare.sh BRIMLET_CLI CORPUS_DIR [RESULT_MD]
+#   CORPUS_DIR holds crlf.txt and lf.txt from generate.py.
+set -euo pipefail
+
+cli=$1
+corpus=$2
+result=${3:-/dev/stdout}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir -p "$work/home"
+crlf=$corpus/crlf.txt
+lf=$corpus/lf.txt
+
+best_time() {  # best of three wall times in seconds of "$@"
+  "$@" >/dev/null 2>&1 || true
+  local best=""
+  for _ in 1 2 3; do
+    local start end t
+    start=$(date +%s.%N)
+    "$@" >/dev/null 2>&1 || true
+    end=$(date +%s.%N)
+    t=$(echo "$end - $start" | bc -l)
+    if [[ -z $best ]] || (( $(echo "$t < $best" | bc -l) )); then best=$t; fi
+  done
+  printf '%.3f' "$best"
+}
+
+brimlet() {  # brimlet INPUT STEP...
+  local input=$1
+  shift
+  "$cli" --home "$work/home" --working "$input" --out "$work/out.txt" main_quorvel_Click "$@"
+}
+
+# The 100 bytes of qvl_sdz as octal escapes, which tr reads itself.
+special_class=$(python3 - <<'PY'
+ranges = [(1, 9), (11, 12), (14, 31), (35, 35), (92, 92), (94, 94), (96, 96), (123, 127),
+          (129, 162), (164, 164), (166, 166), (168, 168), (170, 170), (172, 186), (188, 190),
+          (215, 216), (222, 222), (247, 248), (254, 254)]
+print("".join("\\%03o" % b for a, z in ranges for b in range(a, z + 1)))
+PY
+)
+
+rows=()
+measure() {  # measure LABEL INPUT "brimlet steps" PEER_LABEL PEER_COMMAND...
+  local label=$1 input=$2 steps=$3 peer_label=$4
+  shift 4
+  local ours peer size rate ratio
+  # shellcheck disable=SC2086
+  ours=$(best_time brimlet "$input" $steps)
+  peer=$(best_time "$@")
+  size=$(stat -c %s "$input")
+  rate=$(echo "$size / $ours / 1000000" | bc -l)
+  ratio=$(echo "$ours / $peer" | bc -l)
+  rows+=("| $label | $(printf '%.3f' "$ours") | $(printf '%.0f' "$rate") | $peer_label | $peer | $(printf '%.2f' "$ratio") |")
+}
+
+measure "qvl_unx (LF in)" "$lf" "qvl_unx_Click" "sed 's/\$/\\r/'" \
+  bash -c "sed 's/\$/\r/' '$lf' > '$work/peer.txt'"
+measure "qvl_unx (LF in)" "$lf" "qvl_unx_Click" "unix2dos" \
+  unix2dos -q -n "$lf" "$work/peer.txt"
+measure "qvl_dos" "$crlf" "qvl_dos_Click" "tr -d '\\r'" \
+  bash -c "tr -d '\r' < '$crlf' > '$work/peer.txt'"
+measure "qvl_dos" "$crlf" "qvl_dos_Click" "dos2unix" \
+  dos2unix -q -n "$crlf" "$work/peer.txt"
+measure "qvl_lcse" "$crlf" "qvl_lcse_Click" "tr A-Z a-z" \
+  bash -c "tr A-Z a-z < '$crlf' > '$work/peer.txt'"
+measure "qvl_lz" "$crlf" "qvl_lz_Click" "tr -d ' '" \
+  bash -c "tr -d ' ' < '$crlf' > '$work/peer.txt'"
+measure "qvl_null" "$crlf" "qvl_null_Click" "tr -d '\\0'" \
+  bash -c "tr -d '\0' < '$crlf' > '$work/peer.txt'"
+measure "qvl_zf (10 bytes)" "$crlf" "qvl_zf_Click" "tr -d 0-9" \
+  bash -c "tr -d 0-9 < '$crlf' > '$work/peer.txt'"
+measure "qvl_sdz (100 bytes)" "$crlf" "qvl_sdz_Click" "tr -d (class)" \
+  bash -c "tr -d '$special_class' < '$crlf' > '$work/peer.txt'"
+measure "qvl_mlz" "$crlf" "qvl_mlz_Click" "tr -s ' '" \
+  bash -c "tr -s ' ' < '$crlf' > '$work/peer.txt'"
+measure "qvl_1313" "$crlf" "qvl_1313_Click" "grep -v empty" \
+  bash -c "grep -av \$'^\r\$' '$crlf' > '$work/peer.txt'"
+measure "qvl_srt binary" "$crlf" "qvl_srt_b=1 qvl_srt_b_Click qvl_srt_Click" "LC_ALL=C sort" \
+  bash -c "LC_ALL=C sort '$crlf' > '$work/peer.txt'"
+measure "qvl_srt text" "$crlf" "qvl_srt_Click" "sort (de_DE.ISO-8859-1)" \
+  bash -c "LC_ALL=de_DE.ISO-8859-1 sort '$crlf' > '$work/peer.txt'"
+
+{
+  echo "Corpus: $(stat -c %s "$crlf") bytes CR LF, $(stat -c %s "$lf") bytes LF (generate.py, seed 4)."
+  echo "Machine: $(nproc) cores, $(uname -m), $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //')."
+  echo "Load average while measuring: $(cut -d" " -f1-3 /proc/loadavg) (the machine is shared)."
+  echo
+  echo "| Operation | brimlet-cli s | MB/s | Peer | Peer s | Ratio |"
+  echo "|---|---|---|---|---|---|"
+  printf '%s\n' "${rows[@]}"
+} > "$result"
