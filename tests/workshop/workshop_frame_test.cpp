@@ -38,12 +38,6 @@ TEST_F(WorkshopFrame, DropLoadsTheFileWithItsFinalLineEnd) {
   EXPECT_EQ(w.window().text(), "Quorvel " + name.substr(name.size() > 59 ? name.size() - 59 : 0));
 }
 
-TEST_F(WorkshopFrame, LoadingAnEmptyFileGivesOneLineEnd) {
-  files.write("empty.txt", "");
-  w.invoke("frm8_MessageProc", {files.file("empty.txt")});
-  EXPECT_EQ(w.workingText, "\r\n");
-}
-
 TEST_F(WorkshopFrame, ADroppedFolderOrMissingFileChangesNothing) {
   w.workingText = "bleibt";
   w.invoke("frm8_MessageProc", {files.path()});
@@ -88,13 +82,6 @@ TEST_F(WorkshopFrame, AFailedSaveSaysSoAndKeepsNameAndOldFile) {
   w.invoke("qvl_save_Click");
   EXPECT_EQ(readFile(existing), before);
   EXPECT_EQ(w.workingName, "vorher.txt");
-}
-
-TEST_F(WorkshopFrame, CancelledSaveDoesNothing) {
-  w.workingText = "x";
-  platform.addAnswer("Quorvel - Speichern", "");
-  w.invoke("qvl_save_Click");
-  EXPECT_EQ(w.clog.text(), "");
 }
 
 TEST_F(WorkshopFrame, PasteCutsAtNulUntilCtrlZ) {
