@@ -8,6 +8,15 @@ namespace brimlet {
 
 enum class Tool { Main, Workshop, Renamer };
 
+// What a window hands to the display window.
+struct DisplayContent {
+  std::string title;
+  std::string editedTitle;  // shown once the user edits the text ("" keeps the title)
+  std::string text;
+  bool applyButton = false;  // whether `show_ubn` can take the text back
+  bool tools = true;         // whether the tool controls are shown
+};
+
 // What one window may ask of the others. The program implements it; the
 // window models only know this narrow interface, not each other.
 class Desk : public Reporter {
@@ -30,6 +39,18 @@ class Desk : public Reporter {
   virtual void handToMainList(const std::string& text) = 0;
   // The workshop's text becomes the renamer's names text.
   virtual void handToRenamer(const std::string& text) = 0;
+
+  // Shows a text in the display window.
+  virtual void showInDisplay(const DisplayContent& content) = 0;
+  // The display window's edited text goes back to the visible tool (the
+  // workshop's working text or the renamer's names). false when the visible
+  // tool takes nothing back.
+  virtual bool applyDisplayText(const std::string& text) = 0;
+  // The workshop's working text, the main window's processed list.
+  [[nodiscard]] virtual const std::string& workingText() = 0;
+  [[nodiscard]] virtual const std::string& processedList() = 0;
+  // The display window was closed by the user.
+  virtual void displayClosed() = 0;
 };
 
 }  // namespace brimlet

@@ -123,7 +123,7 @@ int runCli(const CliOptions& options, std::ostream& errors) {
     if (std::string* target = dataOf(program, platform, data.slot)) {
       *target = std::move(bytes);
     } else {
-      program.display().show_result.setText(std::move(bytes));
+      program.display().setFieldText(bytes);
     }
   }
   for (const FieldValue& field : options.fields) {

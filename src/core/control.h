@@ -14,6 +14,7 @@ enum class ControlKind {
   OptionButton, // value 0/1; options of one frame exclude each other
   TextBox,      // one line of text
   TextArea,     // several lines of text the user edits
+  RichText,     // a text field with caret and selection that the model drives
   LogBox,       // read-only lines, newest first
   DropDown,     // items, value is the selected position (-1 none)
   Label,
@@ -41,8 +42,26 @@ class Control {
   [[nodiscard]] bool visible() const { return visible_; }
   [[nodiscard]] bool enabled() const { return enabled_; }
   [[nodiscard]] uint64_t revision() const { return revision_; }
+  // Bumped only when the text changes, so a view can move the caret of a
+  // large text without putting the whole text into its widget again.
+  [[nodiscard]] uint64_t textRevision() const { return textRevision_; }
+  // Caret and selection of a text field, in field positions (a line end
+  // counts as one position).
+  [[nodiscard]] int64_t selectionStart() const { return selectionStart_; }
+  [[nodiscard]] int64_t selectionLength() const { return selectionLength_; }
 
-  void setText(std::string text) { assign(text_, std::move(text)); }
+  void setText(std::string text) {
+    if (text_ == text) return;
+    text_ = std::move(text);
+    ++revision_;
+    ++textRevision_;
+  }
+  void setSelection(int64_t start, int64_t length) {
+    if (selectionStart_ == start && selectionLength_ == length) return;
+    selectionStart_ = start;
+    selectionLength_ = length;
+    ++revision_;
+  }
   void setValue(int64_t value) { assign(value_, value); }
   void setMaximum(int64_t maximum) { assign(maximum_, maximum); }
   void setItems(std::vector<std::string> items) { assign(items_, std::move(items)); }
@@ -68,7 +87,10 @@ class Control {
   std::vector<std::string> items_;
   bool visible_ = true;
   bool enabled_ = true;
+  int64_t selectionStart_ = 0;
+  int64_t selectionLength_ = 0;
   uint64_t revision_ = 1;
+  uint64_t textRevision_ = 1;
 };
 
 }  // namespace brimlet

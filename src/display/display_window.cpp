@@ -1,14 +1,250 @@
 #include "display/display_window.h"
 
-namespace brimlet {
+#include <algorithm>
 
-DisplayWindow::DisplayWindow(Session& session)
+#include "core/cp1252.h"
+#include "display/display_search.h"
+#include "display/field_text.h"
+
+namespace brimlet {
+namespace {
+
+constexpr int kCtrl = 2;
+constexpr int kAlt = 4;
+
+}  // namespace
+
+DisplayWindow::DisplayWindow(Session& session, Desk& desk)
     : WindowModel("frm4", "Anzeige ", session.busy),
-      show_result(addControl("show_result", ControlKind::TextArea, "")) {}
+      show_result(addControl("show_result", ControlKind::RichText, "")),
+      show_find(addControl("show_find", ControlKind::TextBox, "", "Suchen")),
+      show_snan(addControl("show_snan", ControlKind::CheckBox, "ohne Teil von B", "Suchen")),
+      qvl_snan(addControl("qvl_snan", ControlKind::CheckBox, "A ohne B", "Auswahl")),
+      show_ubn(addControl("show_ubn", ControlKind::Button, "Ü&bernehmen", "Fenster")),
+      session_(session),
+      desk_(desk) {
+  addControl("show_cont_b", ControlKind::Button, "<< &Zurück", "Suchen");
+  addControl("show_cont_f", ControlKind::Button, "&Weiter >>", "Suchen");
+  addControl("show_sel", ControlKind::Button, "&Nächste Auswahl", "Auswahl");
+  addControl("show_insel", ControlKind::Button, "Auswahl &merken", "Auswahl");
+  addControl("show_isel", ControlKind::Button, "Auf Auswahl &reduzieren", "Auswahl");
+  addControl("show_clear", ControlKind::Button, "&Leeren", "Text");
+  addControl("show_reset", ControlKind::Button, "&Arbeitstext", "Text");
+  addControl("show_undo", ControlKind::Button, "&Undo", "Text");
+  addControl("show_undo2", ControlKind::Button, "&Original", "Text");
+  addControl("show_cls", ControlKind::Button, "&Schließen", "Fenster");
+
+  addHandler("frm4_Close", &DisplayWindow::frm4_Close);
+  addHandler("frm4_KeyDown", &DisplayWindow::frm4_KeyDown);
+  addHandler("frm4_MouseDown", &DisplayWindow::frm4_MouseDown);
+  addHandler("show_ubn_Click", &DisplayWindow::show_ubn_Click);
+  addHandler("show_cls_Click", &DisplayWindow::show_cls_Click);
+  addHandler("show_cont_b_Click", &DisplayWindow::show_cont_b_Click);
+  addHandler("show_cont_f_Click", &DisplayWindow::show_cont_f_Click);
+  addHandler("show_find_Change", &DisplayWindow::show_find_Change);
+  addHandler("show_find_KeyDown", &DisplayWindow::show_find_KeyDown);
+  addHandler("show_result_Change", &DisplayWindow::show_result_Change);
+  addHandler("show_result_KeyDown", &DisplayWindow::show_result_KeyDown);
+  addHandler("show_result_MouseDown", &DisplayWindow::show_result_MouseDown);
+  addHandler("show_result_SelChange", &DisplayWindow::show_result_SelChange);
+  addHandler("show_insel_Click", &DisplayWindow::show_insel_Click);
+  addHandler("show_sel_Click", &DisplayWindow::show_sel_Click);
+  addHandler("show_isel_Click", &DisplayWindow::show_isel_Click);
+  addHandler("show_clear_Click", &DisplayWindow::show_clear_Click);
+  addHandler("show_reset_Click", &DisplayWindow::show_reset_Click);
+  addHandler("show_undo_Click", &DisplayWindow::show_undo_Click);
+  addHandler("show_undo2_Click", &DisplayWindow::show_undo2_Click);
+  addHandler("show_snan_Click", &DisplayWindow::show_snan_Click);
+  addHandler("qvl_snan_Click", &DisplayWindow::qvl_snan_Click);
+}
+
+void DisplayWindow::setControlsVisible(bool visible, std::initializer_list<const char*> names) {
+  for (const char* name : names) {
+    if (Control* control = findControl(name)) control->setVisible(visible);
+  }
+}
+
+void DisplayWindow::setControlsEnabled(bool enabled, std::initializer_list<const char*> names) {
+  for (const char* name : names) {
+    if (Control* control = findControl(name)) control->setEnabled(enabled);
+  }
+}
+
+void DisplayWindow::open(const DisplayContent& content) {
+  window().setVisible(true);
+  setControlsVisible(content.tools,
+                     {"show_fr1", "show_clear", "show_reset", "show_isel", "show_sel", "show_undo",
+                      "show_undo2", "show_find", "show_cnt", "show_cnt_e", "show_cont_b",
+                      "show_cont_f", "show_insel", "show_az", "show_az_nr", "show_649_cb",
+                      "qvl_angr_ds", "qvl_pwd_aT", "qvl_pwd_anz", "show_rtftxt", "lbl62",
+                      "qvl_pwd_k4", "qvl_pwd_k3", "qvl_pwd_k0", "qvl_pwd_autoundo", "show_snan"});
+  if (!content.tools) setControlsVisible(false, {"show_azmt_z", "show_azmt", "show_email"});
+  window().touch();
+  searchPosition_ = 0;
+  title_ = content.title;
+  editedTitle_ = content.editedTitle;
+  window().setText(title_);
+  show_ubn.setVisible(content.applyButton);
+  setFieldText(content.text);
+  show_result.setSelection(0, 0);
+}
 
 void DisplayWindow::hide() {
+  if (!window().visible()) return;
   window().setVisible(false);
   show_result.setText({});
+}
+
+void DisplayWindow::setFieldText(std::string_view text) {
+  show_result.setText(withCrLfLineEnds(text));
+}
+
+void DisplayWindow::frm4_Close() {
+  if (!session_.shuttingDown) show_cls_Click();
+}
+
+void DisplayWindow::frm4_KeyDown(int keyCode, int shift) {
+  if (keyCode != 'T' && keyCode != 'D' && keyCode != 'Z') return;
+  if (shift != kCtrl && shift != kAlt) return;
+  setControlsEnabled(shift == kCtrl, {"show_azmt_z", "show_azmt", "show_email"});
+}
+
+void DisplayWindow::show_find_KeyDown(int keyCode, int shift) {
+  if (session_.workshopShown) frm4_KeyDown(keyCode, shift);
+}
+
+void DisplayWindow::show_result_KeyDown(int keyCode, int shift) {
+  if (session_.workshopShown) frm4_KeyDown(keyCode, shift);
+}
+
+void DisplayWindow::frm4_MouseDown(int button) {
+  if (button != 2) return;
+  switch (session_.platform.popupMenu(cp("Übernehmen|-|Undo"))) {
+    case 0:
+      show_ubn_Click();
+      break;
+    case 2:
+      show_undo_Click();
+      break;
+    default:
+      break;
+  }
+}
+
+void DisplayWindow::show_ubn_Click() {
+  if (desk_.applyDisplayText(fieldText())) window().setText(title_);
+}
+
+void DisplayWindow::show_cls_Click() {
+  window().setVisible(false);
+  show_result.setText({});
+  toolReset(0);
+  undoCopy_.clear();
+  rememberedSelection_.clear();
+  selectText_.clear();
+  searchText_.clear();
+  show_find.setText({});
+  desk_.displayClosed();
+}
+
+void DisplayWindow::search(bool forward) {
+  const std::string& text = fieldText();
+  if (show_snan.value() != 0) {
+    const auto found = exclusionSearch(text, searchText_, searchPosition_, forward);
+    if (!found) return;
+    searchPosition_ = found->searchPosition;
+    if (found->selection) {
+      show_result.setSelection(found->selection->start, found->selection->length);
+    } else {
+      show_result.setSelection(found->caret, 0);
+    }
+    return;
+  }
+  if (searchText_.empty()) return;
+  searchPosition_ = show_result.selectionStart();
+  if (const auto hit = searchField(text, searchText_, searchPosition_, forward)) {
+    show_result.setSelection(hit->start, hit->length);
+  }
+}
+
+void DisplayWindow::show_cont_b_Click() { search(false); }
+
+void DisplayWindow::show_cont_f_Click() { search(true); }
+
+void DisplayWindow::show_find_Change() {
+  searchText_ = show_find.text();
+  selectText_ = searchText_;
+}
+
+// Only a text that can go back to its tool is marked as edited.
+void DisplayWindow::show_result_Change() {
+  if (show_ubn.visible() && !editedTitle_.empty()) window().setText(editedTitle_);
+}
+
+void DisplayWindow::show_result_MouseDown() { searchPosition_ = show_result.selectionStart(); }
+
+void DisplayWindow::show_result_SelChange(int start, int length) {
+  const std::string& text = fieldText();
+  const int64_t fieldEnd = byteToField(text, static_cast<int64_t>(text.size()));
+  const int64_t from = std::clamp<int64_t>(start, 0, fieldEnd);
+  const int64_t to = std::clamp<int64_t>(from + length, from, fieldEnd);
+  show_result.setSelection(from, to - from);
+  const int64_t byteFrom = fieldToByte(text, from);
+  rememberedSelection_ = text.substr(static_cast<size_t>(byteFrom),
+                                     static_cast<size_t>(fieldToByte(text, to) - byteFrom));
+}
+
+void DisplayWindow::show_insel_Click() { selectText_ = rememberedSelection_; }
+
+void DisplayWindow::show_sel_Click() {
+  if (const auto hit = selectNext(fieldText(), selectText_, show_result.selectionStart())) {
+    show_result.setSelection(hit->start, hit->length);
+    show_result.touch();  // the field takes the focus so the selection shows
+  }
+}
+
+void DisplayWindow::replaceByTool(std::string_view text) {
+  undoCopy_ = fieldText();
+  setFieldText(text);
+  toolReset(0);
+}
+
+void DisplayWindow::show_isel_Click() {
+  if (selectText_.empty()) return;
+  replaceByTool(rememberedSelection_);
+}
+
+void DisplayWindow::show_clear_Click() { replaceByTool({}); }
+
+void DisplayWindow::show_reset_Click() { replaceByTool(desk_.workingText()); }
+
+void DisplayWindow::show_undo_Click() {
+  if (session_.workshopShown) {
+    setFieldText(undoCopy_);
+    toolReset(99);
+  } else {
+    setFieldText(desk_.processedList());
+  }
+}
+
+void DisplayWindow::show_undo2_Click() {
+  if (session_.workshopShown) {
+    setFieldText(desk_.workingText());
+    toolReset(99);
+  } else {
+    setFieldText(desk_.processedList());
+  }
+}
+
+// The two check boxes are one switch shown twice.
+void DisplayWindow::show_snan_Click() { qvl_snan.setValue(show_snan.value()); }
+
+void DisplayWindow::qvl_snan_Click() { show_snan.setValue(qvl_snan.value()); }
+
+void DisplayWindow::toolReset(int mode) {
+  if (mode < 99) toolResultMode_ = mode;
+  setControlsEnabled(false, {"qvl_angr_sv", "qvl_acr_cp", "qvl_pwd_cp"});
+  if (toolResultMode_ % 2 == 0) setControlsEnabled(false, {"qvl_angr_zf"});
 }
 
 }  // namespace brimlet

@@ -1,22 +1,82 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "app/desk.h"
 #include "app/session.h"
 #include "core/window_model.h"
 
 namespace brimlet {
 
-// The display window `frm4`: shows a text of one of the tool windows.
+// The display window `frm4`: shows a text of one of the tools in an
+// editable field, searches and selects in it, keeps its own undo copy and
+// hands an edited text back to the tool that showed it. The field's text,
+// caret and selection live here, so the searches run the same with or
+// without a window.
 class DisplayWindow : public WindowModel {
  public:
-  explicit DisplayWindow(Session& session);
+  DisplayWindow(Session& session, Desk& desk);
 
+  // Shows the window with `content`, tools shown or hidden, search position 0.
+  void open(const DisplayContent& content);
   // Closes the window and empties its field, as every window switch does.
   void hide();
+  // Puts a text into the field (line ends become CR LF).
+  void setFieldText(std::string_view text);
+  [[nodiscard]] const std::string& fieldText() const { return show_result.text(); }
+
+  void frm4_Close();
+  void frm4_KeyDown(int keyCode, int shift);
+  void frm4_MouseDown(int button);
+  void show_ubn_Click();
+  void show_cls_Click();
+  void show_cont_b_Click();
+  void show_cont_f_Click();
+  void show_find_Change();
+  void show_find_KeyDown(int keyCode, int shift);
+  void show_result_Change();
+  void show_result_KeyDown(int keyCode, int shift);
+  void show_result_MouseDown();
+  void show_result_SelChange(int start, int length);
+  void show_insel_Click();
+  void show_sel_Click();
+  void show_isel_Click();
+  void show_clear_Click();
+  void show_reset_Click();
+  void show_undo_Click();
+  void show_undo2_Click();
+  void show_snan_Click();
+  void qvl_snan_Click();
 
   Control& show_result;
+  Control& show_find;
+  Control& show_snan;
+  Control& qvl_snan;
+  Control& show_ubn;
+
+ private:
+  void search(bool forward);
+  // Replaces the field's text by a tool's result, keeping the old text in
+  // the display undo copy.
+  void replaceByTool(std::string_view text);
+  // Run after every tool that replaces the text; mode 99 keeps the stored
+  // result mode.
+  void toolReset(int mode);
+  void setControlsVisible(bool visible, std::initializer_list<const char*> names);
+  void setControlsEnabled(bool enabled, std::initializer_list<const char*> names);
+
+  Session& session_;
+  Desk& desk_;
+  std::string title_;
+  std::string editedTitle_;
+  std::string searchText_;
+  std::string selectText_;
+  std::string rememberedSelection_;
+  std::string undoCopy_;
+  int64_t searchPosition_ = 0;
+  int toolResultMode_ = 0;
 };
 
 }  // namespace brimlet

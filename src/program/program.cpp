@@ -1,6 +1,7 @@
 #include "program/program.h"
 
 #include "app/settings_file.h"
+#include "core/cp1252.h"
 #include "core/file_io.h"
 
 namespace brimlet {
@@ -10,7 +11,7 @@ Program::Program(Platform& platform, std::string programFolder)
       main_(session_, *this),
       workshop_(session_, *this),
       renamer_(session_, *this),
-      display_(session_) {}
+      display_(session_, *this) {}
 
 std::vector<WindowModel*> Program::windows() { return {&main_, &workshop_, &renamer_, &display_}; }
 
@@ -108,5 +109,24 @@ void Program::handToWorkshop(const std::string& text) {
 void Program::handToMainList(const std::string& text) { main_.receiveList(text); }
 
 void Program::handToRenamer(const std::string& text) { renamer_.namesText = text; }
+
+void Program::showInDisplay(const DisplayContent& content) { display_.open(content); }
+
+bool Program::applyDisplayText(const std::string& text) {
+  if (session_.workshopShown) {
+    workshop_.workingText = text;
+    workshop_.log(cp("änderungen übernommen"), 0);
+    return true;
+  }
+  if (session_.renamerShown) {
+    renamer_.takeNames(text);
+    return true;
+  }
+  return false;
+}
+
+void Program::displayClosed() {
+  if (Control* button = workshop_.findControl("qvl_abf")) button->setVisible(false);
+}
 
 }  // namespace brimlet

@@ -44,6 +44,11 @@ class Program final : public Desk {
   void handToWorkshop(const std::string& text) override;
   void handToMainList(const std::string& text) override;
   void handToRenamer(const std::string& text) override;
+  void showInDisplay(const DisplayContent& content) override;
+  bool applyDisplayText(const std::string& text) override;
+  const std::string& workingText() override { return workshop_.workingText; }
+  const std::string& processedList() override { return main_.processedList; }
+  void displayClosed() override;
 
  private:
   void readGroupFile();

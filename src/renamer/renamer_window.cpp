@@ -23,6 +23,11 @@ void RenamerWindow::log(std::string_view message) {
   addLogLine(rlog, session_.platform.now(), message);
 }
 
+void RenamerWindow::takeNames(const std::string& text) {
+  namesText = text;
+  if (!namesText.empty() && !namesText.ends_with("\r\n")) namesText += "\r\n";
+}
+
 void RenamerWindow::frm7_Close() {
   if (!session_.shuttingDown) drm_qfs_Click();
 }

@@ -16,6 +16,8 @@ class RenamerWindow : public WindowModel {
 
   // The renamer log: a line on top of `rlog`.
   void log(std::string_view message);
+  // An edited names text from the display window; a last line gets its CR LF.
+  void takeNames(const std::string& text);
 
   void frm7_Close();
   void drm_qfs_Click();

@@ -26,6 +26,35 @@ std::string fromQString(const QString& text) {
   return bytes;
 }
 
+QString toFieldText(std::string_view crLfText) {
+  QString text;
+  text.reserve(static_cast<qsizetype>(crLfText.size()));
+  for (size_t i = 0; i < crLfText.size(); ++i) {
+    const auto b = static_cast<unsigned char>(crLfText[i]);
+    if (b == '\r' || b == '\n') {
+      text += QChar(u'\n');
+      if (b == '\r' && i + 1 < crLfText.size() && crLfText[i + 1] == '\n') ++i;
+    } else {
+      text += QChar(static_cast<char16_t>(cp1252ToUnicode(b)));
+    }
+  }
+  return text;
+}
+
+std::string fromFieldDocument(const QString& rawText) {
+  std::string bytes;
+  bytes.reserve(static_cast<size_t>(rawText.size()) + 1024);
+  for (const QChar c : rawText) {
+    const char16_t u = c.unicode();
+    if (u == QChar::ParagraphSeparator || u == QChar::LineSeparator || u == u'\n') {
+      bytes += "\r\n";
+    } else {
+      bytes += static_cast<char>(unicodeToCp1252(u).value_or('?'));
+    }
+  }
+  return bytes;
+}
+
 QString pathToQString(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
 
 std::string pathFromQString(const QString& path) { return QFile::encodeName(path).toStdString(); }

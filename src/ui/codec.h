@@ -12,6 +12,12 @@ namespace brimlet {
 [[nodiscard]] QString toQString(std::string_view bytes);
 [[nodiscard]] std::string fromQString(const QString& text);
 
+// A CR LF text as a text field shows it (line ends as line breaks) and back
+// from the field's document: paragraph and line separators become CR LF,
+// every other character its byte.
+[[nodiscard]] QString toFieldText(std::string_view crLfText);
+[[nodiscard]] std::string fromFieldDocument(const QString& rawText);
+
 // File paths are bytes on this platform; these keep them as they are on disk.
 [[nodiscard]] QString pathToQString(const std::string& path);
 [[nodiscard]] std::string pathFromQString(const QString& path);

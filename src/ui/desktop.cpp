@@ -36,6 +36,7 @@ void Desktop::syncAll() {
 
 void Desktop::run(WindowModel& window, const std::string& handler,
                   const std::vector<std::string>& args) {
+  for (const auto& v : views_) v->flushEdits();
   if (const Handler* h = window.findHandler(handler)) window.invoke(*h, args);
   platform_.handlerFinished();
   syncAll();

@@ -17,6 +17,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -71,6 +74,7 @@ WindowView::WindowView(WindowModel& model, HandlerRunner run)
     switch (control->kind()) {
       case ControlKind::LogBox:
       case ControlKind::TextArea:
+      case ControlKind::RichText:
         body->addWidget(widget, 1);
         break;
       case ControlKind::StatusBar:
@@ -86,8 +90,12 @@ WindowView::WindowView(WindowModel& model, HandlerRunner run)
         break;
       }
     }
-    bindEvents(*control, widget);
-    bound_.push_back({control.get(), widget, 0});
+    bound_.push_back({control.get(), widget});
+    if (control->kind() == ControlKind::RichText) {
+      bindRichText(bound_.size() - 1);
+    } else {
+      bindEvents(*control, widget);
+    }
   }
   operationsGrid_->setRowStretch(operationsGrid_->rowCount(), 1);
   scroll->setMinimumWidth(operations_->sizeHint().width() + 4);
@@ -127,7 +135,8 @@ QWidget* WindowView::createWidget(Control& control) {
     case ControlKind::ProgressBar:
       return new QProgressBar;
     case ControlKind::LogBox:
-    case ControlKind::TextArea: {
+    case ControlKind::TextArea:
+    case ControlKind::RichText: {
       auto* edit = new QPlainTextEdit;
       edit->setReadOnly(control.kind() == ControlKind::LogBox);
       edit->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -173,6 +182,65 @@ void WindowView::bindEvents(Control& control, QWidget* widget) {
   }
 }
 
+void WindowView::bindRichText(size_t index) {
+  auto* edit = static_cast<QPlainTextEdit*>(bound_[index].widget);
+  const std::string name = bound_[index].control->name();
+  edit->setObjectName(QString::fromStdString(name));
+  edit->installEventFilter(this);
+  edit->viewport()->installEventFilter(this);
+  connect(edit, &QPlainTextEdit::textChanged, this, [this, index, name] {
+    Bound& b = bound_[index];
+    b.edited = true;
+    if (b.changeReported) return;
+    b.changeReported = true;
+    runIfPresent(name + "_Change");
+  });
+  connect(edit, &QPlainTextEdit::cursorPositionChanged, this, [this, edit, name] {
+    const QTextCursor cursor = edit->textCursor();
+    runIfPresent(name + "_SelChange",
+                 {std::to_string(cursor.selectionStart()),
+                  std::to_string(cursor.selectionEnd() - cursor.selectionStart())});
+  });
+  connect(edit, &QPlainTextEdit::selectionChanged, this, [this, edit, name] {
+    const QTextCursor cursor = edit->textCursor();
+    runIfPresent(name + "_SelChange",
+                 {std::to_string(cursor.selectionStart()),
+                  std::to_string(cursor.selectionEnd() - cursor.selectionStart())});
+  });
+}
+
+void WindowView::flushEdits() {
+  for (Bound& b : bound_) {
+    if (!b.edited) continue;
+    b.edited = false;
+    const auto* edit = static_cast<QPlainTextEdit*>(b.widget);
+    b.control->setText(fromFieldDocument(edit->document()->toRawText()));
+    b.textRevision = b.control->textRevision();
+  }
+}
+
+void WindowView::applyRichText(Bound& b) {
+  auto* edit = static_cast<QPlainTextEdit*>(b.widget);
+  const Control& c = *b.control;
+  if (b.textRevision != c.textRevision()) {
+    edit->setPlainText(toFieldText(c.text()));
+    b.textRevision = c.textRevision();
+    b.edited = false;
+    b.changeReported = false;
+  }
+  QTextCursor cursor = edit->textCursor();
+  const int last = edit->document()->characterCount() - 1;
+  const int start = static_cast<int>(std::clamp<int64_t>(c.selectionStart(), 0, last));
+  const int end = static_cast<int>(std::clamp<int64_t>(c.selectionStart() + c.selectionLength(), start, last));
+  if (cursor.selectionStart() != start || cursor.selectionEnd() != end) {
+    cursor.setPosition(start);
+    cursor.setPosition(end, QTextCursor::KeepAnchor);
+    edit->setTextCursor(cursor);
+    edit->ensureCursorVisible();
+    if (isVisible()) edit->setFocus();
+  }
+}
+
 QWidget* WindowView::widgetOf(const std::string& control) const {
   for (const Bound& b : bound_) {
     if (b.control->name() == control) return b.widget;
@@ -197,6 +265,13 @@ void WindowView::apply(Bound& bound) {
   const Control& c = *bound.control;
   QWidget* w = bound.widget;
   const QSignalBlocker blocker(w);
+  if (c.kind() == ControlKind::RichText) {
+    applyRichText(bound);
+    w->setVisible(c.visible());
+    w->setEnabled(c.enabled());
+    bound.revision = c.revision();
+    return;
+  }
   const QString text = toQString(c.text());
   if (auto* button = qobject_cast<QAbstractButton*>(w)) {
     button->setText(text);
@@ -263,6 +338,12 @@ void WindowView::mousePressEvent(QMouseEvent* event) {
 }
 
 bool WindowView::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonRelease && watched->parent() != nullptr &&
+      qobject_cast<QPlainTextEdit*>(watched->parent()) != nullptr) {
+    // A click into a text field, after it moved the caret.
+    runIfPresent(watched->parent()->objectName().toStdString() + "_MouseDown");
+    return false;
+  }
   if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
   // Only combinations with Ctrl or Alt go to the key handlers, so typing in
   // a text field stays typing.

@@ -26,6 +26,9 @@ class WindowView : public QWidget {
   WindowView(WindowModel& model, HandlerRunner run);
 
   void sync();
+  // Takes what the user typed into a rich text field into its model; done
+  // before any handler runs rather than on every key, since the text may be large.
+  void flushEdits();
   // Greys the operation controls while a long operation runs.
   void setOperationsEnabled(bool enabled);
 
@@ -44,10 +47,15 @@ class WindowView : public QWidget {
     Control* control;
     QWidget* widget;
     uint64_t revision = 0;
+    uint64_t textRevision = 0;
+    bool edited = false;          // typed into since the last flush
+    bool changeReported = false;  // the _Change handler ran since the model set the text
   };
 
   QWidget* createWidget(Control& control);
   void bindEvents(Control& control, QWidget* widget);
+  void bindRichText(size_t index);
+  void applyRichText(Bound& bound);
   void apply(Bound& bound);
   void applyWindow();
   // Runs `name` if the model has such a handler; false when it has none.

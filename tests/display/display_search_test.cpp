@@ -1,0 +1,70 @@
+#include <gtest/gtest.h>
+
+#include "display/display_search.h"
+
+namespace brimlet {
+namespace {
+
+using Sel = FieldSelection;
+
+TEST(SearchField, PlainTextForwardAndBackward) {
+  const std::string text = "Haus maus\r\nHAUS";
+  EXPECT_EQ(searchField(text, "haus", 0, true), (Sel{10, 4}));  // one place after the caret
+  EXPECT_EQ(searchField(text, "aus", 0, true), (Sel{1, 3}));
+  EXPECT_EQ(searchField(text, "aus", 1, true), (Sel{6, 3}));
+  EXPECT_EQ(searchField(text, "aus", 10, false), (Sel{6, 3}));
+  EXPECT_EQ(searchField(text, "s\r\nh", 0, true), (Sel{8, 3}));
+  EXPECT_EQ(searchField(text, "zz", 0, true), std::nullopt);
+  EXPECT_EQ(searchField(text, "", 0, true), std::nullopt);
+}
+
+TEST(SearchField, CharacterCodes) {
+  const std::string text = "abA cA";
+  EXPECT_EQ(searchField(text, "<<<65", 0, true), (Sel{2, 1}));  // "a" is found too: not case-sensitive
+  EXPECT_EQ(searchField(text, "<<<32", 0, true), (Sel{3, 1}));
+  EXPECT_EQ(searchField(std::string("a\0b", 3), "<<<x", 0, true), (Sel{1, 1}));
+  EXPECT_EQ(searchField(text, "<<<300", 0, true), std::nullopt);
+}
+
+TEST(SearchField, NearestDigit) {
+  const std::string text = "a7b3c9d0";
+  EXPECT_EQ(searchField(text, "<<<z", 2, true), (Sel{3, 1}));  // the 3, not the 0
+  EXPECT_EQ(searchField(text, "<<<z", 6, false), (Sel{5, 1}));
+  EXPECT_EQ(searchField(text, "<<<z", 5, false), (Sel{3, 1}));
+  EXPECT_EQ(searchField("7 ab", "<<<z", 0, true), std::nullopt);  // no digit after the caret
+  EXPECT_EQ(searchField("7 ab", "<<<z", 3, false), std::nullopt);  // only at position 0
+}
+
+TEST(ExclusionSearch, SkipsEveryAThatIsPartOfB) {
+  const std::string text = "ass ss mass ass ss";
+  const std::string search = "ss\r\nass";
+  auto r = exclusionSearch(text, search, 0, true);
+  ASSERT_TRUE(r && r->selection);
+  EXPECT_EQ(*r->selection, (Sel{4, 2}));
+  r = exclusionSearch(text, search, r->searchPosition, true);
+  EXPECT_EQ(*r->selection, (Sel{16, 2}));
+  r = exclusionSearch(text, search, r->searchPosition, true);
+  EXPECT_EQ(r->searchPosition, 0);  // nothing more: the next search starts over
+  r = exclusionSearch(text, search, 16, false);
+  EXPECT_EQ(*r->selection, (Sel{4, 2}));
+}
+
+TEST(ExclusionSearch, OtherShapesDoNothing) {
+  for (const char* search : {"ss", "\r\nass", "ss\r\n", "ss\r\nss", "ss\r\nabc"}) {
+    EXPECT_EQ(exclusionSearch("ass ss", search, 0, true), std::nullopt) << search;
+  }
+}
+
+TEST(SelectNext, CountsFromTheCaretAsAByteAndCorrectsForLineEnds) {
+  const std::string text = "a\r\nb\r\nc\r\nxyz xyz";
+  EXPECT_EQ(selectNext(text, "xyz", 0), (Sel{6, 3}));  // byte 9, three CR before it
+  // The caret's field position is read as a byte position, so with line
+  // ends before it the search starts that many bytes early.
+  EXPECT_EQ(selectNext(text, "xyz", 10), (Sel{6, 3}));
+  EXPECT_EQ(selectNext(text, "xyz", 11), (Sel{10, 3}));
+  EXPECT_EQ(selectNext(text, "XYZ", 0), std::nullopt);  // case-sensitive
+  EXPECT_EQ(selectNext(text, "", 0), std::nullopt);
+}
+
+}  // namespace
+}  // namespace brimlet

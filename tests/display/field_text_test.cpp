@@ -1,0 +1,35 @@
+#include <gtest/gtest.h>
+
+#include "display/field_text.h"
+
+namespace brimlet {
+namespace {
+
+TEST(FieldText, LoneLineEndsBecomeCrLf) {
+  EXPECT_EQ(withCrLfLineEnds("a\rb\nc\r\nd\n\r"), "a\r\nb\r\nc\r\nd\r\n\r\n");
+  EXPECT_EQ(withCrLfLineEnds(std::string("\0\xFF", 2)), std::string("\0\xFF", 2));
+}
+
+TEST(FieldText, PositionsCountALineEndOnce) {
+  const std::string text = "ab\r\ncd\r\n\r\ne";
+  const std::pair<int64_t, int64_t> fieldAndByte[] = {{0, 0}, {2, 2}, {3, 4}, {5, 6},
+                                                      {6, 8}, {7, 10}, {8, 11}};
+  for (const auto& [field, byte] : fieldAndByte) {
+    EXPECT_EQ(fieldToByte(text, field), byte) << field;
+    EXPECT_EQ(byteToField(text, byte), field) << byte;
+  }
+  EXPECT_EQ(fieldToByte(text, 99), 11);
+}
+
+TEST(FieldText, FindIgnoresCaseWithTheProgramsTable) {
+  const std::string text = "x \xC4pfel \xE4PFEL";
+  EXPECT_EQ(findForward(text, "\xE4pfel", 0), 2);
+  EXPECT_EQ(findForward(text, "\xE4pfel", 3), 8);
+  EXPECT_EQ(findBackward(text, "\xC4PFEL", 13), 8);
+  EXPECT_EQ(findBackward(text, "\xC4PFEL", 12), 2);  // the later one does not end in time
+  EXPECT_EQ(findForward(text, "", 0), std::nullopt);
+  EXPECT_EQ(findForward(text, "x", 99), std::nullopt);
+}
+
+}  // namespace
+}  // namespace brimlet
