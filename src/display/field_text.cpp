@@ -1,0 +1,65 @@
+#include "display/field_text.h"
+
+#include <algorithm>
+
+#include "core/casemap.h"
+
+namespace brimlet {
+namespace {
+
+bool sameLetter(char a, char b) {
+  return toLower(static_cast<unsigned char>(a)) == toLower(static_cast<unsigned char>(b));
+}
+
+}  // namespace
+
+std::string withCrLfLineEnds(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == '\r') {
+      out += "\r\n";
+      if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    } else if (c == '\n') {
+      out += "\r\n";
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
+int64_t fieldToByte(std::string_view text, int64_t field) {
+  int64_t byte = 0;
+  const auto size = static_cast<int64_t>(text.size());
+  for (int64_t seen = 0; seen < field && byte < size; ++seen) {
+    byte += text[static_cast<size_t>(byte)] == '\r' ? 2 : 1;
+  }
+  return std::min(byte, size);
+}
+
+int64_t byteToField(std::string_view text, int64_t byte) {
+  const auto end = text.begin() + std::clamp<int64_t>(byte, 0, static_cast<int64_t>(text.size()));
+  return (end - text.begin()) - std::count(text.begin(), end, '\r');
+}
+
+std::optional<int64_t> findForward(std::string_view text, std::string_view target, int64_t from) {
+  if (target.empty() || from < 0 || from >= static_cast<int64_t>(text.size())) return std::nullopt;
+  const auto hit = std::search(text.begin() + from, text.end(), target.begin(), target.end(),
+                               sameLetter);
+  if (hit == text.end()) return std::nullopt;
+  return hit - text.begin();
+}
+
+std::optional<int64_t> findBackward(std::string_view text, std::string_view target,
+                                    int64_t before) {
+  before = std::min<int64_t>(before, static_cast<int64_t>(text.size()));
+  if (target.empty() || before < static_cast<int64_t>(target.size())) return std::nullopt;
+  const auto end = text.begin() + before;
+  const auto hit = std::find_end(text.begin(), end, target.begin(), target.end(), sameLetter);
+  if (hit == end) return std::nullopt;
+  return hit - text.begin();
+}
+
+}  // namespace brimlet
