@@ -1,5 +1,6 @@
 #include "lister/main_window.h"
 
+#include "app/title_name.h"
 #include "core/bar_progress.h"
 #include "core/cp1252.h"
 #include "core/number.h"
@@ -24,6 +25,7 @@ MainWindow::MainWindow(Session& session, Desk& desk)
   addControl("main_cpy", ControlKind::Button, "&Kopieren", "Zwischenablage");
   addControl("main_pst", ControlKind::Button, "Ein&fügen", "Zwischenablage");
   addControl("main_fld", ControlKind::Button, "Export&ordner wählen", "Speichern");
+  addControl("main_show", ControlKind::Button, "An&zeigen", "Werkzeuge");
   addControl("main_inqvl", ControlKind::Button, "Liste an Quorvel &senden", "Werkzeuge");
   addControl("main_quorvel", ControlKind::Button, "&Quorvel", "Werkzeuge");
   addControl("main_dremmick", ControlKind::Button, "&Dremmick", "Werkzeuge");
@@ -42,6 +44,7 @@ MainWindow::MainWindow(Session& session, Desk& desk)
   addHandler("main_pst_Click", &MainWindow::main_pst_Click);
   addHandler("main_fld_Click", &MainWindow::main_fld_Click);
   addHandler("main_inqvl_Click", &MainWindow::main_inqvl_Click);
+  addHandler("main_show_Click", &MainWindow::main_show_Click);
   addHandler("main_quorvel_Click", &MainWindow::main_quorvel_Click);
   addHandler("main_dremmick_Click", &MainWindow::main_dremmick_Click);
   addHandler("main_close_Click", &MainWindow::main_close_Click);
@@ -75,10 +78,14 @@ void MainWindow::takeList(std::string list) {
   lineCount = recountLines(fileList);
 }
 
+void MainWindow::main_show_Click() {
+  if (noDataCheck()) return;
+  desk_.showInDisplay({"Brimlet Anzeige " + sourceName_, "", processedList, false, true});
+}
+
 void MainWindow::showSource(std::string_view source) {
-  constexpr size_t kShown = 59;
-  window().setText("Brimlet " +
-                   std::string(source.substr(source.size() > kShown ? source.size() - kShown : 0)));
+  sourceName_ = titleName(source);
+  window().setText("Brimlet " + sourceName_);
 }
 
 SortMode MainWindow::sortSetting() const {

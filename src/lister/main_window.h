@@ -51,6 +51,7 @@ class MainWindow : public WindowModel {
   void main_cpy_Click();
   void main_fld_Click();
   void main_inqvl_Click();
+  void main_show_Click();
 
   std::string fileList;
   int64_t lineCount = 0;  // CR bytes in the file list
@@ -80,6 +81,7 @@ class MainWindow : public WindowModel {
 
   Session& session_;
   Desk& desk_;
+  std::string sourceName_;  // the end of the name the list came from, for titles
 };
 
 }  // namespace brimlet

@@ -1,6 +1,7 @@
 // The main window's ways of filling the file list: reading a folder,
 // importing or dropping a file, pasting, and sorting the list again.
 #include "app/choosers.h"
+#include "app/title_name.h"
 #include "core/bar_progress.h"
 #include "core/clipboard.h"
 #include "core/cp1252.h"
@@ -34,6 +35,7 @@ void MainWindow::main_dimp_Click() {
   }
   takeList(std::move(reading.list));
   window().setText("Brimlet " + folder);
+  sourceName_ = titleName(folder);
   sortList("verzeichnis " + folder + " ausgelesenen", sortSetting());
 }
 

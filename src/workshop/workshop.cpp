@@ -2,6 +2,7 @@
 
 #include "app/choosers.h"
 #include "app/program_folder.h"
+#include "app/title_name.h"
 #include "core/clipboard.h"
 #include "core/cp1252.h"
 #include "core/file_io.h"
@@ -12,7 +13,6 @@
 namespace brimlet {
 namespace {
 
-constexpr size_t kTitleNameLength = 59;
 constexpr int kCtrl = 2;
 constexpr int kRightButton = 2;
 
@@ -33,6 +33,7 @@ Workshop::Workshop(Session& session, Desk& desk)
   addControl("qvl_save", ControlKind::Button, "&Speichern", "Datei");
   addControl("qvl_pst", ControlKind::Button, "Ein&fügen", "Datei");
   addControl("qvl_cpy", ControlKind::Button, "&Kopieren", "Datei");
+  addControl("qvl_show", ControlKind::Button, "&Anzeigen", "Datei");
   addControl("qvl_help", ControlKind::Button, "&Hilfe", "Datei");
   addControl("qvl_undo", ControlKind::Button, "&Undo", "Speicher");
   addControl("qvl_memdel", ControlKind::Button, "Speicher &löschen", "Speicher");
@@ -53,6 +54,7 @@ Workshop::Workshop(Session& session, Desk& desk)
   addHandler("qvl_save_Click", &Workshop::qvl_save_Click);
   addHandler("qvl_pst_Click", &Workshop::qvl_pst_Click);
   addHandler("qvl_cpy_Click", &Workshop::qvl_cpy_Click);
+  addHandler("qvl_show_Click", &Workshop::qvl_show_Click);
   addHandler("qvl_help_Click", &Workshop::qvl_help_Click);
   addHandler("qvl_undo_Click", &Workshop::qvl_undo_Click);
   addHandler("qvl_memdel_Click", &Workshop::qvl_memdel_Click);
@@ -101,12 +103,7 @@ bool Workshop::noDataCheck() {
   return true;
 }
 
-void Workshop::refreshTitle() {
-  const std::string_view name = workingName;
-  window().setText("Quorvel " + std::string(name.size() > kTitleNameLength
-                                                ? name.substr(name.size() - kTitleNameLength)
-                                                : name));
-}
+void Workshop::refreshTitle() { window().setText("Quorvel " + titleName(workingName)); }
 
 bool Workshop::beginOperation(std::string_view what, LogForm form) {
   if (noDataCheck()) return false;
@@ -186,12 +183,15 @@ void Workshop::frm8_MouseDown(int button) {
   if (button != kRightButton) return;
   const std::string greyedWithoutText = workingText.empty() ? "-" : "";
   const bool startsHere = session_.settings[Setting::StarteProgrammMit] == 2;
-  // The display window is not wired to the workshop yet, so "Anzeigen" stays grey.
-  const std::string items = "-Anzeigen|-|" + greyedWithoutText + "Undo|-|" + greyedWithoutText +
+  const std::string items = greyedWithoutText + "Anzeigen|-|" + greyedWithoutText + "Undo|-|" +
+                            greyedWithoutText +
                             cp("Kopieren|Einfügen|-|Einstellungen speichern|") +
                             (startsHere ? "+-" : "") + "Programmstart mit Quorvel|-|" +
                             cp("Einstellungsdatei im Notepad öffnen");
   switch (session_.platform.popupMenu(items)) {
+    case kShow:
+      if (!workingText.empty()) qvl_show_Click();
+      break;
     case kUndo:
       if (!workingText.empty()) qvl_undo_Click();
       break;
@@ -291,6 +291,12 @@ void Workshop::qvl_infs_Click() {
 void Workshop::qvl_inzr_Click() {
   if (noDataCheck()) return;
   desk_.handToRenamer(workingText);
+}
+
+void Workshop::qvl_show_Click() {
+  const std::string name = titleName(workingName);
+  desk_.showInDisplay({"Quorvel Anzeige " + name, "Quorvel Anzeige * " + name, workingText,
+                       true, true});
 }
 
 void Workshop::qvl_help_Click() {

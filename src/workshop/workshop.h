@@ -62,6 +62,7 @@ class Workshop : public WindowModel {
   void qvl_save_Click();
   void qvl_pst_Click();
   void qvl_cpy_Click();
+  void qvl_show_Click();
   void qvl_undo_Click();
   void qvl_memdel_Click();
   void qvl_logdel_Click();

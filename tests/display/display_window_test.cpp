@@ -111,3 +111,39 @@ TEST_F(DisplayTest, TheTwoExclusionBoxesAreOneSwitch) {
 
 }  // namespace
 }  // namespace brimlet
+
+namespace brimlet {
+namespace {
+
+using OpenersTest = testing::ProgramTest;
+
+TEST_F(OpenersTest, TheWorkshopShowsItsTextWithTheApplyButton) {
+  program.start();
+  program.main().invoke("main_quorvel_Click");
+  Workshop& w = program.workshop();
+  w.workingText = "a\r\n";
+  w.workingName = "/home/u/" + std::string(70, 'x') + ".txt";
+  w.invoke("qvl_show_Click");
+  DisplayWindow& d = program.display();
+  EXPECT_TRUE(d.window().visible());
+  EXPECT_TRUE(d.show_ubn.visible());
+  EXPECT_EQ(d.fieldText(), "a\r\n");
+  EXPECT_EQ(d.window().text(), "Quorvel Anzeige " + std::string(55, 'x') + ".txt");
+}
+
+TEST_F(OpenersTest, TheMainWindowShowsItsProcessedListWithoutApply) {
+  program.start();
+  program.main().invoke("main_show_Click");
+  EXPECT_FALSE(program.display().window().visible());
+  EXPECT_EQ(program.main().zlog.text(), "08:09:10: keine daten geladen\r\n");
+  program.main().fileList = "b.mp3\r\n";
+  program.main().processedList = "b.mp3\r\n***\r\n";
+  program.main().invoke("main_show_Click");
+  EXPECT_TRUE(program.display().window().visible());
+  EXPECT_FALSE(program.display().show_ubn.visible());
+  EXPECT_EQ(program.display().fieldText(), "b.mp3\r\n***\r\n");
+  EXPECT_EQ(program.display().window().text(), "Brimlet Anzeige ");
+}
+
+}  // namespace
+}  // namespace brimlet

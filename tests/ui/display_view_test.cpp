@@ -1,0 +1,77 @@
+// The display window's field on the offscreen platform: bytes, caret and the
+// way back to the workshop.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+#include "core/cp1252.h"
+#include "support/temp_folder.h"
+#include "ui/codec.h"
+#include "ui/desktop.h"
+
+namespace brimlet {
+namespace {
+
+TEST(FieldCodec, EveryByteButTheLineEndsSurvivesTheField) {
+  std::string bytes;
+  for (int b = 0; b < 256; ++b) {
+    if (b != '\r' && b != '\n') bytes += static_cast<char>(b);
+  }
+  bytes += "\r\nz\r\n";
+  QPlainTextEdit edit;
+  edit.setPlainText(toFieldText(bytes));
+  EXPECT_EQ(fromFieldDocument(edit.document()->toRawText()), bytes);
+  edit.setPlainText(toFieldText("a\rb\nc"));
+  EXPECT_EQ(fromFieldDocument(edit.document()->toRawText()), "a\r\nb\r\nc");
+}
+
+class DisplayViewTest : public ::testing::Test {
+ protected:
+  DisplayViewTest() : desktop(home.path()) { desktop.start(); }
+
+  template <class W>
+  W* widget(const std::string& form, const std::string& control) {
+    auto* w = qobject_cast<W*>(desktop.view(form).widgetOf(control));
+    EXPECT_NE(w, nullptr) << control;
+    return w;
+  }
+  void click(const std::string& form, const std::string& control) {
+    widget<QAbstractButton>(form, control)->click();
+  }
+
+  testing::TempFolder home;
+  Desktop desktop;
+};
+
+TEST_F(DisplayViewTest, ShowSearchEditAndApplyBackToTheWorkshop) {
+  click("frm1", "main_quorvel");
+  desktop.program().workshop().workingText = cp("eins\r\nzwei \xA0 drei\r\n");
+  desktop.program().workshop().undoCopy = "alt\r\n";
+  click("frm8", "qvl_show");
+  ASSERT_TRUE(desktop.view("frm4").isVisible());
+  auto* field = widget<QPlainTextEdit>("frm4", "show_result");
+  EXPECT_EQ(field->toPlainText().left(4), QStringLiteral("eins"));
+
+  auto* find = widget<QLineEdit>("frm4", "show_find");
+  find->setFocus();
+  find->setText(QString());
+  find->insert(QStringLiteral("DREI"));  // typed, so the change handler runs
+  click("frm4", "show_cont_f");
+  EXPECT_EQ(field->textCursor().selectedText(), QStringLiteral("drei"));
+  EXPECT_EQ(desktop.program().display().show_result.selectionStart(), 12);
+
+  field->textCursor().insertText(QStringLiteral("DREI"));
+  EXPECT_EQ(desktop.view("frm4").windowTitle(), QStringLiteral("Quorvel Anzeige * "));
+  click("frm4", "show_ubn");
+  EXPECT_EQ(desktop.program().workshop().workingText, "eins\r\nzwei \xA0 DREI\r\n");
+  EXPECT_EQ(desktop.program().workshop().undoCopy, "alt\r\n");
+  EXPECT_EQ(desktop.view("frm4").windowTitle(), QStringLiteral("Quorvel Anzeige "));
+
+  click("frm8", "qvl_qfs");
+  EXPECT_FALSE(desktop.view("frm4").isVisible());
+}
+
+}  // namespace
+}  // namespace brimlet
