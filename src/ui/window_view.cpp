@@ -103,7 +103,10 @@ WindowView::WindowView(WindowModel& model, HandlerRunner run)
   setObjectName(QString::fromStdString(model_.form()));
   installEventFilter(this);
   setAcceptDrops(model_.findHandler(model_.form() + "_MessageProc") != nullptr);
-  resize(900, 560);
+  // Room for every frame without scrolling where the screen allows, and for
+  // a log or text beside them.
+  const QSize panel = operations_->sizeHint();
+  resize(std::max(900, panel.width() + 420), std::clamp(panel.height() + 60, 560, 900));
   sync();
 }
 
@@ -113,7 +116,7 @@ QGridLayout* WindowView::frameLayout(const std::string& frame) {
   auto* grid = new QGridLayout(box);
   // Frames fill the panel in columns; many frames get a second column.
   const int index = static_cast<int>(frames_.size());
-  constexpr int kFramesPerColumn = 5;
+  constexpr int kFramesPerColumn = 4;
   operationsGrid_->addWidget(box, index % kFramesPerColumn, index / kFramesPerColumn);
   frames_[frame] = grid;
   return grid;
