@@ -22,8 +22,12 @@ class CliRun {
     std::string command = std::string(BRIMLET_CLI) + " --home " + quote(home.path()) +
                           " --clock '2026-12-06 10:11:12' --seed 7 --dump " +
                           quote(home.file("dump"));
-    for (const std::string& a : arguments_) command += " " + quote(a);
-    command += " 2>" + quote(home.file("stderr.txt"));
+    for (const std::string& a : arguments_) {
+      command += ' ';
+      command += quote(a);
+    }
+    command += " 2>";
+    command += quote(home.file("stderr.txt"));
     command_ = command;
     const int status = std::system(command.c_str());
     exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;

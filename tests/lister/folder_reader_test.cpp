@@ -121,7 +121,7 @@ class RecordingProgress final : public Progress {
 
 TEST(ReadFolderProgress, BackToZeroEveryFiveHundredElevenMoreEveryFifty) {
   TempFolder tree;
-  for (int i = 0; i < 1000; ++i) tree.write("f" + std::to_string(i), "");
+  for (int i = 0; i < 1000; ++i) tree.write(std::to_string(i) + ".f", "");
   RecordingProgress progress;
   const std::string root = tree.path().substr(0, tree.path().size() - 1);
   EXPECT_EQ(readFolder(root, false, progress, [](std::string_view) {}).entries, 1000);

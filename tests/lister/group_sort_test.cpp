@@ -87,7 +87,11 @@ TEST(GroupSort, EveryByteValueButCrPassesThroughUnchanged) {
 
 TEST(GroupSort, SamplesEveryTwoThousandthLine) {
   std::string list;
-  for (int i = 1; i <= 4001; ++i) list += "f" + std::to_string(i) + ".x\r\n";
+  for (int i = 1; i <= 4001; ++i) {
+    list += 'f';
+    list += std::to_string(i);
+    list += ".x\r\n";
+  }
   std::vector<std::pair<int64_t, std::string>> samples;
   NoProgress progress;
   const auto sorted =
