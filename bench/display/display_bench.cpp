@@ -76,13 +76,13 @@ int main(int argc, char** argv) {
   const double show = bestSeconds(
       3, [&] { click(desktop, "frm4", "show_cls"); desktop.program().workshop().workingText = text; },
       [&] { click(desktop, "frm8", "qvl_show"); });
-  const double apply = bestSeconds(
-      3,
-      [&] {
-        QTextCursor cursor(field->document());
-        cursor.insertText(QStringLiteral("x"));
-      },
-      [&] { click(desktop, "frm4", "show_ubn"); });
+  // The first key typed marks the window as edited; applying then takes
+  // the whole text back from the field.
+  const double apply = bestSeconds(3, [] {}, [&] {
+    QTextCursor cursor(field->document());
+    cursor.insertText(QStringLiteral("x"));
+    click(desktop, "frm4", "show_ubn");
+  });
   auto* find = qobject_cast<QLineEdit*>(desktop.view("frm4").widgetOf("show_find"));
   find->setFocus();
   find->selectAll();
@@ -91,7 +91,7 @@ int main(int argc, char** argv) {
 
   std::printf("display window, %zu MB text (%zu bytes)\n", megabytes, text.size());
   std::printf("  show working text:       %.3f s\n", show);
-  std::printf("  apply an edit back:      %.3f s\n", apply);
+  std::printf("  type a key, apply back:  %.3f s\n", apply);
   std::printf("  forward search, no hit:  %.3f s\n", miss);
   std::printf("  applied text intact:     %s\n",
               desktop.program().workshop().workingText == std::string(3, 'x') + text ? "yes" : "NO");

@@ -27,29 +27,38 @@ std::string fromQString(const QString& text) {
 }
 
 QString toFieldText(std::string_view crLfText) {
-  QString text;
-  text.reserve(static_cast<qsizetype>(crLfText.size()));
+  // Written into a presized buffer: a large text would otherwise spend more
+  // time growing the string than converting it.
+  QString text(static_cast<qsizetype>(crLfText.size()), Qt::Uninitialized);
+  QChar* out = text.data();
   for (size_t i = 0; i < crLfText.size(); ++i) {
     const auto b = static_cast<unsigned char>(crLfText[i]);
     if (b == '\r' || b == '\n') {
-      text += QChar(u'\n');
+      *out++ = QChar(u'\n');
       if (b == '\r' && i + 1 < crLfText.size() && crLfText[i + 1] == '\n') ++i;
     } else {
-      text += QChar(static_cast<char16_t>(cp1252ToUnicode(b)));
+      *out++ = QChar(static_cast<char16_t>(cp1252ToUnicode(b)));
     }
   }
+  text.truncate(out - text.constData());
   return text;
 }
 
 std::string fromFieldDocument(const QString& rawText) {
-  std::string bytes;
-  bytes.reserve(static_cast<size_t>(rawText.size()) + 1024);
+  size_t lineEnds = 0;
+  for (const QChar c : rawText) {
+    const char16_t u = c.unicode();
+    lineEnds += u == QChar::ParagraphSeparator || u == QChar::LineSeparator || u == u'\n';
+  }
+  std::string bytes(static_cast<size_t>(rawText.size()) + lineEnds, '\0');
+  char* out = bytes.data();
   for (const QChar c : rawText) {
     const char16_t u = c.unicode();
     if (u == QChar::ParagraphSeparator || u == QChar::LineSeparator || u == u'\n') {
-      bytes += "\r\n";
+      *out++ = '\r';
+      *out++ = '\n';
     } else {
-      bytes += static_cast<char>(unicodeToCp1252(u).value_or('?'));
+      *out++ = static_cast<char>(unicodeToCp1252(u).value_or('?'));
     }
   }
   return bytes;
