@@ -11,27 +11,81 @@ namespace brimlet {
 namespace {
 
 // Finds a key among lower-case entries without regard to letter case. Keys
-// longer than every entry are turned away before any copy is made, so a
-// list of long lines without dots costs no more than one of short ones.
+// of up to seven bytes, which is nearly every extension, are packed with
+// their length into one number and looked up in a small open-addressed
+// table; longer ones go through a string map. Keys longer than every entry
+// are turned away at once, so a list of long lines without dots costs no
+// more than one of short ones.
 class LowerCaseIndex {
  public:
   // Adds `entry` (already lower case) unless present; returns its position.
-  size_t add(std::string entry) {
+  size_t add(const std::string& entry) {
+    if (const auto found = find(entry)) return *found;
+    const size_t position = size_++;
     longest_ = std::max(longest_, entry.size());
-    return positions_.try_emplace(std::move(entry), positions_.size()).first->second;
+    if (const auto packed = pack(entry)) {
+      insertPacked(*packed, static_cast<uint32_t>(position));
+    } else {
+      long_.emplace(entry, position);
+    }
+    return position;
   }
 
   [[nodiscard]] std::optional<size_t> find(std::string_view key) {
-    if (key.size() > longest_ || positions_.empty()) return std::nullopt;
+    if (key.size() > longest_ || size_ == 0) return std::nullopt;
+    if (const auto packed = pack(key)) {
+      if (slots_.empty()) return std::nullopt;
+      for (size_t i = slotOf(*packed);; i = (i + 1) & (slots_.size() - 1)) {
+        if (slots_[i].position == kFree) return std::nullopt;
+        if (slots_[i].key == *packed) return slots_[i].position;
+      }
+    }
     scratch_.assign(key);
     lowerInPlace(scratch_);
-    const auto it = positions_.find(scratch_);
-    if (it == positions_.end()) return std::nullopt;
+    const auto it = long_.find(scratch_);
+    if (it == long_.end()) return std::nullopt;
     return it->second;
   }
 
  private:
-  std::unordered_map<std::string, size_t> positions_;
+  static constexpr uint32_t kFree = UINT32_MAX;
+  struct Slot {
+    uint64_t key = 0;
+    uint32_t position = kFree;
+  };
+
+  static std::optional<uint64_t> pack(std::string_view key) {
+    if (key.size() > 7) return std::nullopt;
+    uint64_t packed = key.size();
+    for (const char c : key) packed = (packed << 8) | toLower(static_cast<unsigned char>(c));
+    return packed;
+  }
+
+  [[nodiscard]] size_t slotOf(uint64_t packed) const {
+    return static_cast<size_t>((packed * 0x9E3779B97F4A7C15ULL) >> 40) & (slots_.size() - 1);
+  }
+
+  void insertPacked(uint64_t packed, uint32_t position) {
+    if ((packedCount_ + 1) * 2 > slots_.size()) grow();
+    size_t i = slotOf(packed);
+    while (slots_[i].position != kFree) i = (i + 1) & (slots_.size() - 1);
+    slots_[i] = {packed, position};
+    ++packedCount_;
+  }
+
+  void grow() {
+    std::vector<Slot> old = std::move(slots_);
+    slots_.assign(std::max<size_t>(64, old.size() * 2), Slot{});
+    packedCount_ = 0;
+    for (const Slot& slot : old) {
+      if (slot.position != kFree) insertPacked(slot.key, slot.position);
+    }
+  }
+
+  std::vector<Slot> slots_;
+  size_t packedCount_ = 0;
+  std::unordered_map<std::string, size_t> long_;
+  size_t size_ = 0;
   size_t longest_ = 0;
   std::string scratch_;
 };
@@ -45,89 +99,128 @@ size_t lastDot(std::string_view line) {
 
 bool isSeparatorOrEmpty(std::string_view line) { return line.empty() || line == "***"; }
 
-void appendLine(std::string& text, std::string_view line) {
-  text += line;
-  text += "\r\n";
-}
+constexpr uint32_t kDropped = UINT32_MAX;
 
-Buckets emptyBuckets(size_t count) {
+// Where each line of a list goes, and how much each bucket receives.
+struct Classification {
+  std::vector<uint32_t> bucketOfLine;  // kDropped for a line that goes nowhere
+  std::vector<size_t> bytes;
+  std::vector<int64_t> lines;
+
+  void take(uint32_t bucket, size_t lineLength) {
+    bucketOfLine.push_back(bucket);
+    if (bucket == kDropped) return;
+    if (bucket >= bytes.size()) {
+      bytes.resize(bucket + 1);
+      lines.resize(bucket + 1);
+    }
+    bytes[bucket] += lineLength + 2;
+    ++lines[bucket];
+  }
+};
+
+// Copies each line into its bucket. Every bucket is sized first, so no
+// bucket of a large list is reallocated while it grows.
+Buckets copyIntoBuckets(std::string_view list, const Classification& sorted, size_t count) {
   Buckets buckets;
   buckets.texts.resize(count);
   buckets.counts.resize(count);
-  return buckets;
-}
-
-constexpr uint32_t kDropped = UINT32_MAX;
-
-// Puts each line into the bucket `classify` picks for it (or drops it). The
-// lines are classified first and every bucket is sized before the copying,
-// so no bucket of a large list is reallocated while it grows.
-template <class Classify>
-Buckets fillBuckets(std::string_view list, size_t count, Classify classify, Progress& progress,
-                    const LineSampler& sample) {
-  Buckets buckets = emptyBuckets(count);
-  std::vector<uint32_t> chosen;
-  std::vector<size_t> sizes(count);
+  for (size_t i = 0; i < count && i < sorted.bytes.size(); ++i) {
+    buckets.texts[i].reserve(sorted.bytes[i]);
+    buckets.counts[i] = sorted.lines[i];
+    buckets.total += sorted.lines[i];
+  }
   LineWalker lines(list);
-  int64_t number = 0;
-  while (const auto line = lines.next()) {
-    const uint32_t bucket = classify(*line);
-    chosen.push_back(bucket);
-    if (bucket != kDropped) {
-      sizes[bucket] += line->size() + 2;
-      ++buckets.counts[bucket];
-      ++buckets.total;
-    }
-    progress.setValue(++number);
-    if (number % kSampleInterval == 0 && sample) sample(number, *line);
-  }
-  for (size_t i = 0; i < count; ++i) buckets.texts[i].reserve(sizes[i]);
-  LineWalker again(list);
-  for (const uint32_t bucket : chosen) {
-    const std::string_view line = *again.next();
-    if (bucket != kDropped) appendLine(buckets.texts[bucket], line);
+  for (const uint32_t bucket : sorted.bucketOfLine) {
+    const std::string_view line = *lines.next();
+    if (bucket == kDropped) continue;
+    std::string& text = buckets.texts[bucket];
+    text += line;
+    text += "\r\n";
   }
   return buckets;
 }
 
-// Extensions in order of first appearance (or byte order), lower case.
-std::vector<std::string> collectExtensions(std::string_view list, bool alphabetical,
-                                           bool forFiles, Progress& progress) {
-  LowerCaseIndex seen;
+// The single sort's one pass over the list: extensions are numbered as they
+// first appear and each line gets its extension's number. A line without a
+// dot is keyed by its whole text, which may equal an extension that only
+// appears later, so those lines are settled once every extension is known.
+struct ExtensionSort {
   std::vector<std::string> extensions;
+  Classification sorted;
+};
+
+constexpr uint32_t kWholeLine = UINT32_MAX - 1;
+
+ExtensionSort sortByExtension(std::string_view list, bool alphabetical, bool forFiles,
+                              Progress& progress) {
+  ExtensionSort result;
+  LowerCaseIndex index;
+  std::vector<std::pair<size_t, std::string_view>> wholeLines;  // line number, line
   std::string extension;
+  std::vector<uint32_t> bucketOfLine;
+  std::vector<size_t> lengths;
   LineWalker lines(list);
   int64_t number = 0;
   while (const auto line = lines.next()) {
     progress.setValue(++number);
-    if (isSeparatorOrEmpty(*line)) continue;
-    const size_t dot = lastDot(*line);
-    if (dot == std::string_view::npos) continue;
-    const std::string_view after = line->substr(dot + 1);
-    if (after.find_first_of("\\/") != std::string_view::npos) continue;
-    extension.assign(after);
-    lowerInPlace(extension);
-    if (forFiles && (extension == "con" || extension == "unknown")) continue;
-    if (seen.add(extension) == extensions.size()) extensions.push_back(extension);
+    uint32_t bucket = kDropped;
+    if (!isSeparatorOrEmpty(*line)) {
+      const size_t dot = lastDot(*line);
+      if (dot == std::string_view::npos) {
+        bucket = kWholeLine;
+        wholeLines.emplace_back(bucketOfLine.size(), *line);
+      } else {
+        const std::string_view after = line->substr(dot + 1);
+        extension.assign(after);
+        lowerInPlace(extension);
+        const bool collected = after.find_first_of("\\/") == std::string_view::npos &&
+                               !(forFiles && (extension == "con" || extension == "unknown"));
+        if (collected) {
+          const size_t position = index.add(extension);
+          if (position == result.extensions.size()) result.extensions.push_back(extension);
+          bucket = static_cast<uint32_t>(position);
+        } else {
+          bucket = kWholeLine - 1;  // the rest, numbered once the extensions are counted
+        }
+      }
+    }
+    bucketOfLine.push_back(bucket);
+    lengths.push_back(line->size());
   }
-  if (alphabetical) std::sort(extensions.begin(), extensions.end());
-  return extensions;
-}
 
-// Pass 2 of the single sort: one bucket per extension, then the rest.
-Buckets distribute(std::string_view list, const std::vector<std::string>& extensions,
-                   Progress& progress) {
-  LowerCaseIndex index;
-  for (const std::string& extension : extensions) index.add(extension);
-  const auto rest = static_cast<uint32_t>(extensions.size());
-  auto classify = [&index, rest](std::string_view line) {
-    if (isSeparatorOrEmpty(line)) return kDropped;
-    const size_t dot = lastDot(line);
-    const std::string_view key = dot == std::string_view::npos ? line : line.substr(dot + 1);
-    const std::optional<size_t> found = index.find(key);
-    return found ? static_cast<uint32_t>(*found) : rest;
-  };
-  return fillBuckets(list, extensions.size() + 1, classify, progress, {});
+  const auto count = static_cast<uint32_t>(result.extensions.size());
+  std::vector<uint32_t> renumbered(count);
+  for (uint32_t i = 0; i < count; ++i) renumbered[i] = i;
+  if (alphabetical) {
+    std::vector<uint32_t> order = renumbered;
+    std::sort(order.begin(), order.end(), [&result](uint32_t a, uint32_t b) {
+      return result.extensions[a] < result.extensions[b];
+    });
+    std::vector<std::string> sortedNames;
+    for (uint32_t i = 0; i < count; ++i) {
+      renumbered[order[i]] = i;
+      sortedNames.push_back(std::move(result.extensions[order[i]]));
+    }
+    result.extensions = std::move(sortedNames);
+  }
+  for (const auto& [at, line] : wholeLines) {
+    const std::optional<size_t> found = count == 0 ? std::nullopt : index.find(line);
+    bucketOfLine[at] = found ? static_cast<uint32_t>(*found) : kWholeLine - 1;
+  }
+  result.sorted.bucketOfLine.reserve(bucketOfLine.size());
+  result.sorted.bytes.assign(count + 1, 0);
+  result.sorted.lines.assign(count + 1, 0);
+  for (size_t i = 0; i < bucketOfLine.size(); ++i) {
+    uint32_t bucket = bucketOfLine[i];
+    if (bucket == kWholeLine - 1) {
+      bucket = count;
+    } else if (bucket != kDropped) {
+      bucket = renumbered[bucket];
+    }
+    result.sorted.take(bucket, lengths[i]);
+  }
+  return result;
 }
 
 }  // namespace
@@ -136,7 +229,7 @@ std::optional<Buckets> groupSort(std::string_view list, const ExtensionTable& ta
                                  Progress& progress, const LineSampler& sample) {
   // Inserting in group order, then entry order, keeps the first match.
   LowerCaseIndex entries;
-  std::vector<size_t> groupOf;
+  std::vector<uint32_t> groupOf;
   for (size_t group = 0; group < table.cells.size(); ++group) {
     const auto& row = table.cells[group];
     for (int cell = 0; cell <= table.largestEntryIndex && cell < static_cast<int>(row.size());
@@ -144,33 +237,39 @@ std::optional<Buckets> groupSort(std::string_view list, const ExtensionTable& ta
       std::string entry = row[static_cast<size_t>(cell)];
       if (entry.empty()) continue;
       lowerInPlace(entry);
-      if (entries.add(std::move(entry)) == groupOf.size()) groupOf.push_back(group);
+      if (entries.add(entry) == groupOf.size()) groupOf.push_back(static_cast<uint32_t>(group));
     }
   }
 
   if (list.find('\r') == std::string_view::npos) return std::nullopt;
-  auto classify = [&entries, &groupOf](std::string_view line) {
-    const size_t dot = lastDot(line);
-    const std::string_view key = dot == std::string_view::npos ? line : line.substr(dot);
-    const std::optional<size_t> entry = entries.find(key);
-    return static_cast<uint32_t>(entry ? groupOf[*entry] : kGroupCount);
-  };
-  return fillBuckets(list, kGroupCount + 1, classify, progress, sample);
+  Classification sorted;
+  LineWalker lines(list);
+  int64_t number = 0;
+  while (const auto line = lines.next()) {
+    const size_t dot = lastDot(*line);
+    const std::optional<size_t> entry =
+        entries.find(dot == std::string_view::npos ? *line : line->substr(dot));
+    sorted.take(entry ? groupOf[*entry] : kGroupCount, line->size());
+    progress.setValue(++number);
+    if (number % kSampleInterval == 0 && sample) sample(number, *line);
+  }
+  return copyIntoBuckets(list, sorted, kGroupCount + 1);
 }
 
 Buckets singleSort(std::string_view list, bool alphabetical, Progress& progress) {
-  return distribute(list, collectExtensions(list, alphabetical, false, progress), progress);
+  const ExtensionSort sort = sortByExtension(list, alphabetical, false, progress);
+  return copyIntoBuckets(list, sort.sorted, sort.extensions.size() + 1);
 }
 
 std::vector<ExtensionFile> extensionFiles(std::string_view list, bool alphabetical,
                                           Progress& progress) {
-  std::vector<std::string> names = collectExtensions(list, alphabetical, true, progress);
-  Buckets buckets = distribute(list, names, progress);
-  names.emplace_back("unknown");
+  ExtensionSort sort = sortByExtension(list, alphabetical, true, progress);
+  Buckets buckets = copyIntoBuckets(list, sort.sorted, sort.extensions.size() + 1);
+  sort.extensions.emplace_back("unknown");
   std::vector<ExtensionFile> files;
-  files.reserve(names.size());
-  for (size_t i = 0; i < names.size(); ++i) {
-    files.push_back({std::move(names[i]), std::move(buckets.texts[i])});
+  files.reserve(sort.extensions.size());
+  for (size_t i = 0; i < sort.extensions.size(); ++i) {
+    files.push_back({std::move(sort.extensions[i]), std::move(buckets.texts[i])});
   }
   return files;
 }

@@ -3,9 +3,11 @@
 #include <iostream>
 #include <string>
 
+#include "core/huge_pages.h"
 #include "ui/desktop.h"
 
 int main(int argc, char** argv) {
+  brimlet::restartWithHugePages(argv);
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Brimlet"));
   QApplication::setQuitOnLastWindowClosed(false);  // hidden tool windows are not the end
