@@ -8,7 +8,8 @@ namespace brimlet {
 // sorting and writing a large text. The C library asks for huge pages only
 // when the process starts with that tunable set, so the first call starts
 // the program once more with it; nothing happens when it is set already or
-// the restart fails.
+// the restart fails. GLIBC_TUNABLES=glibc.malloc.hugetlb=0 starts without
+// the restart (under a debugger or valgrind, say).
 void restartWithHugePages(char** argv);
 
 }  // namespace brimlet
