@@ -36,6 +36,9 @@ void Desktop::syncAll() {
 
 void Desktop::run(WindowModel& window, const std::string& handler,
                   const std::vector<std::string>& args) {
+  // A click that arrives while a long operation pumps events is dropped
+  // here, before it could end the running operation's busy state.
+  if (program_.session().busy.busy()) return;
   for (const auto& v : views_) v->flushEdits();
   if (const Handler* h = window.findHandler(handler)) window.invoke(*h, args);
   platform_.handlerFinished();

@@ -23,9 +23,11 @@ class Desktop {
   [[nodiscard]] Program& program() { return program_; }
   [[nodiscard]] WindowView& view(const std::string& form);
   void syncAll();
+  // Runs a handler as a user's action does: turned away while another
+  // handler runs, the views mirroring the models afterwards.
+  void run(WindowModel& window, const std::string& handler, const std::vector<std::string>& args);
 
  private:
-  void run(WindowModel& window, const std::string& handler, const std::vector<std::string>& args);
   void setBusy(bool busy);
 
   QtPlatform platform_;

@@ -3,6 +3,9 @@
 
 #include <QAbstractButton>
 #include <QLabel>
+#include <QTimer>
+#include <chrono>
+#include <thread>
 
 #include "support/temp_folder.h"
 #include "ui/desktop.h"
@@ -71,6 +74,31 @@ TEST_F(DesktopTest, TheEndButtonEndsTheRun) {
   click("frm1", "main_close");
   EXPECT_TRUE(desktop.program().ended());
   EXPECT_EQ(shown(), "----");
+}
+
+}  // namespace
+}  // namespace brimlet
+
+namespace brimlet {
+namespace {
+
+TEST_F(DesktopTest, AClickDuringALongOperationIsDroppedAndKeepsTheWindowsGreyed) {
+  desktop.start();
+  Program& program = desktop.program();
+  program.main().fileList = "a.mp3\r\n";
+  QWidget* button = desktop.view("frm1").widgetOf("main_neue");
+  bool nestedRan = true;
+  bool greyedAfterTheClick = false;
+  QTimer::singleShot(0, [&] {  // fires inside the operation's event pumping
+    desktop.run(program.workshop(), "qvl_memdel_Click", {});
+    nestedRan = !program.workshop().clog.text().empty();
+    greyedAfterTheClick = !button->isEnabled();
+  });
+  std::this_thread::sleep_for(std::chrono::milliseconds(40));  // the first pump is due at once
+  desktop.run(program.main(), "main_neue_Click", {});
+  EXPECT_FALSE(nestedRan);
+  EXPECT_TRUE(greyedAfterTheClick);
+  EXPECT_TRUE(button->isEnabled());
 }
 
 }  // namespace
