@@ -140,7 +140,7 @@ void DisplayWindow::show_cls_Click() {
   show_result.setText({});
   toolReset(0);
   undoCopy_.clear();
-  rememberedSelection_.clear();
+  show_result.setSelection(0, 0);
   selectText_.clear();
   searchText_.clear();
   show_find.setText({});
@@ -183,18 +183,20 @@ void DisplayWindow::show_result_Change() {
 
 void DisplayWindow::show_result_MouseDown() { searchPosition_ = show_result.selectionStart(); }
 
+// Only the positions are taken: the field may hold typed text that reaches
+// the model later, and the selected text is read from it when it is needed.
 void DisplayWindow::show_result_SelChange(int start, int length) {
-  const std::string& text = fieldText();
-  const int64_t fieldEnd = byteToField(text, static_cast<int64_t>(text.size()));
-  const int64_t from = std::clamp<int64_t>(start, 0, fieldEnd);
-  const int64_t to = std::clamp<int64_t>(from + length, from, fieldEnd);
-  show_result.setSelection(from, to - from);
-  const int64_t byteFrom = fieldToByte(text, from);
-  rememberedSelection_ = text.substr(static_cast<size_t>(byteFrom),
-                                     static_cast<size_t>(fieldToByte(text, to) - byteFrom));
+  show_result.setSelection(std::max(start, 0), std::max(length, 0));
 }
 
-void DisplayWindow::show_insel_Click() { selectText_ = rememberedSelection_; }
+std::string DisplayWindow::selectedText() const {
+  const std::string& text = fieldText();
+  const int64_t from = fieldToByte(text, show_result.selectionStart());
+  const int64_t to = fieldToByte(text, show_result.selectionStart() + show_result.selectionLength());
+  return text.substr(static_cast<size_t>(from), static_cast<size_t>(to - from));
+}
+
+void DisplayWindow::show_insel_Click() { selectText_ = selectedText(); }
 
 void DisplayWindow::show_sel_Click() {
   if (const auto hit = selectNext(fieldText(), selectText_, show_result.selectionStart())) {
@@ -211,7 +213,7 @@ void DisplayWindow::replaceByTool(std::string_view text) {
 
 void DisplayWindow::show_isel_Click() {
   if (selectText_.empty()) return;
-  replaceByTool(rememberedSelection_);
+  replaceByTool(selectedText());
 }
 
 void DisplayWindow::show_clear_Click() { replaceByTool({}); }

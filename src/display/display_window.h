@@ -58,6 +58,8 @@ class DisplayWindow : public WindowModel {
 
  private:
   void search(bool forward);
+  // The remembered selection: whatever is selected in the field.
+  [[nodiscard]] std::string selectedText() const;
   // Replaces the field's text by a tool's result, keeping the old text in
   // the display undo copy.
   void replaceByTool(std::string_view text);
@@ -73,7 +75,6 @@ class DisplayWindow : public WindowModel {
   std::string editedTitle_;
   std::string searchText_;
   std::string selectText_;
-  std::string rememberedSelection_;
   std::string undoCopy_;
   int64_t searchPosition_ = 0;
   int toolResultMode_ = 0;

@@ -12,9 +12,8 @@ Desktop::Desktop(const std::string& homeOption)
   platform_.busyChanged = [this](bool busy) { setBusy(busy); };
   for (WindowModel* window : program_.windows()) {
     views_.push_back(std::make_unique<WindowView>(
-        *window, [this](WindowModel& w, const std::string& h, const std::vector<std::string>& a) {
-          run(w, h, a);
-        }));
+        *window, [this](WindowModel& w, const std::string& h, const std::vector<std::string>& a,
+                        TypedText typed) { run(w, h, a, typed); }));
   }
 }
 
@@ -35,11 +34,13 @@ void Desktop::syncAll() {
 }
 
 void Desktop::run(WindowModel& window, const std::string& handler,
-                  const std::vector<std::string>& args) {
+                  const std::vector<std::string>& args, TypedText typed) {
   // A click that arrives while a long operation pumps events is dropped
   // here, before it could end the running operation's busy state.
   if (program_.session().busy.busy()) return;
-  for (const auto& v : views_) v->flushEdits();
+  if (typed == TypedText::Take) {
+    for (const auto& v : views_) v->flushEdits();
+  }
   if (const Handler* h = window.findHandler(handler)) window.invoke(*h, args);
   platform_.handlerFinished();
   syncAll();

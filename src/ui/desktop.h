@@ -25,7 +25,8 @@ class Desktop {
   void syncAll();
   // Runs a handler as a user's action does: turned away while another
   // handler runs, the views mirroring the models afterwards.
-  void run(WindowModel& window, const std::string& handler, const std::vector<std::string>& args);
+  void run(WindowModel& window, const std::string& handler, const std::vector<std::string>& args,
+           TypedText typed = TypedText::Take);
 
  private:
   void setBusy(bool busy);

@@ -192,24 +192,18 @@ void WindowView::bindRichText(size_t index) {
   edit->installEventFilter(this);
   edit->viewport()->installEventFilter(this);
   connect(edit, &QPlainTextEdit::textChanged, this, [this, index, name] {
-    Bound& b = bound_[index];
-    b.edited = true;
-    if (b.changeReported) return;
-    b.changeReported = true;
-    runIfPresent(name + "_Change");
+    bound_[index].edited = true;
+    runIfPresent(name + "_Change", {}, TypedText::Leave);
   });
-  connect(edit, &QPlainTextEdit::cursorPositionChanged, this, [this, edit, name] {
+  auto selectionChanged = [this, edit, name] {
     const QTextCursor cursor = edit->textCursor();
     runIfPresent(name + "_SelChange",
                  {std::to_string(cursor.selectionStart()),
-                  std::to_string(cursor.selectionEnd() - cursor.selectionStart())});
-  });
-  connect(edit, &QPlainTextEdit::selectionChanged, this, [this, edit, name] {
-    const QTextCursor cursor = edit->textCursor();
-    runIfPresent(name + "_SelChange",
-                 {std::to_string(cursor.selectionStart()),
-                  std::to_string(cursor.selectionEnd() - cursor.selectionStart())});
-  });
+                  std::to_string(cursor.selectionEnd() - cursor.selectionStart())},
+                 TypedText::Leave);
+  };
+  connect(edit, &QPlainTextEdit::cursorPositionChanged, this, selectionChanged);
+  connect(edit, &QPlainTextEdit::selectionChanged, this, selectionChanged);
 }
 
 void WindowView::flushEdits() {
@@ -229,7 +223,6 @@ void WindowView::applyRichText(Bound& b) {
     edit->setPlainText(toFieldText(c.text()));
     b.textRevision = c.textRevision();
     b.edited = false;
-    b.changeReported = false;
   }
   QTextCursor cursor = edit->textCursor();
   const int last = edit->document()->characterCount() - 1;
@@ -251,9 +244,10 @@ QWidget* WindowView::widgetOf(const std::string& control) const {
   return nullptr;
 }
 
-bool WindowView::runIfPresent(const std::string& name, const std::vector<std::string>& args) {
+bool WindowView::runIfPresent(const std::string& name, const std::vector<std::string>& args,
+                              TypedText typed) {
   if (model_.findHandler(name) == nullptr) return false;
-  run_(model_, name, args);
+  run_(model_, name, args, typed);
   return true;
 }
 
@@ -344,7 +338,8 @@ bool WindowView::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::MouseButtonRelease && watched->parent() != nullptr &&
       qobject_cast<QPlainTextEdit*>(watched->parent()) != nullptr) {
     // A click into a text field, after it moved the caret.
-    runIfPresent(watched->parent()->objectName().toStdString() + "_MouseDown");
+    runIfPresent(watched->parent()->objectName().toStdString() + "_MouseDown", {},
+                 TypedText::Leave);
     return false;
   }
   if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);

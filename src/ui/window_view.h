@@ -12,10 +12,15 @@ class QGridLayout;
 
 namespace brimlet {
 
+// Whether a handler needs what was typed into a text field taken into the
+// model first. Handlers that only take the caret do not, which keeps caret
+// moves in a large text from converting the whole text each time.
+enum class TypedText { Take, Leave };
+
 // Runs one handler of a window with its arguments; the desktop wraps every
 // call so that the views are refreshed afterwards.
-using HandlerRunner =
-    std::function<void(WindowModel&, const std::string&, const std::vector<std::string>&)>;
+using HandlerRunner = std::function<void(WindowModel&, const std::string&,
+                                         const std::vector<std::string>&, TypedText)>;
 
 // A window built from its model's control table: one widget per control,
 // grouped into labelled frames, each widget's events bound to the handler
@@ -48,8 +53,7 @@ class WindowView : public QWidget {
     QWidget* widget;
     uint64_t revision = 0;
     uint64_t textRevision = 0;
-    bool edited = false;          // typed into since the last flush
-    bool changeReported = false;  // the _Change handler ran since the model set the text
+    bool edited = false;  // typed into since the last flush
   };
 
   QWidget* createWidget(Control& control);
@@ -59,7 +63,8 @@ class WindowView : public QWidget {
   void apply(Bound& bound);
   void applyWindow();
   // Runs `name` if the model has such a handler; false when it has none.
-  bool runIfPresent(const std::string& name, const std::vector<std::string>& args = {});
+  bool runIfPresent(const std::string& name, const std::vector<std::string>& args = {},
+                    TypedText typed = TypedText::Take);
   QGridLayout* frameLayout(const std::string& frame);
 
   WindowModel& model_;

@@ -64,6 +64,18 @@ TEST_F(DisplayTest, ReduceToTheRememberedSelection) {
   EXPECT_EQ(display().fieldText(), "eins\r\nzwei\r\n");
 }
 
+TEST_F(DisplayTest, AHitOfTheSearchIsTheRememberedSelection) {
+  display().show_find.setText("ZWEI");
+  run("show_find_Change");
+  run("show_cont_f_Click");
+  run("show_insel_Click");  // select text: "zwei" as it stands in the field
+  run("show_result_SelChange", {"0", "0"});
+  run("show_sel_Click");
+  EXPECT_EQ(display().show_result.selectionStart(), 5);
+  run("show_isel_Click");
+  EXPECT_EQ(display().fieldText(), "zwei");
+}
+
 TEST_F(DisplayTest, ClosingEmptiesTheWindowAndSwitchingHidesIt) {
   display().show_find.setText("x");
   run("show_find_Change");

@@ -68,6 +68,8 @@ TEST_F(DisplayViewTest, ShowSearchEditAndApplyBackToTheWorkshop) {
   EXPECT_EQ(desktop.program().workshop().workingText, "eins\r\nzwei \xA0 DREI\r\n");
   EXPECT_EQ(desktop.program().workshop().undoCopy, "alt\r\n");
   EXPECT_EQ(desktop.view("frm4").windowTitle(), QStringLiteral("Quorvel Anzeige "));
+  field->textCursor().insertText(QStringLiteral("!"));  // edited again after applying
+  EXPECT_EQ(desktop.view("frm4").windowTitle(), QStringLiteral("Quorvel Anzeige * "));
 
   click("frm8", "qvl_qfs");
   EXPECT_FALSE(desktop.view("frm4").isVisible());
