@@ -129,8 +129,8 @@ void Workshop::runOperation(const OperationTexts& texts, const Work& work) {
   reportResult(texts.form, edit.count, texts.noun, texts.suffix);
 }
 
-void Workshop::loadFile() {
-  FileRead file = readWholeFile(workingName);
+void Workshop::loadFile(const std::string& path) {
+  FileRead file = readWholeFile(path);
   if (file.status != ReadStatus::Ok) {
     log(file.status == ReadStatus::Missing ? "datei existiert nicht"
         : file.status == ReadStatus::IsFolder ? cp("keine gültige datei")
@@ -138,6 +138,7 @@ void Workshop::loadFile() {
         0);
     return;
   }
+  workingName = path;
   workingText = std::move(file.bytes);
   undoCopy = workingText;
   appendFinalLineEnd(workingText);
@@ -217,16 +218,11 @@ void Workshop::frm8_MouseDown(int button) {
   }
 }
 
-void Workshop::frm8_MessageProc(const std::string& path) {
-  workingName = path;
-  loadFile();
-}
+void Workshop::frm8_MessageProc(const std::string& path) { loadFile(path); }
 
 void Workshop::qvl_load_Click() {
   const std::optional<std::string> path = chooseFileToRead(session_, desk_, "Quorvel");
-  if (!path) return;
-  workingName = *path;
-  loadFile();
+  if (path) loadFile(*path);
 }
 
 void Workshop::qvl_save_Click() {

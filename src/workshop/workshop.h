@@ -50,8 +50,9 @@ class Workshop : public WindowModel {
   void reportResult(LogForm form, int64_t count, std::string_view noun, std::string_view suffix);
   void runOperation(const OperationTexts& texts, const Work& work);
 
-  // Reads the file named by the working-text name into the working text.
-  void loadFile();
+  // Reads a file into the working text, which takes its name. A file that
+  // cannot be read is logged and changes nothing, its name included.
+  void loadFile(const std::string& path);
 
   void frm8_Load();
   void frm8_Close();

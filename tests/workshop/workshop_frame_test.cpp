@@ -40,9 +40,11 @@ TEST_F(WorkshopFrame, DropLoadsTheFileWithItsFinalLineEnd) {
 
 TEST_F(WorkshopFrame, ADroppedFolderOrMissingFileChangesNothing) {
   w.workingText = "bleibt";
+  w.workingName = "vorher.txt";
   w.invoke("frm8_MessageProc", {files.path()});
   w.invoke("frm8_MessageProc", {files.file("fehlt.txt")});
   EXPECT_EQ(w.workingText, "bleibt");
+  EXPECT_EQ(w.workingName, "vorher.txt");
   EXPECT_EQ(w.clog.text(), cp("08:09:10: datei existiert nicht\r\n08:09:10: keine gültige datei\r\n"));
 }
 
