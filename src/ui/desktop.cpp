@@ -41,6 +41,7 @@ void Desktop::run(WindowModel& window, const std::string& handler,
   if (typed == TypedText::Take) {
     for (const auto& v : views_) v->flushEdits();
   }
+  platform_.handlerStarted();
   if (const Handler* h = window.findHandler(handler)) window.invoke(*h, args);
   platform_.handlerFinished();
   syncAll();

@@ -19,6 +19,9 @@ class QtPlatform final : public Platform {
   // Called when a long operation first pumps events and again when it ends.
   std::function<void(bool)> busyChanged;
 
+  // A handler starts: events are first pumped once it has run for a while,
+  // so a short operation never greys the windows.
+  void handlerStarted() { sincePump_.restart(); }
   // Ends what the last handler's pumps started (busy pointer, greyed controls).
   void handlerFinished();
 
