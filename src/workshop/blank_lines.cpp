@@ -1,6 +1,5 @@
 #include "workshop/blank_lines.h"
 
-#include <cstring>
 
 #include "workshop/line_prefix.h"
 #include "workshop/progress_ticker.h"
@@ -27,9 +26,8 @@ TextEdit thinEmptyLines(std::string_view text, Progress& progress) {
   size_t copied = 0;
   size_t pos = 0;
   while (pos < text.size()) {
-    const void* hit = std::memchr(text.data() + pos, '\r', text.size() - pos);
-    if (hit == nullptr) break;
-    const size_t cr = static_cast<size_t>(static_cast<const char*>(hit) - text.data());
+    const size_t cr = text.find('\r', pos);
+    if (cr == std::string_view::npos) break;
     if (text.substr(cr).starts_with(kThreeEnds)) {
       // The first of the three line ends goes; the search goes on at the
       // second, so a longer run keeps losing pairs until two are left.

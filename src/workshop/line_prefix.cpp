@@ -1,7 +1,6 @@
 #include "workshop/line_prefix.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "workshop/progress_ticker.h"
 
@@ -24,9 +23,8 @@ TextEdit removeLinePrefix(std::string_view text, std::string_view needle, Progre
   size_t copied = 0;
   size_t pos = 0;
   while (pos < text.size()) {
-    const void* hit = std::memchr(text.data() + pos, '\r', text.size() - pos);
-    if (hit == nullptr) break;
-    const size_t cr = static_cast<size_t>(static_cast<const char*>(hit) - text.data());
+    const size_t cr = text.find('\r', pos);
+    if (cr == std::string_view::npos) break;
     if (cr + 1 < text.size() && text[cr + 1] == '\n' && text.substr(cr + 2).starts_with(needle)) {
       out.append(text, copied, cr + 2 - copied);
       copied = cr + 2 + needle.size();
