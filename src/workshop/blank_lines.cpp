@@ -1,6 +1,5 @@
 #include "workshop/blank_lines.h"
 
-
 #include "workshop/line_prefix.h"
 #include "workshop/progress_ticker.h"
 
