@@ -33,7 +33,6 @@ struct Session {
   bool shuttingDown = false;
   bool workshopShown = false;
   bool renamerShown = false;
-  bool groupDialogOpen = false;
 };
 
 }  // namespace brimlet

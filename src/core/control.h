@@ -13,7 +13,6 @@ enum class ControlKind {
   CheckBox,     // value 0/1
   OptionButton, // value 0/1; options of one frame exclude each other
   TextBox,      // one line of text
-  TextArea,     // several lines of text the user edits
   RichText,     // a text field with caret and selection that the model drives
   LogBox,       // read-only lines, newest first
   DropDown,     // items, value is the selected position (-1 none)

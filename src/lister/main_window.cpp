@@ -70,7 +70,7 @@ bool MainWindow::noDataCheck() {
 void MainWindow::refreshCounters() {
   STBF.setText("Geladen: " + decimal(static_cast<int64_t>(fileList.size())) +
                " Bytes ~~~ Bearbeitet: " + decimal(static_cast<int64_t>(processedList.size())) +
-               " Bytes ~~~ Zeilen: " + decimal(processedLineCount));
+               " Bytes ~~~ Zeilen: " + decimal(buckets.total));
 }
 
 void MainWindow::takeList(std::string list) {
@@ -104,14 +104,12 @@ SortMode MainWindow::sortSetting() const {
 void MainWindow::takeBuckets(Buckets sorted) {
   buckets = std::move(sorted);
   processedList = processedText(buckets);
-  processedLineCount = buckets.total;
 }
 
 // Nothing sorted may outlive the list it was sorted from.
 void MainWindow::forgetList() {
   buckets = Buckets{};
   processedList.clear();
-  processedLineCount = 0;
   deepestPathLevel = 0;
 }
 
@@ -146,7 +144,6 @@ void MainWindow::sortList(const std::string& prefix, SortMode mode) {
     case SortMode::None:
       buckets = unsortedBuckets(fileList, lineCount);
       processedList = fileList;
-      processedLineCount = lineCount;
       log(prefix + " + nicht sortiert", 0);
       break;
   }

@@ -58,7 +58,6 @@ class MainWindow : public WindowModel {
   Buckets buckets;
   SortMode sortModeUsed = SortMode::Groups;
   std::string processedList;
-  int64_t processedLineCount = 0;
   int64_t deepestPathLevel = 0;
   std::string exportFolder;  // with trailing "/", "" until chosen
 

@@ -73,7 +73,6 @@ WindowView::WindowView(WindowModel& model, HandlerRunner run)
     QWidget* widget = createWidget(*control);
     switch (control->kind()) {
       case ControlKind::LogBox:
-      case ControlKind::TextArea:
       case ControlKind::RichText:
         body->addWidget(widget, 1);
         break;
@@ -138,7 +137,6 @@ QWidget* WindowView::createWidget(Control& control) {
     case ControlKind::ProgressBar:
       return new QProgressBar;
     case ControlKind::LogBox:
-    case ControlKind::TextArea:
     case ControlKind::RichText: {
       auto* edit = new QPlainTextEdit;
       edit->setReadOnly(control.kind() == ControlKind::LogBox);
@@ -176,11 +174,6 @@ void WindowView::bindEvents(Control& control, QWidget* widget) {
     connect(list, &QComboBox::activated, this, [this, &control, name](int index) {
       control.setValue(index);
       runIfPresent(name + "_Click");
-    });
-  } else if (auto* edit = qobject_cast<QPlainTextEdit*>(widget); edit && !edit->isReadOnly()) {
-    connect(edit, &QPlainTextEdit::textChanged, this, [this, &control, edit, name] {
-      control.setText(fromQString(edit->toPlainText()));
-      runIfPresent(name + "_Change");
     });
   }
 }

@@ -176,7 +176,7 @@ TEST_F(MainWindowTest, HandOverToTheWorkshopKeepsAnUndoCopy) {
 TEST_F(MainWindowTest, AListFromTheWorkshopIsShownUnsorted) {
   program.handToMainList("b.mp3\r\na.jpg");
   EXPECT_EQ(main().processedList, "b.mp3\r\na.jpg");
-  EXPECT_EQ(main().processedLineCount, 1);
+  EXPECT_EQ(main().buckets.total, 1);
   EXPECT_EQ(logLines().back(), "in brimlet kopiert +  + nicht sortiert");
 }
 

@@ -12,7 +12,7 @@ TEST_F(LogsTest, MainLogModesDriveTheProgressBarAndCounters) {
   MainWindow& main = program.main();
   main.fileList = "a\r\nb\r\n";
   main.processedList = "a\r\n***\r\n";
-  main.processedLineCount = 1;
+  main.buckets.total = 1;
   main.PRBF.setValue(40);
   main.log("...gruppen sortieren...", 1);
   EXPECT_TRUE(main.PRBF.visible());
