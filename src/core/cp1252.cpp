@@ -87,6 +87,27 @@ std::string cp(std::string_view utf8) {
   return out;
 }
 
+bool isValidUtf8(std::string_view bytes) {
+  for (size_t i = 0; i < bytes.size();) {
+    const auto lead = static_cast<unsigned char>(bytes[i]);
+    if (lead < 0x80) {
+      ++i;
+      continue;
+    }
+    // The second byte's range shuts out overlong forms, surrogates and
+    // code points past U+10FFFF; decodeUtf8 checks the rest.
+    if (i + 1 >= bytes.size()) return false;
+    const auto second = static_cast<unsigned char>(bytes[i + 1]);
+    const bool secondOk = lead == 0xE0   ? second >= 0xA0
+                          : lead == 0xED ? second <= 0x9F
+                          : lead == 0xF0 ? second >= 0x90
+                          : lead == 0xF4 ? second <= 0x8F
+                                         : true;
+    if (!secondOk || !decodeUtf8(bytes, i)) return false;
+  }
+  return true;
+}
+
 std::string toUtf8(std::string_view bytes) {
   std::string out;
   out.reserve(bytes.size());

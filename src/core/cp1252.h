@@ -19,6 +19,10 @@ namespace brimlet {
 // byte by byte.   cp("Speicher gelöscht") == "Speicher gel\xF6scht"
 [[nodiscard]] std::string cp(std::string_view utf8);
 
+// True when `bytes` is well-formed UTF-8 (no overlong forms, surrogates or
+// code points past U+10FFFF).
+[[nodiscard]] bool isValidUtf8(std::string_view bytes);
+
 // Windows-1252 bytes to UTF-8, for terminal output.
 [[nodiscard]] std::string toUtf8(std::string_view bytes);
 

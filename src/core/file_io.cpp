@@ -7,6 +7,8 @@
 #include <cerrno>
 #include <cstdio>
 
+#include "core/file_name_codec.h"
+
 namespace brimlet {
 namespace {
 
@@ -30,7 +32,8 @@ mode_t modeForNewFile() {
 
 }  // namespace
 
-FileRead readWholeFile(const std::string& path) {
+FileRead readWholeFile(const std::string& programPath) {
+  const std::string path = encodePath(programPath);
   FileRead result;
   struct stat info {};
   if (::stat(path.c_str(), &info) != 0) {
@@ -65,12 +68,14 @@ FileRead readWholeFile(const std::string& path) {
   return result;
 }
 
-bool fileExists(const std::string& path) {
+bool fileExists(const std::string& programPath) {
+  const std::string path = encodePath(programPath);
   struct stat info {};
   return ::stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
 }
 
-bool writeWholeFile(const std::string& path, std::string_view bytes) {
+bool writeWholeFile(const std::string& programPath, std::string_view bytes) {
+  const std::string path = encodePath(programPath);
   struct stat existing {};
   const bool replacing = ::stat(path.c_str(), &existing) == 0;
   if (replacing && S_ISDIR(existing.st_mode)) return false;

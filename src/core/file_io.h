@@ -13,6 +13,9 @@ struct FileRead {
   std::string bytes;
 };
 
+// Paths are the program's Windows-1252 text; each function hands the system
+// the file-name codec's form of it.
+
 // Reads a file whole, byte for byte.
 [[nodiscard]] FileRead readWholeFile(const std::string& path);
 
