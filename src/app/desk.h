@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 #include "core/log.h"
@@ -51,6 +53,9 @@ class Desk : public Reporter {
   [[nodiscard]] virtual const std::string& processedList() = 0;
   // The display window was closed by the user.
   virtual void displayClosed() = 0;
+  // A running count in the workshop's status bar while a display tool
+  // works (pending events run); nullopt puts the data size back.
+  virtual void showWorkshopProgress(std::optional<int64_t> count) = 0;
 };
 
 }  // namespace brimlet

@@ -79,6 +79,22 @@ bool ScriptedPlatform::openExternally(const std::string& target) {
 
 LocalTime ScriptedPlatform::now() { return clock_ ? *clock_ : currentLocalTime(); }
 
+void ScriptedPlatform::showStop(const std::string& title, const std::string& text) {
+  stops.push_back(title + "|" + text);
+}
+
+void ScriptedPlatform::seedRandomFromClock() {
+  if (seedFixed_) return;
+  const LocalTime t = now();
+  const int64_t days = (int64_t{t.year} * 12 + t.month) * 31 + t.day;
+  generator_.seed(static_cast<uint32_t>(days * 86400 + t.hour * 3600 + t.minute * 60 + t.second));
+}
+
+// With a fixed seed the passwords repeat too, so scripted runs compare.
+uint32_t ScriptedPlatform::secureRandomWord() {
+  return seedFixed_ ? static_cast<uint32_t>(generator_()) : std::random_device{}();
+}
+
 double ScriptedPlatform::random() {
   return std::uniform_real_distribution<double>(0.0, 1.0)(generator_);
 }

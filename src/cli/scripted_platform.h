@@ -30,6 +30,8 @@ class ScriptedPlatform final : public Platform {
   std::vector<std::string> unanswered;
   // What was handed to the desktop to open.
   std::vector<std::string> opened;
+  // Stop messages shown, as title + "|" + text.
+  std::vector<std::string> stops;
   std::string browserName;
 
   void pumpEvents() override {}
@@ -48,7 +50,14 @@ class ScriptedPlatform final : public Platform {
   std::string defaultBrowserName() override { return browserName; }
   LocalTime now() override;
   double random() override;
-  void seedRandom(uint32_t seed) override { generator_.seed(seed); }
+  // A seed given here holds for the whole run: the clock no longer re-seeds.
+  void seedRandom(uint32_t seed) override {
+    generator_.seed(seed);
+    seedFixed_ = true;
+  }
+  void seedRandomFromClock() override;
+  uint32_t secureRandomWord() override;
+  void showStop(const std::string& title, const std::string& text) override;
 
  private:
   // The next answer for `title`, or nullopt (recorded as unanswered).
@@ -57,6 +66,7 @@ class ScriptedPlatform final : public Platform {
   std::map<std::string, std::deque<std::string>> answers_;
   std::optional<LocalTime> clock_;
   std::mt19937 generator_;
+  bool seedFixed_ = false;
 };
 
 }  // namespace brimlet

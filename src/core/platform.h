@@ -59,6 +59,8 @@ class Platform {
                                                             const std::string& preset) = 0;
   // OK/Cancel message box; "|" separates the lines of the text. true for OK.
   [[nodiscard]] virtual bool confirm(const std::string& title, const std::string& text) = 0;
+  // A message box with a stop icon and only an OK button.
+  virtual void showStop(const std::string& title, const std::string& text) = 0;
   // Items separated by "|": "-" alone is a separator, a leading "-" greys an
   // item, a leading "+" ticks it. Returns the chosen 0-based position or -1.
   [[nodiscard]] virtual int popupMenu(const std::string& items) = 0;
@@ -77,6 +79,11 @@ class Platform {
   // Uniform in [0, 1).
   [[nodiscard]] virtual double random() = 0;
   virtual void seedRandom(uint32_t seed) = 0;
+  // Re-seeds the generator from the clock, as the tools that draw do first.
+  virtual void seedRandomFromClock() = 0;
+  // 32 bits from the system's random device: fit for passwords, which a
+  // clock-seeded generator is not.
+  [[nodiscard]] virtual uint32_t secureRandomWord() = 0;
 };
 
 }  // namespace brimlet

@@ -56,6 +56,7 @@ DisplayWindow::DisplayWindow(Session& session, Desk& desk)
   addHandler("show_undo2_Click", &DisplayWindow::show_undo2_Click);
   addHandler("show_snan_Click", &DisplayWindow::show_snan_Click);
   addHandler("qvl_snan_Click", &DisplayWindow::qvl_snan_Click);
+  declareTools();
 }
 
 void DisplayWindow::setControlsVisible(bool visible, std::initializer_list<const char*> names) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -49,6 +50,26 @@ class DisplayWindow : public WindowModel {
   void show_undo2_Click();
   void show_snan_Click();
   void qvl_snan_Click();
+  void qvl_pwd_autoundo_Click();
+
+  // The tools that derive a text from the field's.
+  void frm4_Load();
+  void show_az_Click();
+  void show_azmt_Click();
+  void show_email_Click();
+  void show_cnt_Click();
+  void show_rtftxt_Click();
+  void show_649_cb_Click();
+
+  // The word tools: anagrams, acronym, passwords.
+  void qvl_angr_Click();
+  void qvl_angr_zf_Click();
+  void qvl_angr_sv_Click();
+  void qvl_anvg_Click();
+  void qvl_acr_Click();
+  void qvl_acr_cp_Click();
+  void qvl_pwd_Click();
+  void qvl_pwd_cp_Click();
 
   Control& show_result;
   Control& show_find;
@@ -68,6 +89,16 @@ class DisplayWindow : public WindowModel {
   void toolReset(int mode);
   void setControlsVisible(bool visible, std::initializer_list<const char*> names);
   void setControlsEnabled(bool enabled, std::initializer_list<const char*> names);
+  // The tool controls and their option handlers (the option values live
+  // in `options_`).
+  void declareTools();
+  // A control the tools declared.
+  [[nodiscard]] Control& tool(std::string_view name) const { return *findControl(name); }
+  // Where the number tool and the password template read from with the
+  // auto-undo option on: the visible tool's own text.
+  [[nodiscard]] const std::string& sourceText();
+  [[nodiscard]] std::optional<std::string> askAnagramFile();
+  void writeAnagramFile(const std::string& path, std::string_view bytes);
 
   Session& session_;
   Desk& desk_;
@@ -78,6 +109,20 @@ class DisplayWindow : public WindowModel {
   std::string undoCopy_;
   int64_t searchPosition_ = 0;
   int toolResultMode_ = 0;
+
+  struct ToolOptions {
+    bool lineNumbers = false;
+    bool wholeLine = false;
+    bool autoUndo = true;
+    int maxAnagramLength = 5;
+    bool directSave = false;
+    bool acronymDigits = false;
+    int passwordLength = 12;
+    int passwordCount = 10;
+    int classRule = 3;
+    bool passwordTemplate = false;
+  } options_;
+  std::string passwords_;
 };
 
 }  // namespace brimlet

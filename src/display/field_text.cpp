@@ -44,6 +44,13 @@ int64_t byteToField(std::string_view text, int64_t byte) {
   return (end - text.begin()) - std::count(text.begin(), end, '\r');
 }
 
+std::optional<int64_t> caretByteNumber(std::string_view text, int64_t field) {
+  if (field < 0) return std::nullopt;
+  const int64_t byte = fieldToByte(text, field);
+  if (byte >= static_cast<int64_t>(text.size())) return std::nullopt;
+  return byte + 1;
+}
+
 std::optional<int64_t> findForward(std::string_view text, std::string_view target, int64_t from) {
   if (target.empty() || from < 0 || from >= static_cast<int64_t>(text.size())) return std::nullopt;
   const auto hit = std::search(text.begin() + from, text.end(), target.begin(), target.end(),

@@ -17,6 +17,10 @@ namespace brimlet {
 [[nodiscard]] int64_t fieldToByte(std::string_view text, int64_t field);
 [[nodiscard]] int64_t byteToField(std::string_view text, int64_t byte);
 
+// The 1-based byte number of the character at a field position; nullopt
+// past the last character.   "ab\r\ncd", position 3 -> 5
+[[nodiscard]] std::optional<int64_t> caretByteNumber(std::string_view text, int64_t field);
+
 // The field's own find: not case-sensitive (the program's case table), no
 // wrap-around, positions in bytes. Forward: the first hit starting at or
 // after `from`. Backward: the last hit that ends at or before `before`.

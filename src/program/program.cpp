@@ -3,6 +3,7 @@
 #include "app/settings_file.h"
 #include "core/cp1252.h"
 #include "core/file_io.h"
+#include "core/number.h"
 
 namespace brimlet {
 
@@ -28,6 +29,7 @@ void Program::start() {
   main_.setAcceptsDrops(true);
   session_.browserName = session_.platform.defaultBrowserName();
   workshop_.frm8_Load();
+  display_.frm4_Load();
 
   switch (session_.settings[Setting::StarteProgrammMit]) {
     case 1:
@@ -123,6 +125,16 @@ bool Program::applyDisplayText(const std::string& text) {
     return true;
   }
   return false;
+}
+
+void Program::showWorkshopProgress(std::optional<int64_t> count) {
+  if (count) {
+    workshop_.STBC.setText(decimal(*count));
+    session_.platform.pumpEvents();
+  } else {
+    workshop_.STBC.setText("Daten: " + decimal(static_cast<int64_t>(workshop_.workingText.size())) +
+                           " Bytes");
+  }
 }
 
 void Program::displayClosed() {

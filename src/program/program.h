@@ -49,6 +49,7 @@ class Program final : public Desk {
   const std::string& workingText() override { return workshop_.workingText; }
   const std::string& processedList() override { return main_.processedList; }
   void displayClosed() override;
+  void showWorkshopProgress(std::optional<int64_t> count) override;
 
  private:
   void readGroupFile();

@@ -11,6 +11,7 @@
 #include <QMimeData>
 #include <QProcess>
 #include <QUrl>
+#include <chrono>
 
 #include "app/browser_name.h"
 #include "core/clock.h"
@@ -102,6 +103,12 @@ bool QtPlatform::confirm(const std::string& title, const std::string& text) {
                                QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
 }
 
+void QtPlatform::showStop(const std::string& title, const std::string& text) {
+  QString message = toQString(text);
+  message.replace(QLatin1Char('|'), QLatin1Char('\n'));
+  QMessageBox::critical(dialogParent(), toQString(title), message);
+}
+
 int QtPlatform::popupMenu(const std::string& items) {
   QMenu menu(dialogParent());
   const QStringList entries = toQString(items).split(QLatin1Char('|'));
@@ -173,6 +180,10 @@ std::string QtPlatform::defaultBrowserName() {
 }
 
 LocalTime QtPlatform::now() { return currentLocalTime(); }
+
+void QtPlatform::seedRandomFromClock() {
+  generator_.seed(static_cast<uint32_t>(std::chrono::system_clock::now().time_since_epoch().count()));
+}
 
 double QtPlatform::random() { return std::uniform_real_distribution<double>(0.0, 1.0)(generator_); }
 

@@ -42,12 +42,16 @@ class QtPlatform final : public Platform {
   LocalTime now() override;
   double random() override;
   void seedRandom(uint32_t seed) override { generator_.seed(seed); }
+  void seedRandomFromClock() override;
+  uint32_t secureRandomWord() override { return device_(); }
+  void showStop(const std::string& title, const std::string& text) override;
 
  private:
   QElapsedTimer sincePump_;
   bool pumping_ = false;
   int busyDepth_ = 0;
   std::mt19937 generator_;
+  std::random_device device_;
 };
 
 }  // namespace brimlet
