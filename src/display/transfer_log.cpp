@@ -74,7 +74,9 @@ std::string analyseTransferLog(std::string_view log, std::string_view searchText
   int64_t sends = 0;
   int64_t receives = 0;
   int64_t delivers = 0;
-  size_t start = 0;
+  // A log saved as UTF-8 may carry a byte-order mark before its first
+  // comment line.
+  size_t start = log.starts_with("\xEF\xBB\xBF") ? 3 : 0;
   while (start < log.size()) {
     if (log[start] == '#') {
       const size_t end = findByte(log, '\r', start);
