@@ -20,11 +20,9 @@ std::optional<std::string> extractAddresses(std::string_view text, bool wholeLin
   const std::string_view t = examined;
   std::string result;
   size_t at = 1;
-  while (at + 1 < t.size()) {
-    if (t[at] != '@') {
-      ++at;
-      continue;
-    }
+  for (;;) {
+    at = t.find('@', at);
+    if (at == std::string_view::npos || at + 1 >= t.size()) break;
     size_t right = at + 1;
     size_t left = at;
     if (wholeLines) {

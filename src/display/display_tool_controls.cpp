@@ -7,6 +7,11 @@
 
 namespace brimlet {
 
+bool DisplayWindow::isToolFrame(std::string_view frame) {
+  const auto tools = {"Werkzeuge", "Anagramme", "Akronym", "Passwörter"};
+  return std::any_of(tools.begin(), tools.end(), [frame](const char* tool) { return cp(tool) == frame; });
+}
+
 void DisplayWindow::declareTools() {
   addControl("show_az", ControlKind::Button, "Zeilen mit Su&chtext", "Werkzeuge");
   addControl("show_az_nr", ControlKind::CheckBox, "mit Zeilennummer", "Werkzeuge");

@@ -79,7 +79,11 @@ void DisplayWindow::open(const DisplayContent& content) {
                       "show_cont_f", "show_insel", "show_az", "show_az_nr", "show_649_cb",
                       "qvl_angr_ds", "qvl_pwd_aT", "qvl_pwd_anz", "show_rtftxt", "lbl62",
                       "qvl_pwd_k4", "qvl_pwd_k3", "qvl_pwd_k0", "qvl_pwd_autoundo", "show_snan"});
-  if (!content.tools) setControlsVisible(false, {"show_azmt_z", "show_azmt", "show_email"});
+  // The tool frames go with the tools; the tools the hidden keys enable come
+  // back with them too, so one opening without tools does not lose them.
+  for (const auto& control : controls()) {
+    if (isToolFrame(control->frame())) control->setVisible(content.tools);
+  }
   window().touch();
   searchPosition_ = 0;
   title_ = content.title;

@@ -92,6 +92,7 @@ class DisplayWindow : public WindowModel {
   // The tool controls and their option handlers (the option values live
   // in `options_`).
   void declareTools();
+  [[nodiscard]] static bool isToolFrame(std::string_view frame);
   // A control the tools declared.
   [[nodiscard]] Control& tool(std::string_view name) const { return *findControl(name); }
   // Where the number tool and the password template read from with the

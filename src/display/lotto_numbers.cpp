@@ -1,6 +1,7 @@
 #include "display/lotto_numbers.h"
 
 #include <algorithm>
+#include <array>
 #include <vector>
 
 #include "core/number.h"
@@ -14,16 +15,31 @@ struct Sums {
   int64_t digits = 0;
 };
 
-Sums sumsOf(std::string_view text, bool bytes, bool letters, bool digits) {
-  Sums sums;
-  for (const char c : text) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (bytes) sums.bytes += byte;
-    if (letters) {
-      if (byte >= 'A' && byte <= 'Z') sums.letters += byte - 'A' + 1;
-      if (byte >= 'a' && byte <= 'z') sums.letters += byte - 'a' + 1;
+// What a byte adds to the letter sum and to the digit sum.
+struct ByteValues {
+  std::array<uint8_t, 256> letter{};
+  std::array<uint8_t, 256> digit{};
+  ByteValues() {
+    for (int i = 0; i < 26; ++i) {
+      letter[static_cast<size_t>('A' + i)] = static_cast<uint8_t>(i + 1);
+      letter[static_cast<size_t>('a' + i)] = static_cast<uint8_t>(i + 1);
     }
-    if (digits && byte >= '0' && byte <= '9') sums.digits += byte - '0';
+    for (int i = 0; i < 10; ++i) digit[static_cast<size_t>('0' + i)] = static_cast<uint8_t>(i);
+  }
+};
+
+Sums sumsOf(std::string_view text, bool bytes, bool letters, bool digits) {
+  static const ByteValues values;
+  Sums sums;
+  const auto* data = reinterpret_cast<const unsigned char*>(text.data());
+  if (bytes) {
+    for (size_t i = 0; i < text.size(); ++i) sums.bytes += data[i];
+  }
+  if (letters) {
+    for (size_t i = 0; i < text.size(); ++i) sums.letters += values.letter[data[i]];
+  }
+  if (digits) {
+    for (size_t i = 0; i < text.size(); ++i) sums.digits += values.digit[data[i]];
   }
   return sums;
 }

@@ -191,3 +191,22 @@ TEST_F(DisplayToolsTest, RtfSourceBecomesItsText) {
 
 }  // namespace
 }  // namespace brimlet
+
+namespace brimlet {
+namespace {
+
+using DisplayToolFramesTest = testing::ProgramTest;
+
+TEST_F(DisplayToolFramesTest, ToolsHiddenForTheRenamerComeBackForTheWorkshop) {
+  program.start();
+  DisplayWindow& display = program.display();
+  program.showInDisplay({"Dremmick Inhalt erstellen", "", "", true, false});
+  EXPECT_FALSE(display.findControl("qvl_pwd")->visible());
+  EXPECT_FALSE(display.findControl("show_azmt")->visible());
+  program.showInDisplay({"Quorvel Anzeige ", "", "", true, true});
+  EXPECT_TRUE(display.findControl("qvl_pwd")->visible());
+  EXPECT_TRUE(display.findControl("show_azmt")->visible());
+}
+
+}  // namespace
+}  // namespace brimlet
