@@ -20,7 +20,7 @@ void DisplayWindow::declareTools() {
   addControl("show_email", ControlKind::Button, "&E-Mail-Adressen", "Werkzeuge");
   addControl("show_cnt", ControlKind::Button, "Byte-Pos&ition", "Werkzeuge");
   addControl("show_cnt_e", ControlKind::TextBox, "", "Werkzeuge");
-  addControl("show_rtftxt", ControlKind::Button, "RTF → Te&xt", "Werkzeuge");
+  addControl("show_rtftxt", ControlKind::Button, "RTF zu Te&xt", "Werkzeuge");
   addControl("show_649_cb", ControlKind::DropDown, "", "Werkzeuge");
   addControl("qvl_angr_x", ControlKind::TextBox, "", "Anagramme").setText("5");
   addControl("qvl_angr", ControlKind::Button, "Ana&gramme", "Anagramme");

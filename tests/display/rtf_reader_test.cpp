@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <iterator>
+#include <random>
 #include <sstream>
 #include <vector>
 
@@ -99,6 +101,27 @@ TEST(RtfReader, ReadsTheConstructsOfTheFormat) {
       {"{\\rtf1 {\\field{\\*\\fldinst HYPERLINK x}{\\fldrslt Link}}}", "Link"},
   };
   for (const auto& c : cases) EXPECT_EQ(rtfToText(c.rtf), c.text) << c.rtf;
+}
+
+}  // namespace
+}  // namespace brimlet
+
+namespace brimlet {
+namespace {
+
+// Broken and hostile sources (unbalanced groups, cut-off escapes, huge
+// numbers) must end in some text, never in a crash or a hang.
+TEST(RtfReader, SurvivesRandomSource) {
+  const std::string_view pieces[] = {"{", "}", "\\", "'", "u", "-", "9", "99999999999", "bin",
+                                     "uc", "*", "fonttbl", "f", "fcharset238", "par", " ", "\xE4",
+                                     "\\'", "\\u", "\\bin", "a"};
+  std::mt19937 random(12);
+  for (int round = 0; round < 3000; ++round) {
+    std::string rtf = "{\\rtf1";
+    const size_t length = random() % 60;
+    for (size_t i = 0; i < length; ++i) rtf += pieces[random() % std::size(pieces)];
+    EXPECT_TRUE(rtfToText(rtf).has_value()) << rtf;
+  }
 }
 
 }  // namespace
