@@ -6,7 +6,6 @@
 #include <array>
 #include <cctype>
 #include <cerrno>
-#include <climits>
 #include <cstdint>
 #include <iterator>
 #include <map>
@@ -28,6 +27,18 @@ constexpr std::string_view kSkippedDestinations[] = {
     "operator",  "pict",       "printim",    "revtim",       "revtbl",    "rsidtbl",
     "stylesheet", "subject",   "themedata",  "title",        "xmlnstbl",  "pgdsctbl",
     "pn",        "pntxta",     "pntxtb"};
+
+// Control words that stand for a character of the text.
+struct CharacterWord {
+  std::string_view word;
+  char32_t character;
+};
+constexpr CharacterWord kCharacterWords[] = {
+    {"par", U'\n'},         {"line", U'\n'},        {"row", U'\n'},       {"sect", U'\n'},
+    {"page", U'\n'},        {"tab", U'\t'},         {"cell", U'\t'},      {"nestcell", U'\t'},
+    {"emdash", U'\u2014'},  {"endash", U'\u2013'},  {"lquote", U'\u2018'}, {"rquote", U'\u2019'},
+    {"ldblquote", U'\u201C'}, {"rdblquote", U'\u201D'}, {"bullet", U'\u2022'},
+    {"emspace", U' '},      {"enspace", U' '},      {"qmspace", U' '}};
 
 // The code page a font's \fcharset stands for; 0 for "the document's".
 int codePageOfCharset(int32_t charset) {
@@ -281,26 +292,11 @@ class RtfReader {
   }
 
   void text(std::string_view word) {
-    if (word == "par" || word == "line" || word == "row" || word == "sect" || word == "page") {
-      charOut(U'\n');
-    } else if (word == "tab" || word == "cell" || word == "nestcell") {
-      charOut(U'\t');
-    } else if (word == "emdash") {
-      charOut(U'\u2014');
-    } else if (word == "endash") {
-      charOut(U'\u2013');
-    } else if (word == "lquote") {
-      charOut(U'\u2018');
-    } else if (word == "rquote") {
-      charOut(U'\u2019');
-    } else if (word == "ldblquote") {
-      charOut(U'\u201C');
-    } else if (word == "rdblquote") {
-      charOut(U'\u201D');
-    } else if (word == "bullet") {
-      charOut(U'\u2022');
-    } else if (word == "emspace" || word == "enspace" || word == "qmspace") {
-      charOut(U' ');
+    for (const auto& [name, character] : kCharacterWords) {
+      if (word == name) {
+        charOut(character);
+        return;
+      }
     }
   }
 

@@ -73,13 +73,6 @@ TEST_F(DisplayToolsTest, TheAddressToolsWaitForTheHiddenKeys) {
   EXPECT_EQ(display().fieldText(), "x@y.de\r\n");
 }
 
-TEST_F(DisplayToolsTest, TheCaretPositionInBytes) {
-  display().setFieldText("ab\r\ncd");
-  run("show_result_SelChange", {"3", "0"});
-  run("show_cnt_Click");
-  EXPECT_EQ(control("show_cnt_e").text(), "5");
-}
-
 TEST_F(DisplayToolsTest, TheNumberToolReadsTheSourceWithAutoUndo) {
   program.workshop().workingText = "abc";
   display().setFieldText("zz");

@@ -107,13 +107,6 @@ TEST(Passwords, EveryPasswordKeepsTheClassRule) {
   }
 }
 
-TEST(Passwords, OnePasswordHasNoLineEnd) {
-  Draws draws;
-  const auto one = generatePasswords({12, 1, 1}, "", std::ref(draws));
-  ASSERT_TRUE(one.has_value());
-  EXPECT_EQ(one->size(), 12u);
-}
-
 TEST(Passwords, ATemplateGivesItsCharactersButNeverItsLastByte) {
   Draws draws;
   const auto made = generatePasswords({9, 50, 1}, "aaaaaa\x01Z", std::ref(draws));
