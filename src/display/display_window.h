@@ -95,8 +95,8 @@ class DisplayWindow : public WindowModel {
   [[nodiscard]] static bool isToolFrame(std::string_view frame);
   // A control the tools declared.
   [[nodiscard]] Control& tool(std::string_view name) const { return *findControl(name); }
-  // Where the number tool and the password template read from with the
-  // auto-undo option on: the visible tool's own text.
+  // What the number tool and the password template read: the field's text,
+  // or with the auto-undo option the visible tool's own text.
   [[nodiscard]] const std::string& sourceText();
   [[nodiscard]] std::optional<std::string> askAnagramFile();
   void writeAnagramFile(const std::string& path, std::string_view bytes);

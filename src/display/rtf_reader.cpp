@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cctype>
 #include <cerrno>
 #include <cstdint>
@@ -95,7 +96,8 @@ class Decoders {
 void Decoders::decode(int codePage, std::string_view bytes, std::u32string& out) {
   auto [entry, added] = converters_.try_emplace(codePage, kNoConverter);
   if (added && codePage != kWindows1252) {
-    entry->second = iconv_open("UTF-32LE", iconvName(codePage).c_str());
+    const char* native = std::endian::native == std::endian::little ? "UTF-32LE" : "UTF-32BE";
+    entry->second = iconv_open(native, iconvName(codePage).c_str());
   }
   iconv_t converter = entry->second;
   if (converter == kNoConverter) {
