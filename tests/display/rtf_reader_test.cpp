@@ -1,22 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <iterator>
 #include <random>
-#include <sstream>
 #include <vector>
 
 #include "display/rtf_reader.h"
+#include "display/sample_file.h"
 
 namespace brimlet {
 namespace {
-
-std::string readRtfSample(const std::string& name) {
-  std::ifstream in(std::string(BRIMLET_TESTDATA) + "/rtf/" + name, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
 
 // Words as runs of ASCII letters and digits and of the Latin-1 letters, so
 // that punctuation, bullets and spacing may differ between converters.
@@ -50,24 +42,25 @@ std::string referenceBody(const std::string& reference) {
   return dashes == std::string::npos ? reference : reference.substr(dashes + 18);
 }
 
-class RealRtfFile : public testing::TestWithParam<const char*> {};
+class RealRtfFile : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(RealRtfFile, GivesTheWordsOfAnotherConverter) {
   const std::string name = GetParam();
-  const auto text = rtfToUnicode(readRtfSample(name + ".rtf"));
+  const auto text = rtfToUnicode(testing::readSample("rtf/" + name + ".rtf"));
   ASSERT_TRUE(text.has_value());
-  EXPECT_EQ(words(lowBytes(*text)), words(referenceBody(readRtfSample(name + ".unrtf.txt"))));
+  const std::string reference = testing::readSample("rtf/" + name + ".unrtf.txt");
+  EXPECT_EQ(words(lowBytes(*text)), words(referenceBody(reference)));
 }
 
 INSTANTIATE_TEST_SUITE_P(Samples, RealRtfFile,
-                         testing::Values("libreoffice-7.4-converted-brief-de",
+                         ::testing::Values("libreoffice-7.4-converted-brief-de",
                                          "libreoffice-7.4-converted-notizen-de",
                                          "tika-libreoffice-list", "tika-textedit-umlaut",
                                          "tika-word-german-list", "tika-wordpad-czech-unicode",
                                          "tika-wordpad-msftedit-umlaut"));
 
 TEST(RtfReader, TheLetterComesOutInWindows1252) {
-  const auto text = rtfToText(readRtfSample("libreoffice-7.4-converted-brief-de.rtf"));
+  const auto text = rtfToText(testing::readSample("rtf/libreoffice-7.4-converted-brief-de.rtf"));
   ASSERT_TRUE(text.has_value());
   EXPECT_EQ(text->substr(0, 40), "Sehr geehrte Frau M\xFCller,\r\n\r\nvielen Dank");
   EXPECT_NE(text->find("Gr\xF6\xDF" "e der \xDC" "bersicht"), std::string::npos);

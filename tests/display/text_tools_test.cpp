@@ -1,25 +1,15 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
-#include "core/cp1252.h"
 #include "core/progress.h"
 #include "display/address_extraction.h"
 #include "display/field_text.h"
 #include "display/lotto_numbers.h"
 #include "display/matching_lines.h"
+#include "display/sample_file.h"
 #include "display/transfer_log.h"
 
 namespace brimlet {
 namespace {
-
-std::string readTestFile(const std::string& name) {
-  std::ifstream in(std::string(BRIMLET_TESTDATA) + "/" + name, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
 
 struct LinesCase {
   std::string text;
@@ -117,9 +107,8 @@ TEST(TransferLog, RealMessageTrackingLogs) {
        "\r\n\r\n2\r\nSend: 0\r\nReceive: 0\r\nDeliver: 0\r\n"},
   };
   for (const auto& log : logs) {
-    EXPECT_EQ(analyse(readTestFile(std::string("exchange-tracking/") + log.file), "Z,", true, true),
-              log.expected)
-        << log.file;
+    const std::string bytes = testing::readSample(std::string("exchange-tracking/") + log.file);
+    EXPECT_EQ(analyse(bytes, "Z,", true, true), log.expected) << log.file;
   }
 }
 

@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <random>
-#include <set>
 
 #include "core/cp1252.h"
 #include "core/lines.h"
