@@ -112,6 +112,7 @@ class Workshop : public WindowModel {
 
  private:
   void declareOperations();
+  void declareStores();
   // A check box that stands for a setting: set from it at load, copied
   // back into it by its _Click.
   void addOption(const std::string& name, std::string_view caption, std::string_view frame);
