@@ -39,6 +39,7 @@ Workshop::Workshop(Session& session, Desk& desk)
   addControl("qvl_memdel", ControlKind::Button, "Speicher &löschen", "Speicher");
   addControl("qvl_logdel", ControlKind::Button, "Log l&öschen", "Speicher");
   declareOperations();
+  declareConversions();
   declareStores();
   addControl("qvl_infs", ControlKind::Button, "In Brimlet &geben", "Wechseln");
   addControl("qvl_inzr", ControlKind::Button, "In Dremmick ge&ben", "Wechseln");
