@@ -1,5 +1,6 @@
 #include "workshop/binary_filter.h"
 
+#include <algorithm>
 #include <array>
 
 #include "workshop/progress_ticker.h"
@@ -42,11 +43,48 @@ constexpr std::array<ByteKind, 256> kKinds = kinds();
 
 }  // namespace
 
+namespace {
+
+// Without inserted breaks every byte is either kept or not: one
+// branch-free pass that writes each byte and advances only past kept ones.
+BinaryFilterResult dropOnly(std::string_view text, BreakMode mode, bool special,
+                            Progress& progress) {
+  std::array<unsigned char, 256> keep{};
+  for (size_t b = 0; b < 256; ++b) {
+    const ByteKind kind = kKinds[b];
+    keep[b] = kind == ByteKind::Kept || (kind == ByteKind::Special && !special) ||
+              (kind == ByteKind::LineBreak && mode != BreakMode::DropBreaks);
+  }
+  BinaryFilterResult result;
+  result.text.resize(text.size());
+  char* out = result.text.data();
+  size_t kept = 0;
+  constexpr size_t kChunk = size_t{1} << 16;
+  progress.setMaximum(static_cast<int64_t>(text.size()));
+  for (size_t chunk = 0; chunk < text.size(); chunk += kChunk) {
+    progress.setValue(static_cast<int64_t>(chunk));
+    const size_t end = std::min(text.size(), chunk + kChunk);
+    for (size_t i = chunk; i < end; ++i) {
+      const char c = text[i];
+      out[kept] = c;
+      kept += keep[static_cast<unsigned char>(c)];
+    }
+  }
+  result.text.resize(kept);
+  result.removed = static_cast<int64_t>(text.size() - kept);
+  return result;
+}
+
+}  // namespace
+
 BinaryFilterResult filterBinary(std::string_view text, BreakMode mode, bool special,
                                 Progress& progress) {
+  if (mode == BreakMode::None || mode == BreakMode::DropBreaks) {
+    return dropOnly(text, mode, special, progress);
+  }
   BinaryFilterResult result;
   std::string& out = result.text;
-  out.reserve(text.size() + (mode == BreakMode::None || mode == BreakMode::DropBreaks ? 0 : text.size() / 8));
+  out.reserve(text.size() + text.size() / 8);
   progress.setMaximum(static_cast<int64_t>(text.size()));
   ProgressTicker ticker(progress);
   int64_t kept = 0;  // kept input bytes, inserted breaks not counted
@@ -101,8 +139,7 @@ BinaryFilterResult filterBinary(std::string_view text, BreakMode mode, bool spec
           ++result.breaks;
         }
         break;
-      case BreakMode::None:
-      case BreakMode::DropBreaks:
+      default:
         break;
     }
   }
