@@ -79,6 +79,12 @@ void Workshop::addOption(const std::string& name, std::string_view caption,
   });
 }
 
+void Workshop::addButton(std::string name, std::string_view caption, std::string_view frame,
+                         void (Workshop::*handler)()) {
+  addHandler(name + "_Click", handler);
+  addControl(std::move(name), ControlKind::Button, caption, frame);
+}
+
 void Workshop::log(std::string_view message, int mode) {
   if (mode == 99) {
     clog.setText({});

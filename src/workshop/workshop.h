@@ -131,6 +131,9 @@ class Workshop : public WindowModel {
   // A check box that stands for a setting: set from it at load, copied
   // back into it by its _Click.
   void addOption(const std::string& name, std::string_view caption, std::string_view frame);
+  // A button and its _Click handler.
+  void addButton(std::string name, std::string_view caption, std::string_view frame,
+                 void (Workshop::*handler)());
   void removeClass(CharacterClass characterClass);
   void refreshStatus();
 

@@ -19,26 +19,21 @@ constexpr const char* kBreakModes[] = {"kein ZU", "ZU löschen", "X:\\", "80Zeic
 }  // namespace
 
 void Workshop::declareConversions() {
-  auto button = [this](std::string name, std::string_view caption, std::string_view frame,
-                       void (Workshop::*handler)()) {
-    addHandler(name + "_Click", handler);
-    addControl(std::move(name), ControlKind::Button, caption, frame);
-  };
-  button("qvl_asfil", "&Text aus Binärdaten", "Binärdaten", &Workshop::qvl_asfil_Click);
+  addButton("qvl_asfil", "&Text aus Binärdaten", "Binärdaten", &Workshop::qvl_asfil_Click);
   Control& modes = addControl("qvl_af_cb", ControlKind::DropDown, "", "Binärdaten");
   std::vector<std::string> items;
   for (const char* mode : kBreakModes) items.push_back(cp(mode));
   modes.setItems(std::move(items));
   addOption("qvl_af_r", "rigide", "Binärdaten");
 
-  button("qvl_vdj", "&XML > Tabelle", "DJ-Datenbank", &Workshop::qvl_vdj_Click);
+  addButton("qvl_vdj", "&XML > Tabelle", "DJ-Datenbank", &Workshop::qvl_vdj_Click);
   addOption("qvl_vdj_fs", "FileSize in MB", "DJ-Datenbank");
   addOption("qvl_vdj_sl", "SongLength in Min", "DJ-Datenbank");
 
-  button("qvl_html_etf", "Tags entfer&nen", "Tags", &Workshop::qvl_html_etf_Click);
+  addButton("qvl_html_etf", "Tags entfer&nen", "Tags", &Workshop::qvl_html_etf_Click);
   addControl("qvl_html_ext", ControlKind::CheckBox, "Zeichen aus Ersetzen", "Tags");
 
-  button("qvl_idx", "&Index erstellen", "Index", &Workshop::qvl_idx_Click);
+  addButton("qvl_idx", "&Index erstellen", "Index", &Workshop::qvl_idx_Click);
   addOption("qvl_idx_sr", "sortiert", "Index");
   addOption("qvl_idx_gb", "nur Großbuchstaben", "Index");
   addOption("qvl_idx_oz", "ohne Zahlen", "Index");

@@ -20,12 +20,18 @@ void press(QWidget* widget, Qt::MouseButton button, Qt::KeyboardModifiers keys =
   QApplication::sendEvent(widget, &event);
 }
 
-TEST(ArrayMouse, PresetButtonsTakeAndFillTheReplaceFields) {
+class ArrayMouse : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    desktop.start();
+    desktop.program().showTool(Tool::Workshop);
+    desktop.syncAll();
+  }
   testing::TempFolder home;
-  Desktop desktop(home.path());
-  desktop.start();
-  desktop.program().showTool(Tool::Workshop);
-  desktop.syncAll();
+  Desktop desktop{home.path()};
+};
+
+TEST_F(ArrayMouse, PresetButtonsTakeAndFillTheReplaceFields) {
   WindowView& view = desktop.view("frm8");
   auto* second = qobject_cast<QLineEdit*>(view.widgetOf("qvl_erst_e2"));
   ASSERT_NE(second, nullptr);
@@ -41,12 +47,7 @@ TEST(ArrayMouse, PresetButtonsTakeAndFillTheReplaceFields) {
   EXPECT_EQ(preset, "");
 }
 
-TEST(ArrayMouse, ParkListRunsItsCommand) {
-  testing::TempFolder home;
-  Desktop desktop(home.path());
-  desktop.start();
-  desktop.program().showTool(Tool::Workshop);
-  desktop.syncAll();
+TEST_F(ArrayMouse, ParkListRunsItsCommand) {
   Workshop& workshop = desktop.program().workshop();
   workshop.workingText = "text\r\n";
   auto* list = qobject_cast<QComboBox*>(desktop.view("frm8").widgetOf("qvl_parkb1"));
