@@ -87,8 +87,10 @@ std::vector<Attribute> attributesOf(std::string_view element) {
   size_t from = 0;
   for (size_t pair = element.find("=\""); pair != std::string_view::npos;
        pair = element.find("=\"", from)) {
-    const size_t blank = element.rfind(' ', pair);
-    const size_t nameStart = std::max(from, blank == std::string_view::npos ? 0 : blank + 1);
+    // Searching back only to the previous value keeps a long element without
+    // blanks linear.
+    const size_t blank = element.substr(from, pair - from).rfind(' ');
+    const size_t nameStart = blank == std::string_view::npos ? from : from + blank + 1;
     const size_t valueStart = pair + 2;
     size_t valueEnd = element.find('"', valueStart);
     if (valueEnd == std::string_view::npos) valueEnd = element.size();
