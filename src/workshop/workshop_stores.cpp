@@ -13,6 +13,7 @@ constexpr int kRightButton = 2;
 constexpr int kShiftCtrl = 3;
 constexpr int kPcbCount = 4;
 constexpr int kPresetButtons = 6;
+constexpr std::string_view kStoresFrame = "Zwischenspeicher";
 
 enum ParkEntry { kPark = 0, kRestore = 1, kShow = 2, kDelete = 3 };
 
@@ -27,24 +28,23 @@ void Workshop::declareStores() {
   addControl("qvl_erst_e2", ControlKind::TextBox, "", "Ersetzen");
 
   for (const int n : {1, 2}) {
-    Control& list = addControl("qvl_parkb" + decimal(n), ControlKind::DropDown, "", "Parken");
+    Control& list = addControl("qvl_parkb" + decimal(n), ControlKind::DropDown, "", kStoresFrame);
     list.setItems({"Parken" + decimal(n)});
   }
   addHandler("qvl_parkb1_Click", &Workshop::qvl_parkb1_Click);
   addHandler("qvl_parkb2_Click", &Workshop::qvl_parkb2_Click);
 
-  // Row k of the frame holds buffer k's fetch and put buttons.
+  // Under the two lists, one row per buffer: its fetch and put buttons.
   for (int k = 1; k <= kPcbCount; ++k) {
-    addControl(arrayElement("pcb", k), ControlKind::Button, "v", "Clipboard");
-    addControl(arrayElement("pcb", k + kPcbCount), ControlKind::Button, "c", "Clipboard");
+    addControl(arrayElement("pcb", k), ControlKind::Button, "v", kStoresFrame);
+    addControl(arrayElement("pcb", k + kPcbCount), ControlKind::Button, "c", kStoresFrame);
   }
   addHandler("pcb_MouseDown", &Workshop::pcb_MouseDown);
 
-  // Left column for the first replace field, right for the second; row k
-  // is preset k.
+  // Preset k's two buttons share a row, the first field's on the left.
   for (int k = 1; k <= 3; ++k) {
-    addControl(arrayElement("perb", k), ControlKind::Button, "", "Ersetzen-Vorlagen");
-    addControl(arrayElement("perb", k + 3), ControlKind::Button, "", "Ersetzen-Vorlagen");
+    addControl(arrayElement("perb", k), ControlKind::Button, "", "Ersetzen");
+    addControl(arrayElement("perb", k + 3), ControlKind::Button, "", "Ersetzen");
   }
   addHandler("perb_MouseDown", &Workshop::perb_MouseDown);
 }
