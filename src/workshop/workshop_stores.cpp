@@ -57,6 +57,9 @@ void Workshop::parkCommand(int buffer) {
   Control& list = *findControl("qvl_parkb" + decimal(buffer));
   std::string& parked = parkBuffers[static_cast<size_t>(buffer - 1)];
   const std::string n = decimal(buffer);
+  // Only the GUI's own entries count; a script may name a position the
+  // list does not have yet.
+  if (list.value() >= static_cast<int64_t>(list.items().size())) return;
   switch (list.value()) {
     case kPark:
       if (noDataCheck()) return;

@@ -158,6 +158,10 @@ TEST_F(WorkshopStores, ParkingNothingParksNothing) {
   choose("qvl_parkb1", 0);
   EXPECT_EQ(log(), std::vector<std::string>{"keine daten geladen"});
   EXPECT_EQ(w.findControl("qvl_parkb1")->items().size(), 1U);
+  // Before the first parking there is nothing to restore.
+  w.workingText = "bleibt";
+  choose("qvl_parkb1", 1);
+  EXPECT_EQ(w.workingText, "bleibt");
 }
 
 TEST_F(WorkshopStores, ShowingAParkBufferOffersNoApply) {
