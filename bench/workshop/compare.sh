@@ -4,7 +4,9 @@
 # (after one warm-up); the best wall time counts.
 #
 # usage: compare.sh BRIMLET_CLI CORPUS_DIR [RESULT_MD]
-#   CORPUS_DIR holds crlf.txt and lf.txt from generate.py.
+#   CORPUS_DIR holds crlf.txt and lf.txt from generate.py, and page.html and
+#   dj.xml from generate_conversions.py. ONLY=REGEX in the environment
+#   measures just the operations whose label matches.
 set -euo pipefail
 
 cli=$1
@@ -45,10 +47,21 @@ print("".join("\\%03o" % b for a, z in ranges for b in range(a, z + 1)))
 PY
 )
 
+# The bytes the binary filter always removes, as octal escapes for tr.
+binary_class=$(python3 - <<'PY'
+ranges = [(0, 9), (11, 12), (14, 31), (43, 43), (127, 127), (129, 129), (131, 131), (133, 144),
+          (149, 149), (152, 152), (154, 162), (164, 164), (166, 166), (168, 168), (170, 170),
+          (172, 186), (188, 195), (197, 213), (215, 219), (221, 222), (224, 227), (229, 245),
+          (247, 251), (253, 255)]
+print("".join("\\%03o" % b for a, z in ranges for b in range(a, z + 1)))
+PY
+)
+
 rows=()
 measure() {  # measure LABEL INPUT "brimlet steps" PEER_LABEL PEER_COMMAND...
   local label=$1 input=$2 steps=$3 peer_label=$4
   shift 4
+  [[ $label =~ ${ONLY:-.} ]] || return 0
   local ours peer size rate ratio
   # shellcheck disable=SC2086
   ours=$(best_time brimlet "$input" $steps)
@@ -85,6 +98,16 @@ measure "qvl_srt binary" "$crlf" "qvl_srt_b=1 qvl_srt_b_Click qvl_srt_Click" "LC
   bash -c "LC_ALL=C sort '$crlf' > '$work/peer.txt'"
 measure "qvl_srt text" "$crlf" "qvl_srt_Click" "sort (de_DE.ISO-8859-1)" \
   bash -c "LC_ALL=de_DE.ISO-8859-1 sort '$crlf' > '$work/peer.txt'"
+measure "qvl_asfil" "$crlf" "qvl_asfil_Click" "tr -d (class)" \
+  bash -c "tr -d '$binary_class' < '$crlf' > '$work/peer.txt'"
+measure "qvl_html_etf (50 MB HTML)" "$corpus/page.html" "qvl_html_etf_Click" "sed 's/<[^>]*>//g'" \
+  bash -c "sed 's/<[^>]*>//g' '$corpus/page.html' > '$work/peer.txt'"
+measure "qvl_idx" "$crlf" "qvl_idx_Click" "tr -cs 'A-Za-z' '\\n' | sort | uniq -c" \
+  bash -c "tr -cs 'A-Za-z' '\n' < '$crlf' | sort | uniq -c > '$work/peer.txt'"
+if [[ "qvl_vdj" =~ ${ONLY:-.} ]]; then
+  dj_seconds=$(best_time brimlet "$corpus/dj.xml" qvl_vdj_Click)
+  rows+=("| qvl_vdj ($(grep -c '<Song ' "$corpus/dj.xml") songs) | $dj_seconds | $(echo "$(stat -c %s "$corpus/dj.xml") / $dj_seconds / 1000000" | bc -l | xargs printf '%.0f') | (none) | | |")
+fi
 
 {
   echo "Corpus: $(stat -c %s "$crlf") bytes CR LF, $(stat -c %s "$lf") bytes LF (generate.py, seed 4)."

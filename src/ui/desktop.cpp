@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "app/program_folder.h"
+#include "ui/array_mouse.h"
 
 namespace brimlet {
 
@@ -10,10 +11,12 @@ Desktop::Desktop(const std::string& homeOption)
     : program_(platform_, chooseProgramFolder(homeOption, executableFolder())) {
   platform_.beforePump = [this] { syncAll(); };
   platform_.busyChanged = [this](bool busy) { setBusy(busy); };
+  const HandlerRunner runner = [this](WindowModel& w, const std::string& h,
+                                      const std::vector<std::string>& a,
+                                      TypedText typed) { run(w, h, a, typed); };
   for (WindowModel* window : program_.windows()) {
-    views_.push_back(std::make_unique<WindowView>(
-        *window, [this](WindowModel& w, const std::string& h, const std::vector<std::string>& a,
-                        TypedText typed) { run(w, h, a, typed); }));
+    views_.push_back(std::make_unique<WindowView>(*window, runner));
+    new ArrayMouse(*views_.back(), runner);  // owned by the view
   }
 }
 

@@ -39,6 +39,8 @@ Workshop::Workshop(Session& session, Desk& desk)
   addControl("qvl_memdel", ControlKind::Button, "Speicher &löschen", "Speicher");
   addControl("qvl_logdel", ControlKind::Button, "Log l&öschen", "Speicher");
   declareOperations();
+  declareConversions();
+  declareStores();
   addControl("qvl_infs", ControlKind::Button, "In Brimlet &geben", "Wechseln");
   addControl("qvl_inzr", ControlKind::Button, "In Dremmick ge&ben", "Wechseln");
   addControl("qvl_qfs", ControlKind::Button, "&Brimlet", "Wechseln");
@@ -75,6 +77,12 @@ void Workshop::addOption(const std::string& name, std::string_view caption,
       session_.settings[setting] = static_cast<int32_t>(box.value());
     }
   });
+}
+
+void Workshop::addButton(std::string name, std::string_view caption, std::string_view frame,
+                         void (Workshop::*handler)()) {
+  addHandler(name + "_Click", handler);
+  addControl(std::move(name), ControlKind::Button, caption, frame);
 }
 
 void Workshop::log(std::string_view message, int mode) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -100,11 +101,23 @@ class Workshop : public WindowModel {
   void qvl_1313_Click();
   void qvl_131313_Click();
   void qvl_srt_Click();
+  // Conversions.
+  void qvl_asfil_Click();
+  void qvl_vdj_Click();
+  void qvl_html_etf_Click();
+  void qvl_idx_Click();
+  // Park buffers, private clipboard buffers, replace presets.
+  void qvl_parkb1_Click();
+  void qvl_parkb2_Click();
+  void pcb_MouseDown(int index, int button);
+  void perb_MouseDown(int index, int button, int shift);
 
   std::string workingText;
   std::string workingName;
   std::string undoCopy;
   bool keepNul = false;
+  std::array<std::string, 2> parkBuffers;
+  std::array<std::string, 4> pcbBuffers;
 
   Control& clog;
   Control& STBC;
@@ -112,9 +125,15 @@ class Workshop : public WindowModel {
 
  private:
   void declareOperations();
+  void declareConversions();
+  void declareStores();
+  void parkCommand(int buffer);
   // A check box that stands for a setting: set from it at load, copied
   // back into it by its _Click.
   void addOption(const std::string& name, std::string_view caption, std::string_view frame);
+  // A button and its _Click handler.
+  void addButton(std::string name, std::string_view caption, std::string_view frame,
+                 void (Workshop::*handler)());
   void removeClass(CharacterClass characterClass);
   void refreshStatus();
 

@@ -12,10 +12,8 @@
 namespace brimlet {
 
 void Workshop::declareOperations() {
-  auto button = [this](std::string name, std::string_view caption, std::string_view frame,
-                       void (Workshop::*handler)()) {
-    addHandler(name + "_Click", handler);
-    addControl(std::move(name), ControlKind::Button, caption, frame);
+  auto button = [this](auto&&... arguments) {
+    addButton(std::forward<decltype(arguments)>(arguments)...);
   };
   button("qvl_unx", "Unix > Dos", "Zeilenenden", &Workshop::qvl_unx_Click);
   button("qvl_dos", "Dos > Unix", "Zeilenenden", &Workshop::qvl_dos_Click);

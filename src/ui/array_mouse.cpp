@@ -1,0 +1,53 @@
+#include "ui/array_mouse.h"
+
+#include <QMouseEvent>
+
+namespace brimlet {
+namespace {
+
+struct Element {
+  std::string handler;
+  int index = 0;
+};
+
+// "pcb(3)" -> "pcb_MouseDown", 3; anything else gives no handler.
+Element elementOf(const std::string& name) {
+  const size_t open = name.find('(');
+  if (open == std::string::npos || open == 0 || !name.ends_with(')')) return {};
+  return {name.substr(0, open) + "_MouseDown",
+          std::atoi(name.substr(open + 1, name.size() - open - 2).c_str())};
+}
+
+}  // namespace
+
+ArrayMouse::ArrayMouse(WindowView& view, HandlerRunner run)
+    : QObject(&view), view_(view), run_(std::move(run)) {
+  for (const auto& control : view.model().controls()) {
+    const Handler* handler = view.model().findHandler(elementOf(control->name()).handler);
+    if (handler == nullptr || handler->parameters.size() < 2) continue;
+    if (QWidget* widget = view.widgetOf(control->name())) widget->installEventFilter(this);
+  }
+}
+
+bool ArrayMouse::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonDblClick) {
+    return false;
+  }
+  const auto* mouse = static_cast<QMouseEvent*>(event);
+  const Element element = elementOf(watched->objectName().toStdString());
+  const Handler* handler = view_.model().findHandler(element.handler);
+  if (handler == nullptr) return false;
+  const int button = mouse->button() == Qt::LeftButton    ? 1
+                     : mouse->button() == Qt::RightButton ? 2
+                     : mouse->button() == Qt::MiddleButton ? 4
+                                                           : 0;
+  const Qt::KeyboardModifiers keys = mouse->modifiers();
+  const int shift = (keys & Qt::ShiftModifier ? 1 : 0) | (keys & Qt::ControlModifier ? 2 : 0) |
+                    (keys & Qt::AltModifier ? 4 : 0);
+  std::vector<std::string> args = {std::to_string(element.index), std::to_string(button)};
+  if (handler->parameters.size() > 2) args.push_back(std::to_string(shift));
+  run_(view_.model(), element.handler, args, TypedText::Take);
+  return true;
+}
+
+}  // namespace brimlet
