@@ -10,10 +10,15 @@ Desktop::Desktop(const std::string& homeOption)
     : program_(platform_, chooseProgramFolder(homeOption, executableFolder())) {
   platform_.beforePump = [this] { syncAll(); };
   platform_.busyChanged = [this](bool busy) { setBusy(busy); };
+  const HandlerRunner runner = [this](WindowModel& w, const std::string& h,
+                                      const std::vector<std::string>& a,
+                                      TypedText typed) { run(w, h, a, typed); };
   for (WindowModel* window : program_.windows()) {
-    views_.push_back(std::make_unique<WindowView>(
-        *window, [this](WindowModel& w, const std::string& h, const std::vector<std::string>& a,
-                        TypedText typed) { run(w, h, a, typed); }));
+    views_.push_back(std::make_unique<WindowView>(*window, runner));
+  }
+  // Over the main window, which opens them all.
+  for (WindowModel* dialog : program_.dialogs()) {
+    dialogs_.push_back(std::make_unique<DialogView>(*dialog, runner, views_.front().get()));
   }
 }
 
@@ -29,8 +34,16 @@ WindowView& Desktop::view(const std::string& form) {
   return *views_.front();
 }
 
+DialogView& Desktop::dialog(const std::string& form) {
+  for (const auto& d : dialogs_) {
+    if (d->model().form() == form) return *d;
+  }
+  return *dialogs_.front();
+}
+
 void Desktop::syncAll() {
   for (const auto& v : views_) v->sync();
+  for (const auto& d : dialogs_) d->sync();
 }
 
 void Desktop::run(WindowModel& window, const std::string& handler,
