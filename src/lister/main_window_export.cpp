@@ -48,11 +48,11 @@ void MainWindow::textSave(bool selection) {
 void MainWindow::main_fex_a_Click() { textSave(false); }
 
 void MainWindow::main_fex_w_Click() {
-  if (groupSorted()) textSave(true);
+  if (!noDataCheck() && groupSorted()) textSave(true);
 }
 
 void MainWindow::main_fex_g_Click() {
-  if (!groupSorted() || noDataCheck()) return;
+  if (noDataCheck() || !groupSorted()) return;
   if (exportFolder.empty()) {
     log(cp("kein ordner gewählt"), 0);
     return;
@@ -67,7 +67,7 @@ void MainWindow::main_fex_g_Click() {
 }
 
 void MainWindow::main_fex_d_Click() {
-  if (!groupSorted() || noDataCheck()) return;
+  if (noDataCheck() || !groupSorted()) return;
   const std::string& folder = session_.settings.remembered.textDatabaseFolder;
   if (folder.empty()) {
     log(cp("kein ordner gewählt"), 0);
