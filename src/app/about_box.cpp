@@ -9,7 +9,7 @@ AboutBox::AboutBox(Session& session, Desk& desk)
     : WindowModel("frm5", "Über Brimlet", session.busy), session_(session), desk_(desk) {
   addControl("about_name", ControlKind::Label, "Brimlet " BRIMLET_VERSION);
   addControl("about_text", ControlKind::Label,
-             "Dateilisten, Texte und Dateinamen: der Ordnerlister Brimlet,\n"
+             "Dateilisten, Texte und Dateinamen: der Ordnerlister Brimlet, "
              "die Textwerkstatt Quorvel und der Umbenenner Dremmick.");
   addControl("about_href", ControlKind::Button, "&Hilfeseite öffnen");
   addControl("about_ok", ControlKind::Button, "&OK");

@@ -28,7 +28,8 @@ HelpPageOpening openHelpPage(Session& session, const std::string& anchor) {
   if (!session.platform.openExternally(address)) {
     return {false, cp("-fehler: Brimlet.html konnte nicht geöffnet werden")};
   }
-  return {true, "Brimlet.html im " + session.browserName + cp(" geöffnet")};
+  const std::string browser = session.browserName.empty() ? "Browser" : session.browserName;
+  return {true, "Brimlet.html im " + browser + cp(" geöffnet")};
 }
 
 }  // namespace brimlet

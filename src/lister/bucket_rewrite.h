@@ -14,7 +14,8 @@ namespace brimlet {
 // appends the line's new form with its CR LF to `out` (or nothing, to drop
 // it) and returns whether the line counts. `out` starts empty for each
 // bucket. A bucket whose new text would be empty keeps its old one, so a
-// rewrite never empties a group. Line counts follow the new texts.
+// rewrite never empties a group; a tail after the last CR (the NUL a pasted
+// list ends with) stays as it is. Line counts follow the new texts.
 // Progress counts lines across all buckets. Returns the counted lines.
 template <class Rewrite>
 int64_t rewriteBuckets(Buckets& buckets, Progress& progress, Rewrite rewrite) {
@@ -30,7 +31,10 @@ int64_t rewriteBuckets(Buckets& buckets, Progress& progress, Rewrite rewrite) {
       if (rewrite(*line, out)) ++counted;
       progress.setValue(++number);
     }
-    if (!out.empty()) text = std::move(out);
+    if (!out.empty()) {
+      out += lines.rest();
+      text = std::move(out);
+    }
     const auto lineCount = static_cast<int64_t>(countCr(text));
     if (i < buckets.counts.size()) buckets.counts[i] = lineCount;
     buckets.total += lineCount;

@@ -31,6 +31,7 @@ DialogView::DialogView(WindowModel& model, HandlerRunner run, QWidget* parent)
     : QDialog(parent), model_(model), run_(std::move(run)) {
   setObjectName(QString::fromStdString(model_.form()));
   setModal(true);
+  setMinimumWidth(420);
   auto* root = new QVBoxLayout(this);
   body_ = new QVBoxLayout;
   buttons_ = new QHBoxLayout;

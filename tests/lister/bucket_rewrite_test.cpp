@@ -8,6 +8,8 @@
 namespace brimlet {
 namespace {
 
+using namespace std::string_literals;
+
 Buckets bucketsOf(std::vector<std::string> texts) {
   Buckets buckets;
   for (std::string& text : texts) {
@@ -39,10 +41,10 @@ TEST(FolderList, TheSameFolderInTheNextBucketIsListedAgain) {
 }
 
 TEST(DriveLetters, OnlyTheFirstColonEndsTheDrivePart) {
-  Buckets b = bucketsOf({"E:\\Musik\\a.mp3\r\nMusik\\a.mp3\r\n\r\nE:\\a:b\r\n", ""});
+  Buckets b = bucketsOf({"E:\\Musik\\a.mp3\r\nMusik\\a.mp3\r\n\r\nE:\\a:b\r\n\0X:"s, ""});
   NoProgress progress;
   EXPECT_EQ(changeDriveLetters(b, "G:", progress), 2);
-  EXPECT_EQ(b.texts[0], "G:\\Musik\\a.mp3\r\nMusik\\a.mp3\r\n\r\nG:\\a:b\r\n");
+  EXPECT_EQ(b.texts[0], "G:\\Musik\\a.mp3\r\nMusik\\a.mp3\r\n\r\nG:\\a:b\r\n\0X:"s);
   EXPECT_EQ(b.texts[1], "");
 }
 
