@@ -113,7 +113,11 @@ class MainWindow : public WindowModel {
   void cleanUp(Cleanup cleanup, std::string_view announcement, std::string_view noun);
   // Whether the buckets come from a group sort, which the group exports need.
   [[nodiscard]] bool groupSorted() const;
-  [[nodiscard]] std::optional<std::string> askSaveFile(const FileDialog& dialog);
+  // Asks for a file in the save-dialog folder and writes `bytes` there;
+  // the next save dialog opens in that file's folder. false when cancelled
+  // ("abbruch gewählt") or when the write failed (logged).
+  bool saveThroughDialog(const char* title, const char* filter, const char* extension,
+                         std::string_view bytes);
   // Writes a whole file; a failure is logged and false.
   bool saveFile(const std::string& path, std::string_view bytes);
   void textSave(bool selection);

@@ -15,13 +15,21 @@ bool MainWindow::groupSorted() const {
   return sortModeUsed == SortMode::Groups && buckets.texts.size() == kGroupCount + 1;
 }
 
-std::optional<std::string> MainWindow::askSaveFile(const FileDialog& dialog) {
-  std::optional<std::string> chosen = session_.platform.chooseFileToSave(dialog);
-  if (!chosen || chosen->empty() || chosen->back() == '/') {
+bool MainWindow::saveThroughDialog(const char* title, const char* filter, const char* extension,
+                                   std::string_view bytes) {
+  FileDialog dialog;
+  dialog.title = title;
+  dialog.filter = filter;
+  dialog.folder = session_.saveDialogFolder;
+  dialog.defaultExtension = extension;
+  const std::optional<std::string> path = session_.platform.chooseFileToSave(dialog);
+  if (!path || path->empty() || path->back() == '/') {
     log(cp("abbruch gewählt"), 0);
-    return std::nullopt;
+    return false;
   }
-  return chosen;
+  if (!saveFile(*path, bytes)) return false;
+  session_.saveDialogFolder = folderOf(*path);
+  return true;
 }
 
 bool MainWindow::saveFile(const std::string& path, std::string_view bytes) {
@@ -32,17 +40,11 @@ bool MainWindow::saveFile(const std::string& path, std::string_view bytes) {
 
 void MainWindow::textSave(bool selection) {
   if (noDataCheck()) return;
-  FileDialog dialog;
-  dialog.title = "Brimlet - Speichern";
-  dialog.filter = "Text-Dateien | *.Txt| Alle Dateien | *.*";
-  dialog.folder = session_.saveDialogFolder;
-  dialog.defaultExtension = ".txt";
-  const std::optional<std::string> path = askSaveFile(dialog);
-  if (!path) return;
   const std::string text = selection ? processedText(buckets, session_.groups.selected) : processedList;
-  if (!saveFile(*path, text)) return;
-  session_.saveDialogFolder = folderOf(*path);
-  log(selection ? "auswahl in datei gespeichert" : "alles in datei gespeichert", 0);
+  if (saveThroughDialog("Brimlet - Speichern", "Text-Dateien | *.Txt| Alle Dateien | *.*", ".txt",
+                        text)) {
+    log(selection ? "auswahl in datei gespeichert" : "alles in datei gespeichert", 0);
+  }
 }
 
 void MainWindow::main_fex_a_Click() { textSave(false); }
@@ -114,15 +116,10 @@ void MainWindow::csvExport(char separator) {
   if (noDataCheck()) return;
   const std::string table = csvTable(processedList, separator, csvFileNameLast);
   if (table.empty()) return;
-  FileDialog dialog;
-  dialog.title = "Brimlet - Csv Speichern";
-  dialog.filter = "Csv-Dateien | *.Csv| Alle Dateien | *.*";
-  dialog.folder = session_.saveDialogFolder;
-  dialog.defaultExtension = ".csv";
-  const std::optional<std::string> path = askSaveFile(dialog);
-  if (!path || !saveFile(*path, table)) return;
-  session_.saveDialogFolder = folderOf(*path);
-  log("csv (" + std::string(1, separator) + ") in datei gespeichert", 0);
+  if (saveThroughDialog("Brimlet - Csv Speichern", "Csv-Dateien | *.Csv| Alle Dateien | *.*",
+                        ".csv", table)) {
+    log("csv (" + std::string(1, separator) + ") in datei gespeichert", 0);
+  }
 }
 
 void MainWindow::main_fex_ck_Click() { csvExport(','); }
