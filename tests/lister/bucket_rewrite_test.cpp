@@ -33,13 +33,6 @@ TEST(FolderList, RunsOfOneFolderGiveOneLineEachTime) {
   EXPECT_EQ(b.total, 6);
 }
 
-TEST(FolderList, TheSameFolderInTheNextBucketIsListedAgain) {
-  Buckets b = bucketsOf({"C:\\a\\1.mp3\r\n", "C:\\a\\2.jpg\r\n"});
-  NoProgress progress;
-  EXPECT_EQ(makeFolderList(b, progress), 2);
-  EXPECT_EQ(b.texts[1], "C:\\a\\\r\n");
-}
-
 TEST(DriveLetters, OnlyTheFirstColonEndsTheDrivePart) {
   Buckets b = bucketsOf({"E:\\Musik\\a.mp3\r\nMusik\\a.mp3\r\n\r\nE:\\a:b\r\n\0X:"s, ""});
   NoProgress progress;

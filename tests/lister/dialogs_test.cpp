@@ -101,15 +101,6 @@ TEST_F(ExtensionEditTest, SaveAsKeepsTheGroupFile) {
   EXPECT_EQ(program.session().groupFile, home.file("Brimlet_edgs.txt"));
 }
 
-TEST_F(ExtensionEditTest, TheDatabaseFolderIsChosenHere) {
-  platform.addAnswer(cp("Ordner mit Textdatenbank auswählen"), "");
-  run(dialog(), "end_verz_Click");
-  EXPECT_EQ(program.session().settings.remembered.textDatabaseFolder, "");
-  platform.addAnswer(cp("Ordner mit Textdatenbank auswählen"), files.path());
-  run(dialog(), "end_verz_Click");
-  EXPECT_EQ(program.session().settings.remembered.textDatabaseFolder, files.path());
-}
-
 class SettingsDialogTest : public testing::ListerTest {
  protected:
   SettingsDialog& dialog() { return main().settingsDialog; }

@@ -27,16 +27,6 @@ TEST_F(ToolsTest, CombiningJoinsAFolderButNeverItsOwnResult) {
   EXPECT_EQ(main().lastCombineFolder, files.path());
 }
 
-TEST_F(ToolsTest, CombiningWithoutANameOrFolderDoesNothing) {
-  platform.addAnswer(cp("Ordner zum Dateien zusammenfügen auswählen"), files.path());
-  platform.addAnswer(cp("Brimlet: Dateien zusammenfügen"), "");
-  run("main_komb_Click");
-  platform.addAnswer(cp("Ordner zum Dateien zusammenfügen auswählen"), "");
-  run("main_komb_Click");
-  EXPECT_TRUE(std::filesystem::is_empty(files.path()));
-  EXPECT_EQ(main().lastCombineFolder, "");
-}
-
 TEST_F(ToolsTest, TheQuickMenuNeedsTheOtherButtonAndAFolderCombinedBefore) {
   files.write("a.txt", "A");
   platform.addAnswer("menu", "1");
