@@ -35,6 +35,7 @@ void Program::start() {
   main_.frm1_Load();
   readGroupFile();
   readSettingsFile();
+  enableGroupExports(session_.settings[Setting::Sortieren] == 0);
   main_.setAcceptsDrops(true);
   session_.browserName = session_.platform.defaultBrowserName();
   workshop_.frm8_Load();

@@ -135,6 +135,14 @@ TEST_F(SettingsDialogTest, ShowsTheSettingsAndSortChoiceSwitchesTheGroupExports)
   EXPECT_TRUE(main().window().enabled());
 }
 
+TEST_F(SettingsDialogTest, TheGroupExportsFollowTheSavedSortModeFromTheStart) {
+  home.write("Brimlet_set.txt", "brimlet\r\nsortieren = 1\r\n");
+  Program restarted(platform, home.path());
+  restarted.start();
+  EXPECT_FALSE(restarted.main().findControl("main_fex_w")->enabled());
+  EXPECT_TRUE(restarted.main().findControl("main_fex_a")->enabled());
+}
+
 TEST_F(SettingsDialogTest, SaveWritesWhatTheDialogShows) {
   program.session().settings.remembered.defaultDatabaseFile = "X:";
   run("main_set_Click");
