@@ -24,8 +24,8 @@ std::optional<std::string> findHelpPage(const std::string& programFolder,
 HelpPageOpening openHelpPage(Session& session, const std::string& anchor) {
   const std::optional<std::string> page = findHelpPage(session.programFolder, executableFolder());
   if (!page) return {false, cp("-fehler: Brimlet.html nicht gefunden")};
-  const std::string address = anchor.empty() ? *page : *page + "#" + anchor;
-  if (!session.platform.openExternally(address)) {
+  // Always with a "#", so a "#" in a folder name is never taken for the anchor.
+  if (!session.platform.openExternally(*page + "#" + anchor)) {
     return {false, cp("-fehler: Brimlet.html konnte nicht geöffnet werden")};
   }
   const std::string browser = session.browserName.empty() ? "Browser" : session.browserName;

@@ -181,7 +181,7 @@ TEST_F(SettingsDialogTest, HelpOpensThePageAtTheMainWindowsAnchor) {
   EXPECT_EQ(platform.opened, std::vector<std::string>{home.file("Brimlet.html#brl")});
   EXPECT_EQ(lastLog(), cp("Brimlet.html im Firefox geöffnet"));
   run(main().aboutBox, "about_href_Click");
-  EXPECT_EQ(platform.opened.back(), home.file("Brimlet.html"));
+  EXPECT_EQ(platform.opened.back(), home.file("Brimlet.html#"));
 }
 
 TEST(HelpPage, ProgramFolderFirstThenBesideTheExecutableThenShare) {
