@@ -1,10 +1,16 @@
 // The lister's list algorithms on a generated Windows path list.
 #include <benchmark/benchmark.h>
 
+#include <filesystem>
+#include <fstream>
 #include <random>
 
+#include "lister/combine.h"
+#include "lister/drive_letter.h"
+#include "lister/folder_list.h"
 #include "lister/group_sort.h"
 #include "lister/list_cleanup.h"
+#include "lister/list_export.h"
 
 namespace brimlet {
 namespace {
@@ -57,6 +63,41 @@ void BM_CleanUp(benchmark::State& state) {
   state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(pathList().size()));
 }
 BENCHMARK(BM_CleanUp)->DenseRange(0, 3);
+
+void BM_CsvTable(benchmark::State& state) {
+  const bool fileNameLast = state.range(0) != 0;
+  for (auto _ : state) benchmark::DoNotOptimize(csvTable(pathList(), ';', fileNameLast));
+  state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(pathList().size()));
+}
+BENCHMARK(BM_CsvTable)->DenseRange(0, 1);
+
+// The two rewrites of the buckets, each on a fresh copy of the list.
+void BM_BucketRewrite(benchmark::State& state) {
+  const bool folders = state.range(0) == 0;
+  NoProgress progress;
+  for (auto _ : state) {
+    Buckets buckets = unsortedBuckets(pathList(), 200'000);
+    benchmark::DoNotOptimize(folders ? makeFolderList(buckets, progress)
+                                     : changeDriveLetters(buckets, "backup2026-12-07", progress));
+  }
+  state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(pathList().size()));
+}
+BENCHMARK(BM_BucketRewrite)->DenseRange(0, 1);
+
+// 2000 files of 4 KiB, a hundred times a usual folder to combine.
+void BM_CombineFolder(benchmark::State& state) {
+  const auto folder = std::filesystem::temp_directory_path() / "brimlet-bench-combine";
+  std::filesystem::create_directories(folder);
+  const std::string block(4096, 'x');
+  for (int i = 0; i < 2000; ++i) {
+    std::ofstream(folder / ("teil" + std::to_string(i) + ".txt"), std::ios::binary) << block;
+  }
+  const std::string path = folder.string() + "/";
+  for (auto _ : state) benchmark::DoNotOptimize(combineFolder(path, "0.txt"));
+  state.SetBytesProcessed(state.iterations() * 2000 * 4096);
+  std::filesystem::remove_all(folder);
+}
+BENCHMARK(BM_CombineFolder);
 
 }  // namespace
 }  // namespace brimlet

@@ -33,6 +33,14 @@ class Desk : public Reporter {
   virtual void shutDown() = 0;
   // Writes the settings file; a failure is logged, the old file stays.
   virtual void writeSettings() = 0;
+  // Reads the group file again (the extension-edit dialog's load).
+  virtual void readGroupFile() = 0;
+
+  // A dialog disables the tool window under it while it is open; enabling
+  // the window again gives it the focus.
+  virtual void enableWindow(Tool tool, bool enabled) = 0;
+  // The exports that need a group sort follow the chosen sort mode.
+  virtual void enableGroupExports(bool enabled) = 0;
 
   // Hand-overs between the tools; each copies the whole text.
   // The main window's list becomes the workshop's working text.

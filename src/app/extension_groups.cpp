@@ -25,6 +25,12 @@ void parseGroupFile(std::string_view text, ExtensionGroups& groups) {
   }
 }
 
+std::string groupFileText(const ExtensionGroups& groups) {
+  std::string text;
+  for (const auto& group : groups.groups) text += group.name + "=" + group.editedList + "#\r\n";
+  return text;
+}
+
 std::vector<std::string> listEntries(std::string_view list) {
   std::vector<std::string> entries;
   size_t pos = 0;

@@ -29,12 +29,18 @@ struct ExtensionTable {
 struct ExtensionGroups {
   std::array<ExtensionGroup, kGroupCount> groups;
   ExtensionTable table;
+  // Which buckets (the 16 groups and the rest) the selection exports take.
+  std::array<bool, kGroupCount + 1> selected{};
 };
 
 // The group file "Brimlet_edgs.txt": 16 lines of name "=" list "#" CR LF.
 // Lines that are missing or carry no "=" leave their groups empty. Both the
 // edited and the committed lists are set. The table is not rebuilt here.
 void parseGroupFile(std::string_view text, ExtensionGroups& groups);
+
+// The group file's text: for each group its name, "=", its edited list,
+// "#" and CR LF.   {"Audio", "mp3+flac"} -> "Audio=mp3+flac#\r\n"
+[[nodiscard]] std::string groupFileText(const ExtensionGroups& groups);
 
 // Rebuilds the table from the edited lists. When no list has an entry the
 // cells keep their former content but the largest entry index becomes -1,

@@ -14,10 +14,9 @@ namespace brimlet {
 struct Session {
   Session(Platform& desktop, std::string folder)
       : platform(desktop), programFolder(std::move(folder)), saveDialogFolder(programFolder),
-        openDialogFolder(programFolder) {}
+        openDialogFolder(programFolder), groupFile(programFolder + "Brimlet_edgs.txt") {}
 
   [[nodiscard]] std::string settingsPath() const { return programFolder + "Brimlet_set.txt"; }
-  [[nodiscard]] std::string groupFilePath() const { return programFolder + "Brimlet_edgs.txt"; }
 
   Platform& platform;
   BusyGuard busy;
@@ -29,6 +28,9 @@ struct Session {
   std::string openDialogFolder;  // where the file-choice dialog opens
   std::string folderChooserMemory;  // the folder chosen last, preselected next time
   std::string browserName;       // short name of the default web browser
+  // The group file read at start and written by the extension-edit dialog;
+  // loading another file there makes that one the group file.
+  std::string groupFile;
 
   bool shuttingDown = false;
   bool workshopShown = false;

@@ -18,14 +18,14 @@ struct Target {
 };
 
 Target findHandler(Program& program, const std::string& name) {
-  for (WindowModel* window : program.windows()) {
+  for (WindowModel* window : program.models()) {
     if (const Handler* handler = window->findHandler(name)) return {window, handler, nullptr};
   }
   return {};
 }
 
 Control* findControl(Program& program, const std::string& name) {
-  for (WindowModel* window : program.windows()) {
+  for (WindowModel* window : program.models()) {
     if (Control* control = window->findControl(name)) return control;
   }
   return nullptr;

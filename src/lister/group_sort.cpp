@@ -282,17 +282,20 @@ Buckets unsortedBuckets(std::string_view list, int64_t lineCount) {
   return buckets;
 }
 
-std::string processedText(const Buckets& buckets) {
+std::string processedText(const Buckets& buckets, std::span<const bool> selection) {
   static constexpr std::string_view kSeparator = "***\r\n";
+  auto taken = [&buckets, selection](size_t i) {
+    return !buckets.texts[i].empty() && (selection.empty() || (i < selection.size() && selection[i]));
+  };
   size_t size = 0;
-  for (const std::string& text : buckets.texts) {
-    if (!text.empty()) size += text.size() + kSeparator.size();
+  for (size_t i = 0; i < buckets.texts.size(); ++i) {
+    if (taken(i)) size += buckets.texts[i].size() + kSeparator.size();
   }
   std::string processed;
   processed.reserve(size);
-  for (const std::string& text : buckets.texts) {
-    if (text.empty()) continue;
-    processed += text;
+  for (size_t i = 0; i < buckets.texts.size(); ++i) {
+    if (!taken(i)) continue;
+    processed += buckets.texts[i];
     processed += kSeparator;
   }
   return processed;

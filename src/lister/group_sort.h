@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -62,9 +63,11 @@ struct ExtensionFile {
 // The list as it is, in one bucket of `lineCount` lines.
 [[nodiscard]] Buckets unsortedBuckets(std::string_view list, int64_t lineCount);
 
-// The non-empty buckets in order, each followed by the line "***".
+// The non-empty buckets in order, each followed by the line "***"; with a
+// selection, only the buckets it marks.
 //   {"a\r\n", "", "b\r\n"} -> "a\r\n***\r\nb\r\n***\r\n"
-[[nodiscard]] std::string processedText(const Buckets& buckets);
+[[nodiscard]] std::string processedText(const Buckets& buckets,
+                                        std::span<const bool> selection = {});
 
 // The largest number of path separators ("\" or "/") in any line.
 [[nodiscard]] int64_t deepestPath(std::string_view text);

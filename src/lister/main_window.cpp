@@ -13,6 +13,10 @@ MainWindow::MainWindow(Session& session, Desk& desk)
       zlog(addControl("zlog", ControlKind::LogBox, "")),
       STBF(addControl("STBF", ControlKind::StatusBar, "")),
       PRBF(addControl("PRBF", ControlKind::ProgressBar, "")),
+      extensionEdit(session, desk),
+      settingsDialog(session, desk),
+      aboutBox(session, desk),
+      driveLetters(session, desk, [this](const std::string& prefix) { changeDriveLetters(prefix); }),
       session_(session),
       desk_(desk) {
   addControl("main_dimp", ControlKind::Button, "Verzeichnis ein&lesen", "Einlesen");
@@ -25,10 +29,26 @@ MainWindow::MainWindow(Session& session, Desk& desk)
   addControl("main_cpy", ControlKind::Button, "&Kopieren", "Zwischenablage");
   addControl("main_pst", ControlKind::Button, "Ein&fügen", "Zwischenablage");
   addControl("main_fld", ControlKind::Button, "Export&ordner wählen", "Speichern");
+  addControl("main_fex_a", ControlKind::Button, "Alles spei&chern", "Speichern");
+  addControl("main_fex_w", ControlKind::Button, "Aus&wahl speichern", "Speichern");
+  addControl("main_fex_g", ControlKind::Button, "Gruppen in &17 Dateien", "Speichern");
+  addControl("main_fex_d", ControlKind::Button, "In Te&xtdatenbank", "Speichern");
+  addControl("main_fex_e", ControlKind::Button, "Je Dateit&yp eine Datei", "Speichern");
+  addControl("main_fex_ck", ControlKind::Button, "Csv mit Ko&mma", "Speichern");
+  addControl("main_fex_cs", ControlKind::Button, "Csv mi&t Semikolon", "Speichern");
+  addControl("main_fex_cdls", ControlKind::CheckBox, "Csv: Dateiname in letzte&r Spalte", "Speichern");
   addControl("main_show", ControlKind::Button, "An&zeigen", "Werkzeuge");
   addControl("main_inqvl", ControlKind::Button, "Liste an Quorvel &senden", "Werkzeuge");
+  addControl("main_foli", ControlKind::Button, "Ordnerliste erze&ugen", "Werkzeuge");
+  addControl("main_lwb", ControlKind::Button, "Laufwerksbuc&hstaben ändern", "Werkzeuge");
+  addControl("main_end", ControlKind::Button, "Endungsgruppen &ändern", "Werkzeuge");
+  addControl("main_komb", ControlKind::Button, "Dateien &verbinden", "Werkzeuge");
+  addControl("main_comb0", ControlKind::Button, "&0.html verbinden", "Werkzeuge").setVisible(false);
   addControl("main_quorvel", ControlKind::Button, "&Quorvel", "Werkzeuge");
   addControl("main_dremmick", ControlKind::Button, "&Dremmick", "Werkzeuge");
+  addControl("main_set", ControlKind::Button, "Einstellun&gen", "Programm");
+  addControl("main_help", ControlKind::Button, "Hilfe &öffnen", "Programm");
+  addControl("main_about", ControlKind::Button, "&Über Brimlet", "Programm");
   addControl("main_close", ControlKind::Button, "&Beenden", "Programm");
 
   addHandler("frm1_Close", &MainWindow::frm1_Close);
@@ -45,6 +65,24 @@ MainWindow::MainWindow(Session& session, Desk& desk)
   addHandler("main_fld_Click", &MainWindow::main_fld_Click);
   addHandler("main_inqvl_Click", &MainWindow::main_inqvl_Click);
   addHandler("main_show_Click", &MainWindow::main_show_Click);
+  addHandler("main_fex_a_Click", &MainWindow::main_fex_a_Click);
+  addHandler("main_fex_w_Click", &MainWindow::main_fex_w_Click);
+  addHandler("main_fex_g_Click", &MainWindow::main_fex_g_Click);
+  addHandler("main_fex_d_Click", &MainWindow::main_fex_d_Click);
+  addHandler("main_fex_e_Click", &MainWindow::main_fex_e_Click);
+  addHandler("main_fex_ck_Click", &MainWindow::main_fex_ck_Click);
+  addHandler("main_fex_cs_Click", &MainWindow::main_fex_cs_Click);
+  addHandler("main_fex_cdls_Click", &MainWindow::main_fex_cdls_Click);
+  addHandler("main_komb_Click", &MainWindow::main_komb_Click);
+  addHandler("main_komb_MouseDown", &MainWindow::main_komb_MouseDown);
+  addHandler("main_comb0_Click", &MainWindow::main_comb0_Click);
+  addHandler("zlog_KeyDown", &MainWindow::zlog_KeyDown);
+  addHandler("main_foli_Click", &MainWindow::main_foli_Click);
+  addHandler("main_lwb_Click", &MainWindow::main_lwb_Click);
+  addHandler("main_end_Click", &MainWindow::main_end_Click);
+  addHandler("main_set_Click", &MainWindow::main_set_Click);
+  addHandler("main_help_Click", &MainWindow::main_help_Click);
+  addHandler("main_about_Click", &MainWindow::main_about_Click);
   addHandler("main_quorvel_Click", &MainWindow::main_quorvel_Click);
   addHandler("main_dremmick_Click", &MainWindow::main_dremmick_Click);
   addHandler("main_close_Click", &MainWindow::main_close_Click);

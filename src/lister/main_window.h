@@ -1,12 +1,17 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "app/about_box.h"
 #include "app/desk.h"
 #include "app/session.h"
+#include "app/settings_dialog.h"
 #include "core/window_model.h"
+#include "lister/drive_letter_dialog.h"
+#include "lister/extension_edit_dialog.h"
 #include "lister/group_sort.h"
 #include "lister/list_cleanup.h"
 
@@ -53,6 +58,27 @@ class MainWindow : public WindowModel {
   void main_inqvl_Click();
   void main_show_Click();
 
+  void main_fex_a_Click();
+  void main_fex_w_Click();
+  void main_fex_g_Click();
+  void main_fex_d_Click();
+  void main_fex_e_Click();
+  void main_fex_ck_Click();
+  void main_fex_cs_Click();
+  void main_fex_cdls_Click();
+
+  void main_komb_Click();
+  void main_komb_MouseDown(int button, int shift);
+  void main_comb0_Click();
+  void zlog_KeyDown(int key, int shift);
+  void main_foli_Click();
+  void main_lwb_Click();
+
+  void main_end_Click();
+  void main_set_Click();
+  void main_help_Click();
+  void main_about_Click();
+
   std::string fileList;
   int64_t lineCount = 0;  // CR bytes in the file list
   Buckets buckets;
@@ -60,10 +86,18 @@ class MainWindow : public WindowModel {
   std::string processedList;
   int64_t deepestPathLevel = 0;
   std::string exportFolder;  // with trailing "/", "" until chosen
+  bool csvFileNameLast = false;  // the file name in the table's last column
+  std::string lastCombineFolder;  // with trailing "/", "" until a folder was combined
 
   Control& zlog;
   Control& STBF;
   Control& PRBF;
+
+  // The dialogs the main window opens; each disables it while open.
+  ExtensionEditDialog extensionEdit;
+  SettingsDialog settingsDialog;
+  AboutBox aboutBox;
+  DriveLetterDialog driveLetters;
 
  private:
   void refreshCounters();
@@ -77,6 +111,21 @@ class MainWindow : public WindowModel {
   void showSource(std::string_view source);
   void removeTrailingBlanks(const std::string& prefix);
   void cleanUp(Cleanup cleanup, std::string_view announcement, std::string_view noun);
+  // Whether the buckets come from a group sort, which the group exports need.
+  [[nodiscard]] bool groupSorted() const;
+  // Asks for a file in the save-dialog folder and writes `bytes` there;
+  // the next save dialog opens in that file's folder. false when cancelled
+  // ("abbruch gewählt") or when the write failed (logged).
+  bool saveThroughDialog(const char* title, const char* filter, const char* extension,
+                         std::string_view bytes);
+  // Writes a whole file; a failure is logged and false.
+  bool saveFile(const std::string& path, std::string_view bytes);
+  void textSave(bool selection);
+  void csvExport(char separator);
+  [[nodiscard]] std::string fixedCombineFolder() const;
+  // Joins the folder's files into folder + name; false when nothing was written.
+  bool combine(const std::string& folder, const std::string& name);
+  void changeDriveLetters(const std::string& prefix);
 
   Session& session_;
   Desk& desk_;

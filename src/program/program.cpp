@@ -16,6 +16,16 @@ Program::Program(Platform& platform, std::string programFolder)
 
 std::vector<WindowModel*> Program::windows() { return {&main_, &workshop_, &renamer_, &display_}; }
 
+std::vector<WindowModel*> Program::dialogs() {
+  return {&main_.extensionEdit, &main_.settingsDialog, &main_.aboutBox, &main_.driveLetters};
+}
+
+std::vector<WindowModel*> Program::models() {
+  std::vector<WindowModel*> all = windows();
+  for (WindowModel* dialog : dialogs()) all.push_back(dialog);
+  return all;
+}
+
 Tool Program::visibleTool() const {
   if (session_.workshopShown) return Tool::Workshop;
   if (session_.renamerShown) return Tool::Renamer;
@@ -26,6 +36,7 @@ void Program::start() {
   main_.frm1_Load();
   readGroupFile();
   readSettingsFile();
+  enableGroupExports(session_.settings[Setting::Sortieren] == 0);
   main_.setAcceptsDrops(true);
   session_.browserName = session_.platform.defaultBrowserName();
   workshop_.frm8_Load();
@@ -45,7 +56,7 @@ void Program::start() {
 }
 
 void Program::readGroupFile() {
-  const FileRead file = readWholeFile(session_.groupFilePath());
+  const FileRead file = readWholeFile(session_.groupFile);
   if (file.status != ReadStatus::Ok) return;
   parseGroupFile(file.bytes, session_.groups);
   rebuildExtensionTable(session_.groups);
@@ -100,6 +111,19 @@ void Program::shutDown() {
 void Program::writeSettings() {
   if (!writeWholeFile(session_.settingsPath(), settingsFileText(session_.settings))) {
     main_.log("fehler beim speichern der einstellungen", 0);
+  }
+}
+
+void Program::enableWindow(Tool tool, bool enabled) {
+  WindowModel* const tools[] = {&main_, &workshop_, &renamer_};
+  Control& window = tools[static_cast<int>(tool)]->window();
+  window.setEnabled(enabled);
+  if (enabled) window.touch();  // asks the view to give it the focus
+}
+
+void Program::enableGroupExports(bool enabled) {
+  for (const char* name : {"main_fex_w", "main_fex_g", "main_fex_d"}) {
+    main_.findControl(name)->setEnabled(enabled);
   }
 }
 

@@ -33,6 +33,10 @@ class Program final : public Desk {
   [[nodiscard]] DisplayWindow& display() { return display_; }
   // frm1, frm8, frm7, frm4.
   [[nodiscard]] std::vector<WindowModel*> windows();
+  // frm2, frm3, frm5, frm6: opened over the main window, which they disable.
+  [[nodiscard]] std::vector<WindowModel*> dialogs();
+  // The windows and the dialogs.
+  [[nodiscard]] std::vector<WindowModel*> models();
   [[nodiscard]] Tool visibleTool() const;
 
   void report(int mode, int64_t count, std::string_view noun, std::string_view suffix) override;
@@ -41,6 +45,9 @@ class Program final : public Desk {
   void endProgram() override;
   void shutDown() override;
   void writeSettings() override;
+  void readGroupFile() override;
+  void enableWindow(Tool tool, bool enabled) override;
+  void enableGroupExports(bool enabled) override;
   void handToWorkshop(const std::string& text) override;
   void handToMainList(const std::string& text) override;
   void handToRenamer(const std::string& text) override;
@@ -52,7 +59,6 @@ class Program final : public Desk {
   void showWorkshopProgress(std::optional<int64_t> count) override;
 
  private:
-  void readGroupFile();
   void readSettingsFile();
 
   Session session_;

@@ -18,6 +18,10 @@ Desktop::Desktop(const std::string& homeOption)
     views_.push_back(std::make_unique<WindowView>(*window, runner));
     new ArrayMouse(*views_.back(), runner);  // owned by the view
   }
+  // Over the main window, which opens them all.
+  for (WindowModel* dialog : program_.dialogs()) {
+    dialogs_.push_back(std::make_unique<DialogView>(*dialog, runner, views_.front().get()));
+  }
 }
 
 void Desktop::start() {
@@ -32,8 +36,16 @@ WindowView& Desktop::view(const std::string& form) {
   return *views_.front();
 }
 
+DialogView& Desktop::dialog(const std::string& form) {
+  for (const auto& d : dialogs_) {
+    if (d->model().form() == form) return *d;
+  }
+  return *dialogs_.front();
+}
+
 void Desktop::syncAll() {
   for (const auto& v : views_) v->sync();
+  for (const auto& d : dialogs_) d->sync();
 }
 
 void Desktop::run(WindowModel& window, const std::string& handler,

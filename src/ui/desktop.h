@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "program/program.h"
+#include "ui/dialog_view.h"
 #include "ui/qt_platform.h"
 #include "ui/window_view.h"
 
@@ -22,6 +23,7 @@ class Desktop {
 
   [[nodiscard]] Program& program() { return program_; }
   [[nodiscard]] WindowView& view(const std::string& form);
+  [[nodiscard]] DialogView& dialog(const std::string& form);
   void syncAll();
   // Runs a handler as a user's action does: turned away while another
   // handler runs, the views mirroring the models afterwards.
@@ -34,6 +36,7 @@ class Desktop {
   QtPlatform platform_;
   Program program_;
   std::vector<std::unique_ptr<WindowView>> views_;
+  std::vector<std::unique_ptr<DialogView>> dialogs_;
 };
 
 }  // namespace brimlet

@@ -335,6 +335,14 @@ bool WindowView::eventFilter(QObject* watched, QEvent* event) {
                  TypedText::Leave);
     return false;
   }
+  if (event->type() == QEvent::MouseButtonPress && qobject_cast<QPushButton*>(watched) != nullptr) {
+    // Buttons with a quick menu take the other mouse buttons.
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    const int button = mouseButton(mouse->button());
+    return button != 1 &&
+           runIfPresent(watched->objectName().toStdString() + "_MouseDown",
+                        {std::to_string(button), std::to_string(shiftState(mouse->modifiers()))});
+  }
   if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
   // Only combinations with Ctrl or Alt go to the key handlers, so typing in
   // a text field stays typing.

@@ -1,6 +1,7 @@
 #include "workshop/workshop.h"
 
 #include "app/choosers.h"
+#include "app/help_page.h"
 #include "app/program_folder.h"
 #include "app/title_name.h"
 #include "core/clipboard.h"
@@ -304,8 +305,7 @@ void Workshop::qvl_show_Click() {
 }
 
 void Workshop::qvl_help_Click() {
-  session_.platform.openExternally(session_.programFolder + "Brimlet.html#qvl");
-  log("Brimlet.html im " + session_.browserName + cp(" geöffnet"), 0);
+  log(openHelpPage(session_, "qvl").logLine, 0);
 }
 
 void Workshop::qvl_qfs_Click() { desk_.showTool(Tool::Main); }

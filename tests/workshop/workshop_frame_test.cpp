@@ -131,6 +131,7 @@ TEST_F(WorkshopFrame, ContextMenuSetsTheStartToolAndUndoes) {
 }
 
 TEST_F(WorkshopFrame, HelpOpensTheWorkshopAnchor) {
+  home.write("Brimlet.html", "<html></html>");
   w.invoke("qvl_help_Click");
   ASSERT_EQ(platform.opened.size(), 1u);
   EXPECT_EQ(platform.opened[0], home.path() + "Brimlet.html#qvl");

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace brimlet {
+
+// Appends `bytes` to the file at `path` (the program's Windows-1252 text,
+// handed to the system through the file-name codec), creating the file when
+// it is missing. A write that fails part-way is cut back, so the file keeps
+// exactly its old content; false then.
+[[nodiscard]] bool appendToFile(const std::string& path, std::string_view bytes);
+
+}  // namespace brimlet

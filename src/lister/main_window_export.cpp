@@ -1,0 +1,133 @@
+// The main window's exports of the sorted list: text files, numbered group
+// files, one file per extension, the text database and CSV tables.
+#include "app/program_folder.h"
+#include "core/bar_progress.h"
+#include "core/cp1252.h"
+#include "core/file_append.h"
+#include "core/file_io.h"
+#include "core/number.h"
+#include "lister/list_export.h"
+#include "lister/main_window.h"
+
+namespace brimlet {
+
+bool MainWindow::groupSorted() const {
+  return sortModeUsed == SortMode::Groups && buckets.texts.size() == kGroupCount + 1;
+}
+
+bool MainWindow::saveThroughDialog(const char* title, const char* filter, const char* extension,
+                                   std::string_view bytes) {
+  FileDialog dialog;
+  dialog.title = title;
+  dialog.filter = filter;
+  dialog.folder = session_.saveDialogFolder;
+  dialog.defaultExtension = extension;
+  const std::optional<std::string> path = session_.platform.chooseFileToSave(dialog);
+  if (!path || path->empty() || path->back() == '/') {
+    log(cp("abbruch gewählt"), 0);
+    return false;
+  }
+  if (!saveFile(*path, bytes)) return false;
+  session_.saveDialogFolder = folderOf(*path);
+  return true;
+}
+
+bool MainWindow::saveFile(const std::string& path, std::string_view bytes) {
+  if (writeWholeFile(path, bytes)) return true;
+  log("fehler beim speichern " + path, 0);
+  return false;
+}
+
+void MainWindow::textSave(bool selection) {
+  if (noDataCheck()) return;
+  const std::string text = selection ? processedText(buckets, session_.groups.selected) : processedList;
+  if (saveThroughDialog("Brimlet - Speichern", "Text-Dateien | *.Txt| Alle Dateien | *.*", ".txt",
+                        text)) {
+    log(selection ? "auswahl in datei gespeichert" : "alles in datei gespeichert", 0);
+  }
+}
+
+void MainWindow::main_fex_a_Click() { textSave(false); }
+
+void MainWindow::main_fex_w_Click() {
+  if (!noDataCheck() && groupSorted()) textSave(true);
+}
+
+void MainWindow::main_fex_g_Click() {
+  if (noDataCheck() || !groupSorted()) return;
+  if (exportFolder.empty()) {
+    log(cp("kein ordner gewählt"), 0);
+    return;
+  }
+  bool allSaved = true;
+  for (size_t i = 0; i < buckets.texts.size(); ++i) {
+    std::string number = decimal(static_cast<int64_t>(i + 1));
+    if (number.size() < 2) number.insert(number.begin(), '0');
+    allSaved = saveFile(exportFolder + number + ".txt", buckets.texts[i]) && allSaved;
+  }
+  if (allSaved) log(decimal(static_cast<int64_t>(buckets.texts.size())) + " dateien gespeichert", 0);
+}
+
+void MainWindow::main_fex_d_Click() {
+  if (noDataCheck() || !groupSorted()) return;
+  const std::string& folder = session_.settings.remembered.textDatabaseFolder;
+  if (folder.empty()) {
+    log(cp("kein ordner gewählt"), 0);
+    return;
+  }
+  int64_t saved = 0;
+  bool allSaved = true;
+  for (size_t i = 0; i < kGroupCount; ++i) {
+    if (!session_.groups.selected[i] || buckets.texts[i].empty()) continue;
+    const std::string& name = session_.groups.groups[i].name;
+    const std::string path = folder + name + ".txt";
+    // A name with a path separator would write outside the database folder.
+    if (name.find('/') == std::string::npos && appendToFile(path, buckets.texts[i] + "***\r\n")) {
+      ++saved;
+    } else {
+      log("fehler beim speichern " + path, 0);
+      allSaved = false;
+    }
+  }
+  if (allSaved) log(decimal(saved) + " dateien gespeichert", 0);
+}
+
+void MainWindow::main_fex_e_Click() {
+  if (noDataCheck()) return;
+  if (exportFolder.empty()) {
+    log(cp("kein ordner gewählt"), 0);
+    return;
+  }
+  log("...einzeln sortieren...", 1);
+  BarProgress progress(PRBF, session_.platform);
+  progress.setMaximum(lineCount);
+  const std::vector<ExtensionFile> files =
+      extensionFiles(fileList, session_.settings[Setting::AlphabEinzeln] == 1, progress);
+  PRBF.setVisible(false);
+  if (files.size() < 2) return;  // no extension at all: only "unknown"
+  bool allSaved = true;
+  for (const ExtensionFile& file : files) {
+    allSaved = saveFile(exportFolder + file.name + ".txt", file.text) && allSaved;
+  }
+  if (allSaved) log(decimal(static_cast<int64_t>(files.size())) + " dateien gespeichert", 2);
+}
+
+void MainWindow::csvExport(char separator) {
+  if (noDataCheck()) return;
+  const std::string table = csvTable(processedList, separator, csvFileNameLast);
+  if (table.empty()) return;
+  if (saveThroughDialog("Brimlet - Csv Speichern", "Csv-Dateien | *.Csv| Alle Dateien | *.*",
+                        ".csv", table)) {
+    log("csv (" + std::string(1, separator) + ") in datei gespeichert", 0);
+  }
+}
+
+void MainWindow::main_fex_ck_Click() { csvExport(','); }
+
+void MainWindow::main_fex_cs_Click() { csvExport(';'); }
+
+void MainWindow::main_fex_cdls_Click() {
+  csvFileNameLast = findControl("main_fex_cdls")->value() != 0;
+}
+
+}  // namespace brimlet
