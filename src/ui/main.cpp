@@ -10,6 +10,7 @@ int main(int argc, char** argv) {
   brimlet::restartWithHugePages(argv);
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Brimlet"));
+  QGuiApplication::setDesktopFileName(QStringLiteral("brimlet"));  // the desktop's icon and name
   QApplication::setQuitOnLastWindowClosed(false);  // hidden tool windows are not the end
 
   std::string home;
