@@ -78,8 +78,9 @@ choose_file() {  # opens the file dialog of button $1 and answers it with $2
 }
 shoot() { import -frame -window "$1" "$out/$2.png"; echo "$out/$2.png"; }
 
-# Sample data: extension groups, a file list and a text, in CR LF and
-# Windows-1252 as the program reads them.
+# Sample data, with CR LF as the program writes it: extension groups and a
+# file list that travels from the main window through the workshop to the
+# renamer.
 home="$work/home"
 mkdir -p "$home"
 {
