@@ -44,7 +44,6 @@ struct CliOptions {
   std::string outFile;
   std::vector<Step> steps;
   bool help = false;
-  // Recipes and batch runs.
   bool list = false;
   std::string recipe;
   std::vector<std::string> inPlaceFiles;
