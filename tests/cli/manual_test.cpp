@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
-#include <regex>
 #include <set>
 #include <string>
 
@@ -13,13 +13,19 @@ namespace brimlet {
 namespace {
 
 // Every "--option" a text names; the man page writes its dashes as "\-".
-std::set<std::string> optionsNamed(std::string text) {
-  text = std::regex_replace(text, std::regex(R"(\\-)"), "-");
+std::set<std::string> optionsNamed(const std::string& text) {
+  std::string plain;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text.compare(i, 2, "\\-") == 0) ++i;
+    plain += text[i];
+  }
+  const auto isNamePart = [](char c) { return std::islower(static_cast<unsigned char>(c)) || c == '-'; };
   std::set<std::string> options;
-  const std::regex option("--[a-z][a-z-]*");
-  for (auto it = std::sregex_iterator(text.begin(), text.end(), option); it != std::sregex_iterator();
-       ++it) {
-    options.insert(it->str());
+  for (size_t at = 0; (at = plain.find("--", at)) != std::string::npos;) {
+    size_t end = at + 2;
+    while (end < plain.size() && isNamePart(plain[end])) ++end;
+    if (end > at + 2) options.insert(plain.substr(at, end - at));
+    at = end;
   }
   return options;
 }
