@@ -26,6 +26,9 @@ if [ -e "$entry" ]; then
   grep -qxF "Exec=\"$prefix/bin/brimlet\"" "$entry" || { echo "Exec wrong:"; grep Exec "$entry"; status=1; }
   grep -qx 'Categories=Utility;TextTools;' "$entry" || { echo "Categories wrong"; status=1; }
   if command -v desktop-file-validate >/dev/null; then desktop-file-validate "$entry" || status=1; fi
+  # The entry's command line, as a launcher would split it, starts the program.
+  eval "command=($(sed -n 's/^Exec=//p' "$entry"))"
+  env -u DISPLAY "${command[@]}" --help >/dev/null || { echo "Exec does not start"; status=1; }
 fi
 if command -v groff >/dev/null; then
   warnings=$(groff -man -ww -z "$prefix/share/man/man1/brimlet-cli.1" 2>&1)
