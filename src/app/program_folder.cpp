@@ -26,11 +26,17 @@ std::string executableFolder() {
   return withTrailingSlash(exe.parent_path().string());
 }
 
+bool isInstalled(const std::string& exeFolder) {
+  std::error_code ignored;
+  return std::filesystem::is_directory(withTrailingSlash(exeFolder) + "../share/brimlet", ignored);
+}
+
 std::string chooseProgramFolder(const std::string& homeOption, const std::string& exeFolder) {
   std::string folder;
   if (!homeOption.empty()) {
     folder = homeOption;
-  } else if (!exeFolder.empty() && ::access(exeFolder.c_str(), W_OK) == 0) {
+  } else if (!exeFolder.empty() && ::access(exeFolder.c_str(), W_OK) == 0 &&
+             !isInstalled(exeFolder)) {
     return withTrailingSlash(exeFolder);
   } else if (const char* config = std::getenv("XDG_CONFIG_HOME"); config != nullptr && *config) {
     folder = std::string(config) + "/brimlet";

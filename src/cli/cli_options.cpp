@@ -4,6 +4,7 @@
 #include <map>
 
 #include "core/cp1252.h"
+#include "core/file_name_codec.h"
 #include "core/number.h"
 
 namespace brimlet {
@@ -32,6 +33,31 @@ std::optional<LocalTime> parseClock(const std::string& text) {
   return t;
 }
 
+// The options of recipes, batch runs and the listing. `--in-place` takes
+// every argument after it as a file, so it comes last. False when `arg` is
+// none of them.
+bool parseRecipeOption(const std::vector<std::string>& arguments, size_t& i, CliParse& result) {
+  const std::string& arg = arguments[i];
+  CliOptions& o = result.options;
+  if (arg == "--list") {
+    o.list = true;
+  } else if (arg == "--recipe") {
+    if (i + 1 >= arguments.size()) {
+      result.error = "--recipe needs a value";
+    } else {
+      o.recipe = decodePath(arguments[++i]);
+    }
+  } else if (arg == "--in-place") {
+    while (++i < arguments.size()) o.inPlaceFiles.push_back(decodePath(arguments[i]));
+    if (o.inPlaceFiles.empty()) result.error = "--in-place needs at least one file";
+  } else {
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
 Step parseStep(const std::string& text) {
   Step step;
   const size_t colon = text.find(':');
@@ -49,10 +75,8 @@ Step parseStep(const std::string& text) {
   return step;
 }
 
-}  // namespace
-
 const char* cliUsage() {
-  return "usage: brimlet-cli [OPTIONS] STEP...\n"
+  return "usage: brimlet-cli [OPTIONS] STEP... [--in-place FILE...]\n"
          "  --home DIR                 program folder (settings and group file)\n"
          "  --working|--undo|--filelist|--names|--display|--clipboard FILE\n"
          "                             set that data to the file's bytes\n"
@@ -63,8 +87,16 @@ const char* cliUsage() {
          "  --clock \"YYYY-MM-DD HH:MM:SS\"  fix the clock\n"
          "  --dump DIR                 write the state after the last step\n"
          "  --out FILE                 write the visible tool's text\n"
-         "steps: HANDLER[:ARG...] runs a handler, NAME=VALUE sets a control\n"
-         "exit status: 0 every step ran, 1 a file could not be read or written, 2 usage error\n";
+         "  --recipe FILE              run the file's steps (one a line, # comments)\n"
+         "                             after those of the command line\n"
+         "  --in-place FILE...         for each FILE: load it as the working text, run\n"
+         "                             the steps, write it back (the last option)\n"
+         "  --list                     list every window's controls and handlers\n"
+         "  -h, --help                 show this text\n"
+         "steps: HANDLER[:ARG...] runs a handler, NAME=VALUE sets a control;\n"
+         "       --list names them, man brimlet-cli tells more\n"
+         "exit status: 0 every step ran, 1 a file could not be read or written,\n"
+         "             2 usage error (nothing ran)\n";
 }
 
 CliParse parseCliOptions(const std::vector<std::string>& arguments) {
@@ -77,6 +109,10 @@ CliParse parseCliOptions(const std::vector<std::string>& arguments) {
 
   for (size_t i = 0; i < arguments.size(); ++i) {
     const std::string& arg = arguments[i];
+    if (parseRecipeOption(arguments, i, result)) {
+      if (!result.error.empty()) return result;
+      continue;
+    }
     if (arg == "-h" || arg == "--help") {
       o.help = true;
       continue;

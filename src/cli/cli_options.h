@@ -44,6 +44,9 @@ struct CliOptions {
   std::string outFile;
   std::vector<Step> steps;
   bool help = false;
+  bool list = false;
+  std::string recipe;
+  std::vector<std::string> inPlaceFiles;
 };
 
 struct CliParse {
@@ -56,5 +59,10 @@ struct CliParse {
 [[nodiscard]] CliParse parseCliOptions(const std::vector<std::string>& arguments);
 
 [[nodiscard]] const char* cliUsage();
+
+// One step as written on the command line or on a recipe line: a handler
+// with its arguments after colons, or NAME=VALUE (UTF-8, turned into
+// Windows-1252).
+[[nodiscard]] Step parseStep(const std::string& text);
 
 }  // namespace brimlet

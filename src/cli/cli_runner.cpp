@@ -104,7 +104,7 @@ std::string checkNames(Program& program, const CliOptions& options) {
 
 }  // namespace
 
-int runCli(const CliOptions& options, std::ostream& errors) {
+int runCli(const CliOptions& options, std::ostream& errors, const AroundSteps& around) {
   ScriptedPlatform platform;
   if (options.seed) platform.seedRandom(*options.seed);
   if (options.clock) platform.setClock(*options.clock);
@@ -130,8 +130,9 @@ int runCli(const CliOptions& options, std::ostream& errors) {
     if (!applyField(program, field, errors)) return 1;
   }
 
+  const bool stepsWanted = !around.before || around.before(program);
   for (const Step& step : options.steps) {
-    if (program.ended()) break;
+    if (program.ended() || !stepsWanted) break;
     if (step.field) {
       if (!applyField(program, *step.field, errors)) return 1;
       continue;
@@ -139,6 +140,7 @@ int runCli(const CliOptions& options, std::ostream& errors) {
     const Target target = findHandler(program, step.handler);
     target.window->invoke(*target.handler, step.arguments);
   }
+  if (stepsWanted && around.after) around.after(program);
   for (const std::string& title : platform.unanswered) {
     errors << "brimlet-cli: no answer for the dialog \"" << toUtf8(title) << "\", cancelled\n";
   }

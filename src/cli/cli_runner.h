@@ -1,8 +1,10 @@
 #pragma once
 
+#include <functional>
 #include <ostream>
 
 #include "cli/cli_options.h"
+#include "program/program.h"
 
 namespace brimlet {
 
@@ -10,6 +12,14 @@ namespace brimlet {
 // state options, runs the steps in order and writes --dump and --out.
 // Returns the exit status: 0 every step ran, 1 a file could not be read or
 // written, 2 a usage error (found before anything ran).
-[[nodiscard]] int runCli(const CliOptions& options, std::ostream& errors);
+// `around` adds work once the program has started and the state options
+// are in: `before` may turn the steps away (false), `after` runs only when
+// they ran.
+struct AroundSteps {
+  std::function<bool(Program&)> before;
+  std::function<void(Program&)> after;
+};
+[[nodiscard]] int runCli(const CliOptions& options, std::ostream& errors,
+                         const AroundSteps& around = {});
 
 }  // namespace brimlet

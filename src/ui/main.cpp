@@ -2,14 +2,29 @@
 #include <QStringList>
 #include <iostream>
 #include <string>
+#include <string_view>
 
 #include "core/huge_pages.h"
 #include "ui/desktop.h"
 
+namespace {
+
+constexpr const char* kUsage = "usage: brimlet [--home DIR]\n";
+
+}  // namespace
+
 int main(int argc, char** argv) {
+  // Before the application object, which needs a display.
+  for (int i = 1; i < argc; ++i) {
+    if (std::string_view(argv[i]) == "--help" || std::string_view(argv[i]) == "-h") {
+      std::cout << kUsage;
+      return 0;
+    }
+  }
   brimlet::restartWithHugePages(argv);
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Brimlet"));
+  QGuiApplication::setDesktopFileName(QStringLiteral("brimlet"));  // the desktop's icon and name
   QApplication::setQuitOnLastWindowClosed(false);  // hidden tool windows are not the end
 
   std::string home;
@@ -18,7 +33,7 @@ int main(int argc, char** argv) {
     if (arguments[i] == QLatin1String("--home") && i + 1 < arguments.size()) {
       home = arguments[++i].toStdString();
     } else {
-      std::cerr << "usage: brimlet [--home DIR]\n";
+      std::cerr << kUsage;
       return 2;
     }
   }
