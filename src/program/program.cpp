@@ -27,6 +27,7 @@ void Program::start() {
   readSettingsFile();
   main_.setAcceptsDrops(true);
   session_.browserName = session_.platform.defaultBrowserName();
+  renamer_.frm7_Load();
   workshop_.frm8_Load();
 
   switch (session_.settings[Setting::StarteProgrammMit]) {

@@ -1,0 +1,170 @@
+#include "renamer/rename_run.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <string_view>
+#include <unordered_map>
+
+#include "core/file_io.h"
+#include "core/file_name_codec.h"
+#include "renamer/rename_journal.h"
+
+namespace brimlet {
+namespace {
+
+class OpenFolder {
+ public:
+  explicit OpenFolder(const std::string& systemPath)
+      : fd_(::open(systemPath.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC)) {}
+  ~OpenFolder() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  OpenFolder(const OpenFolder&) = delete;
+  OpenFolder& operator=(const OpenFolder&) = delete;
+  [[nodiscard]] int fd() const { return fd_; }
+
+ private:
+  int fd_;
+};
+
+bool exists(int folder, const std::string& name) {
+  struct stat info {};
+  return ::fstatat(folder, name.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0;
+}
+
+int checkedRename(int folder, const std::string& from, const std::string& to) {
+  if (exists(folder, to)) return EEXIST;
+  return ::renameat(folder, from.c_str(), folder, to.c_str()) == 0 ? 0 : errno;
+}
+
+// The system bytes of a name inside a folder whose system path is known.
+std::string systemName(const std::string& folder, const std::string& systemFolder,
+                       const std::string& name) {
+  return encodePath(folder + name).substr(systemFolder.size());
+}
+
+}  // namespace
+
+std::vector<bool> conflictingPairs(const std::string& folder,
+                                   const std::vector<RenamePair>& pairs) {
+  std::unordered_map<std::string_view, int> uses;
+  for (const RenamePair& pair : pairs) {
+    if (!pair.oldName.empty()) ++uses[pair.newName];
+  }
+  const std::string systemFolder = encodePath(folder);
+  const OpenFolder open(systemFolder);
+  std::vector<bool> marks(pairs.size(), false);
+  for (size_t i = 0; i < pairs.size(); ++i) {
+    const RenamePair& pair = pairs[i];
+    if (pair.oldName.empty() || pair.oldName == pair.newName) continue;
+    marks[i] = uses[pair.newName] > 1 ||
+               (open.fd() >= 0 && exists(open.fd(), systemName(folder, systemFolder, pair.newName)));
+  }
+  return marks;
+}
+
+int renameByLink(int folder, const std::string& from, const std::string& to) {
+  if (::linkat(folder, from.c_str(), folder, to.c_str(), 0) != 0) {
+    if (errno == EEXIST || errno == ENOENT) return errno;
+    return checkedRename(folder, from, to);
+  }
+  if (::unlinkat(folder, from.c_str(), 0) != 0) {
+    const int error = errno;
+    ::unlinkat(folder, to.c_str(), 0);
+    return error;
+  }
+  return 0;
+}
+
+int renameNoReplace(int folder, const std::string& from, const std::string& to) {
+  if (::renameat2(folder, from.c_str(), folder, to.c_str(), RENAME_NOREPLACE) == 0) return 0;
+  if (errno != EINVAL && errno != ENOSYS) return errno;
+  return renameByLink(folder, from, to);
+}
+
+ApplyResult applyRenames(const std::string& folder, const std::vector<RenamePair>& pairs,
+                         const std::string& journalPath, Progress& progress) {
+  ApplyResult result;
+  const std::string systemFolder = encodePath(folder);
+  const OpenFolder open(systemFolder);
+  std::vector<SystemPair> plan;
+  plan.reserve(pairs.size());
+  for (const RenamePair& pair : pairs) {
+    plan.push_back({systemName(folder, systemFolder, pair.oldName),
+                    systemName(folder, systemFolder, pair.newName)});
+  }
+  progress.setMaximum(static_cast<int64_t>(plan.size()));
+  JournalAppender journal;
+  bool journalStarted = false;
+  for (size_t i = 0; i < plan.size(); ++i) {
+    progress.setValue(static_cast<int64_t>(i));
+    const SystemPair& pair = plan[i];
+    if (open.fd() < 0 || !exists(open.fd(), pair.from)) {
+      ++result.missing;
+      if (journalStarted) journal.mark(PairMark::Missing);
+      continue;
+    }
+    if (!journalStarted) {
+      if (!journal.start(journalPath, journalPlan(systemFolder, plan))) {
+        result.status = ApplyStatus::JournalFailed;
+        return result;
+      }
+      journalStarted = true;
+      // The pairs before this one were all missing.
+      for (size_t j = 0; j < i; ++j) journal.mark(PairMark::Missing);
+    }
+    if (pair.from == pair.to) {
+      journal.mark(PairMark::Unchanged);
+      ++result.renamed;
+      continue;
+    }
+    if (renameNoReplace(open.fd(), pair.from, pair.to) != 0) {
+      journal.mark(PairMark::Failed);
+      result.status = ApplyStatus::RenameFailed;
+      break;
+    }
+    journal.mark(PairMark::Renamed);
+    ++result.renamed;
+  }
+  journal.end();
+  return result;
+}
+
+UndoResult undoRenames(const std::string& journalPath, Progress& progress) {
+  UndoResult result;
+  const FileRead file = readWholeFile(journalPath);
+  const std::optional<Journal> journal =
+      file.status == ReadStatus::Ok ? parseJournal(file.bytes) : std::nullopt;
+  if (!journal) return result;
+  result.status = UndoStatus::Done;
+  result.folder = decodePath(journal->folder);
+  const OpenFolder open(journal->folder);
+  const std::vector<size_t> indexes = pairsToUndo(*journal);
+  progress.setMaximum(static_cast<int64_t>(indexes.size()));
+  std::vector<SystemPair> left;
+  for (size_t step = 0; step < indexes.size(); ++step) {
+    progress.setValue(static_cast<int64_t>(step));
+    const SystemPair& pair = journal->pairs[indexes[step]];
+    if (open.fd() >= 0 && !exists(open.fd(), pair.to) && exists(open.fd(), pair.from)) continue;
+    if (open.fd() >= 0 && renameNoReplace(open.fd(), pair.to, pair.from) == 0) {
+      ++result.undone;
+      continue;
+    }
+    result.failed.push_back(decodeFileName(pair.to) + " -> " + decodeFileName(pair.from));
+    left.push_back(pair);
+  }
+  if (left.empty()) {
+    ::unlink(encodePath(journalPath).c_str());
+  } else {
+    std::reverse(left.begin(), left.end());
+    (void)writeWholeFile(journalPath, endedJournal(journal->folder, left));
+  }
+  return result;
+}
+
+}  // namespace brimlet
