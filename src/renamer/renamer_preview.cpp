@@ -64,7 +64,8 @@ int RenamerWindow::prepareNameList(const std::string& extension) {
   pairing.clear();
   for (std::string& name : names) pairing.push_back({{}, std::move(name)});
   showPreview();
-  const std::string setFileName = source.setFilePath.substr(source.folder.size());
+  const std::string setFileName =
+      source.setFilePath.empty() ? std::string() : source.setFilePath.substr(source.folder.size());
   EntryListing entries =
       listFolderEntries(source.folder, {extension, setFileName, pairing.size()});
   if (entries.names.empty()) return kNoFilesFound;

@@ -9,8 +9,8 @@ namespace brimlet {
 
 RenamerWindow::RenamerWindow(Session& session, Desk& desk)
     : WindowModel("frm7", "Dremmick", session.busy),
-      rlog(addControl("rlog", ControlKind::LogBox, "")),
       lv1(addControl("lv1", ControlKind::ListView, "")),
+      rlog(addControl("rlog", ControlKind::LogBox, "")),
       drm_anwd(addControl("drm_anwd", ControlKind::Button, "&Anwenden", "Umbenennen")),
       drm_rueck(addControl("drm_rueck", ControlKind::Button, "&Rückgängig", "Umbenennen")),
       drm_sve(addControl("drm_sve", ControlKind::Button, "&Set speichern", "Namen")),

@@ -63,8 +63,8 @@ class RenamerWindow : public WindowModel {
   // Row i of the preview; pairs with an old name are the ones renamed.
   std::vector<RenamePair> pairing;
 
-  Control& rlog;
   Control& lv1;
+  Control& rlog;
   Control& drm_anwd;
   Control& drm_rueck;
   Control& drm_sve;
