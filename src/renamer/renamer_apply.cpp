@@ -28,14 +28,14 @@ constexpr size_t kNamedFailures = 20;
 }  // namespace
 
 void RenamerWindow::drm_anwd_Click() {
-  if (!drm_anwd.enabled()) return;
+  if (!anwd_->enabled()) return;
   std::vector<RenamePair> pairs;
   for (const RenamePair& pair : pairing) {
     if (!pair.oldName.empty()) pairs.push_back(pair);
   }
   EventPump pump(session_.platform);
   const ApplyResult result = applyRenames(targetFolder, pairs, journalPath(), pump);
-  drm_rueck.setEnabled(fileExists(journalPath()));
+  rueck_->setEnabled(fileExists(journalPath()));
   if (result.missing > 0) log(decimal(result.missing) + " Dateien nicht gefunden");
   if (result.status == ApplyStatus::JournalFailed) {
     log("Dremmick: Fehler beim Schreiben von " + journalPath() + ", nichts umbenannt");
@@ -52,7 +52,7 @@ void RenamerWindow::drm_anwd_Click() {
       return;
     }
   }
-  drm_anwd.setEnabled(false);
+  anwd_->setEnabled(false);
   clearPreview();
   log(decimal(result.renamed) + extensionFilter + "-Dateien umbenannt");
 }
@@ -60,7 +60,7 @@ void RenamerWindow::drm_anwd_Click() {
 void RenamerWindow::drm_rueck_Click() {
   EventPump pump(session_.platform);
   const UndoResult result = undoRenames(journalPath(), pump);
-  drm_rueck.setEnabled(fileExists(journalPath()));
+  rueck_->setEnabled(fileExists(journalPath()));
   if (result.status == UndoStatus::NoJournal) {
     log(cp("Dremmick: nichts rückgängig zu machen"));
     return;

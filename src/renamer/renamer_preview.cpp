@@ -84,7 +84,7 @@ int RenamerWindow::prepareNameList(const std::string& extension) {
   targetFolder = std::move(source.folder);
   if (!source.setFilePath.empty()) setFilePath = std::move(source.setFilePath);
   showPreview();
-  drm_anwd.setEnabled(true);
+  anwd_->setEnabled(true);
   return kPrepared;
 }
 
@@ -103,7 +103,7 @@ int RenamerWindow::prepareRandomNumbering() {
   targetFolder = std::move(folder);
   extensionFilter = " *";
   showPreview();
-  drm_anwd.setEnabled(true);
+  anwd_->setEnabled(true);
   return kPrepared;
 }
 

@@ -11,9 +11,6 @@ RenamerWindow::RenamerWindow(Session& session, Desk& desk)
     : WindowModel("frm7", "Dremmick", session.busy),
       lv1(addControl("lv1", ControlKind::ListView, "")),
       rlog(addControl("rlog", ControlKind::LogBox, "")),
-      drm_anwd(addControl("drm_anwd", ControlKind::Button, "&Anwenden", "Umbenennen")),
-      drm_rueck(addControl("drm_rueck", ControlKind::Button, "&Rückgängig", "Umbenennen")),
-      drm_sve(addControl("drm_sve", ControlKind::Button, "&Set speichern", "Namen")),
       session_(session),
       desk_(desk) {
   addControl("lbl27", ControlKind::Label, "Audio", "Endung");
@@ -35,7 +32,10 @@ RenamerWindow::RenamerWindow(Session& session, Desk& desk)
   addControl("drm_vers", ControlKind::TextBox, "00", "Optionen");
   addControl("drm_rnd", ControlKind::Button, "&Zufallsnummern", "Zufall");
   addOption("drm_rnd_e", "ggfs vorh. &Nummerierung entf.", "Zufall");
+  anwd_ = &addControl("drm_anwd", ControlKind::Button, "&Anwenden", "Umbenennen");
+  rueck_ = &addControl("drm_rueck", ControlKind::Button, "&Rückgängig", "Umbenennen");
   addControl("drm_ers", ControlKind::Button, "&Inhalt erstellen", "Namen");
+  sve_ = &addControl("drm_sve", ControlKind::Button, "&Set speichern", "Namen");
   addControl("drm_qfs", ControlKind::Button, "&Brimlet", "Wechseln");
   addControl("drm_qzc", ControlKind::Button, "&Quorvel", "Wechseln");
   addControl("drm_help", ControlKind::Button, "&Hilfe", "Wechseln");
@@ -84,7 +84,7 @@ void RenamerWindow::log(std::string_view message) {
 void RenamerWindow::takeNames(const std::string& text) {
   namesText = text;
   if (!namesText.empty() && !namesText.ends_with("\r\n")) namesText += "\r\n";
-  drm_sve.setEnabled(true);
+  sve_->setEnabled(true);
 }
 
 std::string RenamerWindow::journalPath() const {
@@ -97,9 +97,9 @@ void RenamerWindow::frm7_Load() {
     Setting setting{};
     if (settingForControl(name, setting)) findControl(name)->setValue(session_.settings[setting]);
   }
-  drm_anwd.setEnabled(false);
-  drm_sve.setEnabled(!namesText.empty());
-  drm_rueck.setEnabled(fileExists(journalPath()));
+  anwd_->setEnabled(false);
+  sve_->setEnabled(!namesText.empty());
+  rueck_->setEnabled(fileExists(journalPath()));
   for (const char* name : {"drm_zaud", "drm_zgra", "drm_zvid", "drm_ztex"}) {
     findControl(name)->setValue(0);
   }
@@ -128,7 +128,7 @@ void RenamerWindow::drm_ers_Click() {
 }
 
 void RenamerWindow::drm_sve_Click() {
-  if (!drm_sve.enabled()) return;
+  if (!sve_->enabled()) return;
   FileDialog dialog;
   dialog.title = "Dremmick - Speichern";
   dialog.filter = "Text-Dateien | *.Txt";

@@ -65,9 +65,6 @@ class RenamerWindow : public WindowModel {
 
   Control& lv1;
   Control& rlog;
-  Control& drm_anwd;
-  Control& drm_rueck;
-  Control& drm_sve;
 
  private:
   void addExtensionList(const std::string& name, std::vector<std::string> entries);
@@ -79,6 +76,9 @@ class RenamerWindow : public WindowModel {
 
   Session& session_;
   Desk& desk_;
+  Control* anwd_ = nullptr;
+  Control* rueck_ = nullptr;
+  Control* sve_ = nullptr;
 };
 
 }  // namespace brimlet

@@ -69,8 +69,8 @@ class RenamerWindowTest : public testing::ProgramTest {
 
 TEST_F(RenamerWindowTest, LoadingSetsTheListsAndButtons) {
   EXPECT_EQ(renamer().lv1.items(), (Names{"Neu", "Alt"}));
-  EXPECT_FALSE(renamer().drm_anwd.enabled());
-  EXPECT_FALSE(renamer().drm_sve.enabled());
+  EXPECT_FALSE(renamer().findControl("drm_anwd")->enabled());
+  EXPECT_FALSE(renamer().findControl("drm_sve")->enabled());
   EXPECT_EQ(renamer().findControl("drm_ztex")->items().size(), 11u);
   EXPECT_EQ(renamer().findControl("drm_zvid")->value(), 0);
 }
@@ -80,18 +80,18 @@ TEST_F(RenamerWindowTest, ATypedNameListRenamesInSortedOrderAndUndoes) {
   useNames(cp("Größe\r\nZwei\r\n"));
   pickAudio(0);
   EXPECT_EQ(preview(), (Names{cp("Größe.mp3|a.MP3"), "Zwei.mp3|b.mp3"}));
-  EXPECT_TRUE(renamer().drm_anwd.enabled());
+  EXPECT_TRUE(renamer().findControl("drm_anwd")->enabled());
   EXPECT_EQ(contents(), (Names{"a.MP3=a.MP3", "b.mp3=b.mp3", "c.txt=c.txt"}));
   run("drm_anwd_Click");
   EXPECT_EQ(contents(), (Names{"Gr\xC3\xB6\xC3\x9F" "e.mp3=a.MP3", "Zwei.mp3=b.mp3", "c.txt=c.txt"}));
   EXPECT_TRUE(preview().empty());
-  EXPECT_FALSE(renamer().drm_anwd.enabled());
-  EXPECT_TRUE(renamer().drm_rueck.enabled());
+  EXPECT_FALSE(renamer().findControl("drm_anwd")->enabled());
+  EXPECT_TRUE(renamer().findControl("drm_rueck")->enabled());
   run("drm_rueck_Click");
   EXPECT_EQ(contents(), (Names{"a.MP3=a.MP3", "b.mp3=b.mp3", "c.txt=c.txt"}));
   EXPECT_EQ(logLines(), (Names{"2.mp3-Dateien umbenannt",
                                cp("2 Dateien in ") + files.path() + cp(" zurückbenannt")}));
-  EXPECT_FALSE(renamer().drm_rueck.enabled());
+  EXPECT_FALSE(renamer().findControl("drm_rueck")->enabled());
 }
 
 TEST_F(RenamerWindowTest, UndoWorksAfterARestart) {
@@ -103,7 +103,7 @@ TEST_F(RenamerWindowTest, UndoWorksAfterARestart) {
   ScriptedPlatform otherDesktop;
   Program restarted(otherDesktop, home.path());
   restarted.start();
-  EXPECT_TRUE(restarted.renamer().drm_rueck.enabled());
+  EXPECT_TRUE(restarted.renamer().findControl("drm_rueck")->enabled());
   restarted.renamer().invoke("drm_rueck_Click");
   EXPECT_EQ(contents(), (Names{"a=a", "b=b"}));
 }
@@ -118,7 +118,7 @@ TEST_F(RenamerWindowTest, TakenAndDoubledNamesAreMarkedAndStopTheRun) {
   EXPECT_EQ(contents(), (Names{"1.mp3=1.mp3", "2.mp3=2.mp3", "3.mp3=3.mp3", "ab.mp3=ab.mp3"}));
   EXPECT_EQ(logLines(), (Names{"2 markierte Zeilen: neuer Name schon vorhanden oder doppelt",
                                "Dremmick: Fehler bei umbenennen"}));
-  EXPECT_TRUE(renamer().drm_anwd.enabled());
+  EXPECT_TRUE(renamer().findControl("drm_anwd")->enabled());
   EXPECT_EQ(preview().size(), 4u);
 }
 
@@ -217,7 +217,7 @@ TEST_F(RenamerWindowTest, TheNamesTextIsEditedAndSaved) {
   program.display().setFieldText("a\r\nb");
   program.display().invoke("show_ubn_Click");
   EXPECT_EQ(renamer().namesText, "a\r\nb\r\n");
-  EXPECT_TRUE(renamer().drm_sve.enabled());
+  EXPECT_TRUE(renamer().findControl("drm_sve")->enabled());
   platform.addAnswer("Dremmick - Speichern", files.file("set.txt"));
   run("drm_sve_Click");
   EXPECT_EQ(files.read("set.txt"), "a\r\nb\r\n");
