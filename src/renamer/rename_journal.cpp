@@ -3,6 +3,8 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
+
 #include "core/file_io.h"
 #include "core/file_name_codec.h"
 #include "core/number.h"
@@ -78,7 +80,11 @@ std::optional<Journal> parseJournal(std::string_view bytes) {
 std::vector<size_t> pairsToUndo(const Journal& journal) {
   std::vector<size_t> indexes;
   const size_t handled = journal.marks.size();
-  if (!journal.ended && handled < journal.pairs.size()) indexes.push_back(handled);
+  if (!journal.ended) {
+    for (size_t i = std::min(handled + kMarkGroup, journal.pairs.size()); i-- > handled;) {
+      indexes.push_back(i);
+    }
+  }
   for (size_t i = handled; i-- > 0;) {
     if (journal.marks[i] == static_cast<char>(PairMark::Renamed)) indexes.push_back(i);
   }
@@ -92,19 +98,26 @@ bool JournalAppender::start(const std::string& path, std::string_view plan) {
 }
 
 void JournalAppender::mark(PairMark mark) {
-  const char byte = static_cast<char>(mark);
-  if (fd_ >= 0) (void)!::write(fd_, &byte, 1);
+  pending_ += static_cast<char>(mark);
+  if (pending_.size() == kMarkGroup) flush();
+}
+
+void JournalAppender::flush() {
+  if (fd_ >= 0 && !pending_.empty()) (void)!::write(fd_, pending_.data(), pending_.size());
+  pending_.clear();
 }
 
 void JournalAppender::end() {
   if (fd_ < 0) return;
-  (void)!::write(fd_, &kEnded, 1);
+  pending_ += kEnded;
+  flush();
   ::fsync(fd_);
   ::close(fd_);
   fd_ = -1;
 }
 
 JournalAppender::~JournalAppender() {
+  flush();
   if (fd_ >= 0) ::close(fd_);
 }
 

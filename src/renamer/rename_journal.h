@@ -42,14 +42,19 @@ struct Journal {
 // nullopt for anything that is not a journal with a complete plan.
 [[nodiscard]] std::optional<Journal> parseJournal(std::string_view bytes);
 
+// Marks reach the file in groups of this many, so the marks of a run cut
+// short trail its renames by less than a group.
+inline constexpr size_t kMarkGroup = 64;
+
 // The pairs an undo must look at, last first: those marked renamed, and,
-// when the run never ended, the pair it was at (its rename may have happened
-// without its mark being written).
+// when the run never ended, the group of pairs after the last mark (their
+// renames may have happened without their marks being written).
 [[nodiscard]] std::vector<size_t> pairsToUndo(const Journal& journal);
 
 // Appends marks to a journal whose plan is on disk. The plan is synced to
-// the disk before the first rename; the marks are plain appends, synced once
-// at the end, so the journal costs no disk flush per rename.
+// the disk before the first rename; the marks are plain appends of a group
+// at a time, synced once at the end, so the journal costs neither a disk
+// flush nor a write per rename.
 class JournalAppender {
  public:
   // Writes the plan and opens it for marks; false when either failed.
@@ -60,7 +65,10 @@ class JournalAppender {
   ~JournalAppender();
 
  private:
+  void flush();
+
   int fd_ = -1;
+  std::string pending_;
 };
 
 }  // namespace brimlet

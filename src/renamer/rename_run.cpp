@@ -9,9 +9,12 @@
 #include <cstdio>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 
+#include "core/cp1252.h"
 #include "core/file_io.h"
 #include "core/file_name_codec.h"
+#include "renamer/folder_entries.h"
 #include "renamer/rename_journal.h"
 
 namespace brimlet {
@@ -42,9 +45,25 @@ int checkedRename(int folder, const std::string& from, const std::string& to) {
   return ::renameat(folder, from.c_str(), folder, to.c_str()) == 0 ? 0 : errno;
 }
 
-// The system bytes of a name inside a folder whose system path is known.
+// The names a folder lists, so that "is this name taken" costs no look-up
+// on the file system per name.
+class ListedNames {
+ public:
+  explicit ListedNames(const std::string& folder)
+      : listing_(listFolderEntries(folder, {})), names_(listing_.names.begin(), listing_.names.end()) {}
+  [[nodiscard]] bool contains(std::string_view name) const { return names_.contains(name); }
+
+ private:
+  EntryListing listing_;
+  std::unordered_set<std::string_view> names_;
+};
+
+// The system bytes of a name inside a folder. A name no entry is listed
+// under has no byte-for-byte form to be found, so it is the UTF-8 form the
+// codec would give after looking for both.
 std::string systemName(const std::string& folder, const std::string& systemFolder,
-                       const std::string& name) {
+                       const ListedNames& listed, const std::string& name) {
+  if (!listed.contains(name)) return toUtf8(name);
   return encodePath(folder + name).substr(systemFolder.size());
 }
 
@@ -56,14 +75,14 @@ std::vector<bool> conflictingPairs(const std::string& folder,
   for (const RenamePair& pair : pairs) {
     if (!pair.oldName.empty()) ++uses[pair.newName];
   }
-  const std::string systemFolder = encodePath(folder);
-  const OpenFolder open(systemFolder);
+  const ListedNames listed(folder);
   std::vector<bool> marks(pairs.size(), false);
   for (size_t i = 0; i < pairs.size(); ++i) {
     const RenamePair& pair = pairs[i];
     if (pair.oldName.empty() || pair.oldName == pair.newName) continue;
-    marks[i] = uses[pair.newName] > 1 ||
-               (open.fd() >= 0 && exists(open.fd(), systemName(folder, systemFolder, pair.newName)));
+    const std::string& name = pair.newName;
+    marks[i] = uses[name] > 1 || listed.contains(name) || name.empty() || name == "." ||
+               name == "..";
   }
   return marks;
 }
@@ -92,11 +111,12 @@ ApplyResult applyRenames(const std::string& folder, const std::vector<RenamePair
   ApplyResult result;
   const std::string systemFolder = encodePath(folder);
   const OpenFolder open(systemFolder);
+  const ListedNames listed(folder);
   std::vector<SystemPair> plan;
   plan.reserve(pairs.size());
   for (const RenamePair& pair : pairs) {
-    plan.push_back({systemName(folder, systemFolder, pair.oldName),
-                    systemName(folder, systemFolder, pair.newName)});
+    plan.push_back({systemName(folder, systemFolder, listed, pair.oldName),
+                    systemName(folder, systemFolder, listed, pair.newName)});
   }
   progress.setMaximum(static_cast<int64_t>(plan.size()));
   JournalAppender journal;
@@ -104,9 +124,10 @@ ApplyResult applyRenames(const std::string& folder, const std::vector<RenamePair
   for (size_t i = 0; i < plan.size(); ++i) {
     progress.setValue(static_cast<int64_t>(i));
     const SystemPair& pair = plan[i];
-    if (open.fd() < 0 || !exists(open.fd(), pair.from)) {
+    // Until the journal is there, nothing may be renamed, so a missing entry
+    // is found by looking; afterwards the rename itself tells.
+    if (!journalStarted && (open.fd() < 0 || !exists(open.fd(), pair.from))) {
       ++result.missing;
-      if (journalStarted) journal.mark(PairMark::Missing);
       continue;
     }
     if (!journalStarted) {
@@ -119,11 +140,18 @@ ApplyResult applyRenames(const std::string& folder, const std::vector<RenamePair
       for (size_t j = 0; j < i; ++j) journal.mark(PairMark::Missing);
     }
     if (pair.from == pair.to) {
-      journal.mark(PairMark::Unchanged);
-      ++result.renamed;
+      const bool there = exists(open.fd(), pair.from);
+      journal.mark(there ? PairMark::Unchanged : PairMark::Missing);
+      ++(there ? result.renamed : result.missing);
       continue;
     }
-    if (renameNoReplace(open.fd(), pair.from, pair.to) != 0) {
+    const int error = renameNoReplace(open.fd(), pair.from, pair.to);
+    if (error == ENOENT && !exists(open.fd(), pair.from)) {
+      ++result.missing;
+      journal.mark(PairMark::Missing);
+      continue;
+    }
+    if (error != 0) {
       journal.mark(PairMark::Failed);
       result.status = ApplyStatus::RenameFailed;
       break;

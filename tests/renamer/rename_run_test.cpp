@@ -172,7 +172,7 @@ TEST_F(RenameRunTest, TheConflictsAreMarkedBeforeApplying) {
 TEST_F(RenameRunTest, UndoAfterACrashUsesThePlanAndTheMarks) {
   create({"1", "2", "c"});
   const std::string plan = journalPlan(folder.path(), {{"a", "1"}, {"b", "2"}, {"c", "3"}});
-  home.write("Brimlet_rueck.dat", plan + "R");
+  home.write("Brimlet_rueck.dat", plan);
   const UndoResult result = undo();
   EXPECT_EQ(result.undone, 2);
   EXPECT_EQ(contents(), (Names{"a=1", "b=2", "c=c"}));
@@ -191,15 +191,16 @@ TEST(RenameJournal, OnlyACompletePlanIsAJournal) {
   EXPECT_TRUE(journal->ended);
 }
 
-TEST(RenameJournal, UndoLooksAtRenamedPairsAndTheOneInFlight) {
-  const std::vector<SystemPair> pairs(5, {"a", "b"});
+TEST(RenameJournal, UndoLooksAtRenamedPairsAndTheGroupInFlight) {
+  const std::vector<SystemPair> pairs(kMarkGroup + 5, {"a", "b"});
+  std::vector<size_t> group(kMarkGroup);
+  for (size_t i = 0; i < kMarkGroup; ++i) group[i] = kMarkGroup - i;
+  group.push_back(0);
   const std::pair<std::string, std::vector<size_t>> cases[] = {
-      {"RRRRRE", {4, 3, 2, 1, 0}},
       {"RSURE", {3, 0}},
       {"RRFE", {1, 0}},
-      {"RR", {2, 1, 0}},
-      {"", {0}},
-      {"RRRRR", {4, 3, 2, 1, 0}},
+      {"R", group},
+      {std::string(kMarkGroup + 5, 'S'), {}},
   };
   for (const auto& [marks, expected] : cases) {
     const std::optional<Journal> journal = parseJournal(journalPlan("/f/", pairs) + marks);
