@@ -75,8 +75,9 @@ std::vector<bool> conflictingPairs(const std::string& folder,
   for (const RenamePair& pair : pairs) {
     if (!pair.oldName.empty()) ++uses[pair.newName];
   }
-  const ListedNames listed(folder);
   std::vector<bool> marks(pairs.size(), false);
+  if (uses.empty()) return marks;
+  const ListedNames listed(folder);
   for (size_t i = 0; i < pairs.size(); ++i) {
     const RenamePair& pair = pairs[i];
     if (pair.oldName.empty() || pair.oldName == pair.newName) continue;

@@ -15,7 +15,7 @@ namespace {
 
 // Where the names come from and which folder they rename.
 struct NameSource {
-  int code = kPrepared;
+  int code = RenamerWindow::kPrepared;
   std::string names;
   std::string folder;
   std::string setFilePath;  // "" in data mode
@@ -33,19 +33,19 @@ NameSource fromSetFile(Session& session) {
   dialog.filter = "Text-Dateien| *.txt";
   dialog.folder = session.programFolder;
   const std::optional<std::string> chosen = session.platform.chooseFileToOpen(dialog);
-  if (!chosen || chosen->empty()) return failed(kCancelled);
-  if (chosen->back() == '/') return failed(kBadChoice);
+  if (!chosen || chosen->empty()) return failed(RenamerWindow::kCancelled);
+  if (chosen->back() == '/') return failed(RenamerWindow::kBadChoice);
   FileRead file = readWholeFile(*chosen);
-  if (file.status != ReadStatus::Ok) return failed(kBadChoice);
-  if (file.bytes.size() < 3) return failed(kNoNamesFound);
-  return {kPrepared, std::move(file.bytes), folderOf(*chosen), *chosen};
+  if (file.status != ReadStatus::Ok) return failed(RenamerWindow::kBadChoice);
+  if (file.bytes.size() < 3) return failed(RenamerWindow::kNoNamesFound);
+  return {RenamerWindow::kPrepared, std::move(file.bytes), folderOf(*chosen), *chosen};
 }
 
 NameSource fromNamesText(Session& session, const std::string& namesText) {
-  if (namesText.empty()) return failed(kNoNamesGiven);
+  if (namesText.empty()) return failed(RenamerWindow::kNoNamesGiven);
   std::string folder = chooseFolder(session, cp("Ordner zum Umbenennen auswählen"));
-  if (folder.empty()) return failed(kCancelled);
-  return {kPrepared, namesText, std::move(folder), {}};
+  if (folder.empty()) return failed(RenamerWindow::kCancelled);
+  return {RenamerWindow::kPrepared, namesText, std::move(folder), {}};
 }
 
 }  // namespace

@@ -11,23 +11,23 @@
 
 namespace brimlet {
 
-// What a preparation returns; the window turns it into a log line.
-enum PreparationCode : int {
-  kPrepared = -1,
-  kDeclined = 0,
-  kCancelled = 1,
-  kBadChoice = 2,
-  kNoNamesGiven = 3,
-  kNoNamesFound = 4,
-  kNoFilesFound = 5,
-};
-
 // The batch renamer `frm7`. It owns the names text (one new name per line)
 // and the prepared pairing of folder entries with new names, which the
 // preview `lv1` shows row by row before anything is renamed.
 class RenamerWindow : public WindowModel {
  public:
   RenamerWindow(Session& session, Desk& desk);
+
+  // What a preparation returns; the window turns it into a log line.
+  enum PreparationCode : int {
+    kPrepared = -1,
+    kDeclined = 0,
+    kCancelled = 1,
+    kBadChoice = 2,
+    kNoNamesGiven = 3,
+    kNoNamesFound = 4,
+    kNoFilesFound = 5,
+  };
 
   // The renamer log: a line on top of `rlog`.
   void log(std::string_view message);

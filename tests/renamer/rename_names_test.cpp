@@ -80,11 +80,5 @@ TEST(RandomPrefixes, FormAPermutationOfTheNumbersWithTheirWidth) {
   }
 }
 
-TEST(RandomPrefixes, DifferBetweenDraws) {
-  ScriptedPlatform platform;
-  platform.seedRandom(1);
-  EXPECT_NE(randomPrefixes(50, platform), randomPrefixes(50, platform));
-}
-
 }  // namespace
 }  // namespace brimlet

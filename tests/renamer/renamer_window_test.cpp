@@ -67,14 +67,6 @@ class RenamerWindowTest : public testing::ProgramTest {
   testing::TempFolder files;
 };
 
-TEST_F(RenamerWindowTest, LoadingSetsTheListsAndButtons) {
-  EXPECT_EQ(renamer().lv1.items(), (Names{"Neu", "Alt"}));
-  EXPECT_FALSE(renamer().findControl("drm_anwd")->enabled());
-  EXPECT_FALSE(renamer().findControl("drm_sve")->enabled());
-  EXPECT_EQ(renamer().findControl("drm_ztex")->items().size(), 11u);
-  EXPECT_EQ(renamer().findControl("drm_zvid")->value(), 0);
-}
-
 TEST_F(RenamerWindowTest, ATypedNameListRenamesInSortedOrderAndUndoes) {
   create({"b.mp3", "a.MP3", "c.txt"});
   useNames(cp("Größe\r\nZwei\r\n"));
@@ -120,16 +112,6 @@ TEST_F(RenamerWindowTest, TakenAndDoubledNamesAreMarkedAndStopTheRun) {
                                "Dremmick: Fehler bei umbenennen"}));
   EXPECT_TRUE(renamer().findControl("drm_anwd")->enabled());
   EXPECT_EQ(preview().size(), 4u);
-}
-
-TEST_F(RenamerWindowTest, NumberingKeepsDuplicatesAndCleansNames) {
-  create({"x.mp3", "y.mp3"});
-  program.session().settings[Setting::Nummerierung] = 1;
-  renamer().findControl("drm_vers")->setText("00");
-  useNames("AC/DC: Live?\r\nAC/DC: Live?\r\n");
-  pickAudio(0);
-  run("drm_anwd_Click");
-  EXPECT_EQ(contents(), (Names{"01 AC_DC_ Live.mp3=x.mp3", "02 AC_DC_ Live.mp3=y.mp3"}));
 }
 
 TEST_F(RenamerWindowTest, TheMismatchQuestionDecides) {
@@ -221,15 +203,6 @@ TEST_F(RenamerWindowTest, TheNamesTextIsEditedAndSaved) {
   platform.addAnswer("Dremmick - Speichern", files.file("set.txt"));
   run("drm_sve_Click");
   EXPECT_EQ(files.read("set.txt"), "a\r\nb\r\n");
-}
-
-TEST_F(RenamerWindowTest, LeavingForgetsTheFilterAndSetFile) {
-  renamer().extensionFilter = ".mp3";
-  renamer().setFilePath = "/x/set.txt";
-  run("frm7_Close");
-  EXPECT_TRUE(program.main().window().visible());
-  EXPECT_EQ(renamer().extensionFilter, "");
-  EXPECT_EQ(renamer().setFilePath, "");
 }
 
 }  // namespace
