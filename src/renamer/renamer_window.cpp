@@ -69,12 +69,7 @@ void RenamerWindow::addExtensionList(const std::string& name, std::vector<std::s
 void RenamerWindow::addOption(const std::string& name, std::string_view caption,
                               std::string_view frame) {
   Control& box = addControl(name, ControlKind::CheckBox, caption, frame);
-  addHandler(name + "_Click", [this, &box] {
-    Setting setting{};
-    if (settingForControl(box.name(), setting)) {
-      session_.settings[setting] = static_cast<int32_t>(box.value());
-    }
-  });
+  addHandler(name + "_Click", [this, &box] { storeOption(session_.settings, box); });
 }
 
 void RenamerWindow::log(std::string_view message) {
@@ -94,8 +89,7 @@ std::string RenamerWindow::journalPath() const {
 void RenamerWindow::frm7_Load() {
   lv1.setItems({"Neu", "Alt"});
   for (const char* name : {"drm_verw", "drm_nrg", "drm_los", "drm_rnd_e"}) {
-    Setting setting{};
-    if (settingForControl(name, setting)) findControl(name)->setValue(session_.settings[setting]);
+    loadOption(session_.settings, *findControl(name));
   }
   anwd_->setEnabled(false);
   sve_->setEnabled(!namesText.empty());

@@ -7,9 +7,9 @@
 #include <filesystem>
 
 #include "core/cp1252.h"
+#include "renamer/folder_contents.h"
 #include "renamer/rename_journal.h"
 #include "renamer/rename_run.h"
-#include "support/temp_folder.h"
 
 namespace brimlet {
 namespace {
@@ -18,16 +18,7 @@ using Names = std::vector<std::string>;
 
 class RenameRunTest : public ::testing::Test {
  protected:
-  // "name=content" of every entry, sorted; the contents show which file is which.
-  Names contents() const {
-    Names names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
-      const std::string name = entry.path().filename().string();
-      names.push_back(name + "=" + folder.read(name));
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-  }
+  Names contents() const { return testing::folderContents(folder); }
   void create(std::initializer_list<const char*> names) {
     for (const char* name : names) folder.write(name, name);
   }

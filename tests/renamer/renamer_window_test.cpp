@@ -6,6 +6,7 @@
 
 #include "core/cp1252.h"
 #include "program/program_fixture.h"
+#include "renamer/folder_contents.h"
 
 namespace brimlet {
 namespace {
@@ -24,16 +25,7 @@ class RenamerWindowTest : public testing::ProgramTest {
   void create(std::initializer_list<const char*> names) {
     for (const char* name : names) files.write(name, name);
   }
-  // "name=content" of every entry of the folder, sorted.
-  Names contents() const {
-    Names names;
-    for (const auto& entry : std::filesystem::directory_iterator(files.path())) {
-      const std::string name = entry.path().filename().string();
-      names.push_back(name + "=" + files.read(name));
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-  }
+  Names contents() const { return testing::folderContents(files); }
   // The names text in memory, renaming in `files`.
   void useNames(const std::string& names) {
     program.session().settings[Setting::DatenVerwenden] = 1;
