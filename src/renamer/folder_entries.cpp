@@ -12,8 +12,8 @@ namespace brimlet {
 
 bool endsWithIgnoringCase(std::string_view name, std::string_view suffix) {
   if (suffix.size() > name.size()) return false;
-  return std::equal(suffix.begin(), suffix.end(), name.end() - static_cast<ptrdiff_t>(suffix.size()),
-                    [](char a, char b) {
+  return std::equal(suffix.begin(), suffix.end(),
+                    name.end() - static_cast<ptrdiff_t>(suffix.size()), [](char a, char b) {
                       return toLower(static_cast<unsigned char>(a)) ==
                              toLower(static_cast<unsigned char>(b));
                     });

@@ -49,8 +49,8 @@ std::string journalPlan(const std::string& folder, const std::vector<SystemPair>
 }
 
 std::string endedJournal(const std::string& folder, const std::vector<SystemPair>& pairs) {
-  return journalPlan(folder, pairs) + std::string(pairs.size(), static_cast<char>(PairMark::Renamed)) +
-         kEnded;
+  return journalPlan(folder, pairs) +
+         std::string(pairs.size(), static_cast<char>(PairMark::Renamed)) + kEnded;
 }
 
 std::optional<Journal> parseJournal(std::string_view bytes) {

@@ -28,7 +28,7 @@ enum class PairMark : char {
 struct Journal {
   std::string folder;  // system bytes, trailing "/"
   std::vector<SystemPair> pairs;
-  std::string marks;   // PairMark bytes, one per pair handled
+  std::string marks;  // PairMark bytes, one per pair handled
   bool ended = false;
 };
 

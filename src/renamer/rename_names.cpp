@@ -41,9 +41,9 @@ void cleanFileName(std::string& name) {
   std::erase_if(name, [](char c) {
     return c == '?' || c == '*' || c == '\t' || c == '\r' || c == '\n' || c == '\0';
   });
-  std::replace_if(name.begin(), name.end(), [](char c) {
-    return c == '>' || c == '<' || c == '/' || c == '\\' || c == ':';
-  }, '_');
+  std::replace_if(
+      name.begin(), name.end(),
+      [](char c) { return c == '>' || c == '<' || c == '/' || c == '\\' || c == ':'; }, '_');
 }
 
 std::string numberPrefix(std::string_view numberingTemplate, size_t index) {

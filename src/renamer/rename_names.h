@@ -10,8 +10,8 @@ namespace brimlet {
 
 // How the names text becomes new file names.
 struct NameListRules {
-  std::string_view extension;  // "" or "." + extension, appended to every name
-  bool numbering = false;      // a running number in front; duplicates are kept
+  std::string_view extension;          // "" or "." + extension, appended to every name
+  bool numbering = false;              // a running number in front; duplicates are kept
   std::string_view numberingTemplate;  // width = its length (2..5), offset = its value
 };
 

@@ -50,7 +50,8 @@ int checkedRename(int folder, const std::string& from, const std::string& to) {
 class ListedNames {
  public:
   explicit ListedNames(const std::string& folder)
-      : listing_(listFolderEntries(folder, {})), names_(listing_.names.begin(), listing_.names.end()) {}
+      : listing_(listFolderEntries(folder, {})),
+        names_(listing_.names.begin(), listing_.names.end()) {}
   [[nodiscard]] bool contains(std::string_view name) const { return names_.contains(name); }
 
  private:
@@ -82,8 +83,8 @@ std::vector<bool> conflictingPairs(const std::string& folder,
     const RenamePair& pair = pairs[i];
     if (pair.oldName.empty() || pair.oldName == pair.newName) continue;
     const std::string& name = pair.newName;
-    marks[i] = uses[name] > 1 || listed.contains(name) || name.empty() || name == "." ||
-               name == "..";
+    marks[i] =
+        uses[name] > 1 || listed.contains(name) || name.empty() || name == "." || name == "..";
   }
   return marks;
 }
@@ -178,8 +179,15 @@ UndoResult undoRenames(const std::string& journalPath, Progress& progress) {
   std::vector<SystemPair> left;
   for (size_t step = 0; step < indexes.size(); ++step) {
     progress.setValue(static_cast<int64_t>(step));
-    const SystemPair& pair = journal->pairs[indexes[step]];
-    if (open.fd() >= 0 && !exists(open.fd(), pair.to) && exists(open.fd(), pair.from)) continue;
+    const size_t index = indexes[step];
+    const SystemPair& pair = journal->pairs[index];
+    // A pair without a mark may never have been reached; without its new
+    // name there is nothing to take back. A marked one is reported unless
+    // its old name is back.
+    const bool marked = index < journal->marks.size();
+    const bool nothingToTakeBack =
+        open.fd() >= 0 && !exists(open.fd(), pair.to) && (!marked || exists(open.fd(), pair.from));
+    if (nothingToTakeBack) continue;
     if (open.fd() >= 0 && renameNoReplace(open.fd(), pair.to, pair.from) == 0) {
       ++result.undone;
       continue;

@@ -66,8 +66,7 @@ int RenamerWindow::prepareNameList(const std::string& extension) {
   showPreview();
   const std::string setFileName =
       source.setFilePath.empty() ? std::string() : source.setFilePath.substr(source.folder.size());
-  EntryListing entries =
-      listFolderEntries(source.folder, {extension, setFileName, pairing.size()});
+  EntryListing entries = listFolderEntries(source.folder, {extension, setFileName, pairing.size()});
   if (entries.names.empty()) return kNoFilesFound;
   const size_t found = entries.names.size() + (entries.stoppedEarly ? 1 : 0);
   if (found != pairing.size() &&

@@ -20,8 +20,8 @@ RenamerWindow::RenamerWindow(Session& session, Desk& desk)
   addControl("lbl37", ControlKind::Label, "Video", "Endung");
   addExtensionList("drm_zvid", {"mov", "avi", "mpeg", "mpg", "flv", "wmv"});
   addControl("lbl38", ControlKind::Label, "Text", "Endung");
-  addExtensionList("drm_ztex",
-                   {"txt", "rtf", "pdf", "odf", "odt", "ods", "epub", "doc", "xls", "docx", "xlsx"});
+  addExtensionList(
+      "drm_ztex", {"txt", "rtf", "pdf", "odf", "odt", "ods", "epub", "doc", "xls", "docx", "xlsx"});
   addControl("drm_zed", ControlKind::TextBox, "", "Endung");
   addControl("drm_zukn", ControlKind::Button, "Eigene Endun&g", "Endung");
   addControl("drm_mext", ControlKind::Button, "&Mit Endung", "Endung");

@@ -1,9 +1,10 @@
+#include "renamer/folder_entries.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
 #include "core/cp1252.h"
-#include "renamer/folder_entries.h"
 #include "support/temp_folder.h"
 
 namespace brimlet {
@@ -28,8 +29,7 @@ TEST_F(FolderEntriesTest, TheFilterMatchesTheEndInAnyCase) {
   create({"SONG.MP3", "song.Mp3", "song.mp3.bak", "a.flac", "b.xflac", "mp3"});
   EXPECT_EQ(sorted(listFolderEntries(folder.path(), {".mp3", "", 10}).names),
             (Names{"SONG.MP3", "song.Mp3"}));
-  EXPECT_EQ(sorted(listFolderEntries(folder.path(), {".flac", "", 10}).names),
-            (Names{"a.flac"}));
+  EXPECT_EQ(sorted(listFolderEntries(folder.path(), {".flac", "", 10}).names), (Names{"a.flac"}));
   EXPECT_TRUE(listFolderEntries(folder.path(), {"..mp3", "", 10}).names.empty());
 }
 
@@ -57,7 +57,10 @@ TEST_F(FolderEntriesTest, TheSetFileIsNeverCollected) {
 }
 
 TEST_F(FolderEntriesTest, NamesAreDecodedFromUtf8) {
-  create({"Gr\xC3\xB6\xC3\x9F" "e.mp3", "\xE2\x9C\x93.mp3"});
+  create(
+      {"Gr\xC3\xB6\xC3\x9F"
+       "e.mp3",
+       "\xE2\x9C\x93.mp3"});
   EXPECT_EQ(sorted(listFolderEntries(folder.path(), {".mp3", "", 5}).names),
             (Names{"?.mp3", cp("Größe.mp3")}));
 }

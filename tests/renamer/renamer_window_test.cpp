@@ -67,7 +67,9 @@ TEST_F(RenamerWindowTest, ATypedNameListRenamesInSortedOrderAndUndoes) {
   EXPECT_TRUE(renamer().findControl("drm_anwd")->enabled());
   EXPECT_EQ(contents(), (Names{"a.MP3=a.MP3", "b.mp3=b.mp3", "c.txt=c.txt"}));
   run("drm_anwd_Click");
-  EXPECT_EQ(contents(), (Names{"Gr\xC3\xB6\xC3\x9F" "e.mp3=a.MP3", "Zwei.mp3=b.mp3", "c.txt=c.txt"}));
+  EXPECT_EQ(contents(), (Names{"Gr\xC3\xB6\xC3\x9F"
+                               "e.mp3=a.MP3",
+                               "Zwei.mp3=b.mp3", "c.txt=c.txt"}));
   EXPECT_TRUE(preview().empty());
   EXPECT_FALSE(renamer().findControl("drm_anwd")->enabled());
   EXPECT_TRUE(renamer().findControl("drm_rueck")->enabled());
@@ -96,8 +98,7 @@ TEST_F(RenamerWindowTest, TakenAndDoubledNamesAreMarkedAndStopTheRun) {
   create({"1.mp3", "2.mp3", "3.mp3", "ab.mp3"});
   useNames("a?b\r\nab\r\nneu\r\nx\r\n");
   pickAudio(0);
-  EXPECT_EQ(preview(),
-            (Names{"!ab.mp3|1.mp3", "!ab.mp3|2.mp3", "neu.mp3|3.mp3", "x.mp3|ab.mp3"}));
+  EXPECT_EQ(preview(), (Names{"!ab.mp3|1.mp3", "!ab.mp3|2.mp3", "neu.mp3|3.mp3", "x.mp3|ab.mp3"}));
   run("drm_anwd_Click");
   EXPECT_EQ(contents(), (Names{"1.mp3=1.mp3", "2.mp3=2.mp3", "3.mp3=3.mp3", "ab.mp3=ab.mp3"}));
   EXPECT_EQ(logLines(), (Names{"2 markierte Zeilen: neuer Name schon vorhanden oder doppelt",
@@ -167,9 +168,9 @@ TEST_F(RenamerWindowTest, FailedPreparationsAreLogged) {
   platform.addAnswer("Dremmick Ordnerwahl", files.path());
   program.session().settings[Setting::DatenVerwenden] = 0;
   run("drm_mext_Click");
-  EXPECT_EQ(logLines(), (Names{"Abbruch bei Auswahl", "Keine Dateinamen angegeben",
-                               "Keine Dateinamen gefunden", "Keine Dateien gefunden",
-                               "Fehler bei Auswahl"}));
+  EXPECT_EQ(logLines(),
+            (Names{"Abbruch bei Auswahl", "Keine Dateinamen angegeben", "Keine Dateinamen gefunden",
+                   "Keine Dateien gefunden", "Fehler bei Auswahl"}));
 }
 
 TEST_F(RenamerWindowTest, RandomNumberingPrefixesEveryEntry) {
