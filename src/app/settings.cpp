@@ -82,4 +82,14 @@ Settings::Settings() {
   for (int i = 0; i < kSettingCount; ++i) values_[static_cast<size_t>(i)] = kSettings[static_cast<size_t>(i)].defaultValue;
 }
 
+void storeOption(Settings& settings, const Control& box) {
+  Setting setting{};
+  if (settingForControl(box.name(), setting)) settings[setting] = static_cast<int32_t>(box.value());
+}
+
+void loadOption(const Settings& settings, Control& box) {
+  Setting setting{};
+  if (settingForControl(box.name(), setting)) box.setValue(settings[setting]);
+}
+
 }  // namespace brimlet

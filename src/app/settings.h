@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/control.h"
+
 namespace brimlet {
 
 enum class SettingsSection { Brimlet, Quorvel, Dremmick };
@@ -96,5 +98,11 @@ class Settings {
  private:
   std::array<int32_t, kSettingCount> values_{};
 };
+
+// Copies a check box's state into the setting it stands for (the whole job
+// of an option's _Click), and back when the window loads. A box that stands
+// for no setting is left alone.
+void storeOption(Settings& settings, const Control& box);
+void loadOption(const Settings& settings, Control& box);
 
 }  // namespace brimlet

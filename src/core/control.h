@@ -19,6 +19,15 @@ enum class ControlKind {
   Label,
   StatusBar,
   ProgressBar,  // value and maximum
+  ListView,     // report-style list: items are the column headers, rows() the rows
+};
+
+// One row of a list view: a text per column, and whether the row is marked
+// for the user's attention.
+struct ListRow {
+  std::vector<std::string> cells;
+  bool marked = false;
+  bool operator==(const ListRow&) const = default;
 };
 
 // The state of one control as its window model holds it. The views only
@@ -38,6 +47,7 @@ class Control {
   [[nodiscard]] int64_t value() const { return value_; }
   [[nodiscard]] int64_t maximum() const { return maximum_; }
   [[nodiscard]] const std::vector<std::string>& items() const { return items_; }
+  [[nodiscard]] const std::vector<ListRow>& rows() const { return rows_; }
   [[nodiscard]] bool visible() const { return visible_; }
   [[nodiscard]] bool enabled() const { return enabled_; }
   [[nodiscard]] uint64_t revision() const { return revision_; }
@@ -64,6 +74,7 @@ class Control {
   void setValue(int64_t value) { assign(value_, value); }
   void setMaximum(int64_t maximum) { assign(maximum_, maximum); }
   void setItems(std::vector<std::string> items) { assign(items_, std::move(items)); }
+  void setRows(std::vector<ListRow> rows) { assign(rows_, std::move(rows)); }
   void setVisible(bool visible) { assign(visible_, visible); }
   void setEnabled(bool enabled) { assign(enabled_, enabled); }
   // For changes that are not a new value (a window asked to take the focus).
@@ -84,6 +95,7 @@ class Control {
   int64_t value_ = 0;
   int64_t maximum_ = 100;
   std::vector<std::string> items_;
+  std::vector<ListRow> rows_;
   bool visible_ = true;
   bool enabled_ = true;
   int64_t selectionStart_ = 0;

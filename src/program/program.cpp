@@ -39,6 +39,7 @@ void Program::start() {
   enableGroupExports(session_.settings[Setting::Sortieren] == 0);
   main_.setAcceptsDrops(true);
   session_.browserName = session_.platform.defaultBrowserName();
+  renamer_.frm7_Load();
   workshop_.frm8_Load();
   display_.frm4_Load();
 

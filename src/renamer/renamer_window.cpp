@@ -1,22 +1,75 @@
 #include "renamer/renamer_window.h"
 
+#include "app/program_folder.h"
+#include "core/cp1252.h"
+#include "core/file_io.h"
 #include "core/log.h"
 
 namespace brimlet {
 
 RenamerWindow::RenamerWindow(Session& session, Desk& desk)
     : WindowModel("frm7", "Dremmick", session.busy),
+      lv1(addControl("lv1", ControlKind::ListView, "")),
       rlog(addControl("rlog", ControlKind::LogBox, "")),
       session_(session),
       desk_(desk) {
+  addControl("lbl27", ControlKind::Label, "Audio", "Endung");
+  addExtensionList("drm_zaud", {"mp3", "flac", "wav", "ogg", "shn", "mp2", "wma", "m4a"});
+  addControl("lbl36", ControlKind::Label, "Grafik", "Endung");
+  addExtensionList("drm_zgra", {"jpg", "png", "bmp", "tif", "gif", "odg"});
+  addControl("lbl37", ControlKind::Label, "Video", "Endung");
+  addExtensionList("drm_zvid", {"mov", "avi", "mpeg", "mpg", "flv", "wmv"});
+  addControl("lbl38", ControlKind::Label, "Text", "Endung");
+  addExtensionList(
+      "drm_ztex", {"txt", "rtf", "pdf", "odf", "odt", "ods", "epub", "doc", "xls", "docx", "xlsx"});
+  addControl("drm_zed", ControlKind::TextBox, "", "Endung");
+  addControl("drm_zukn", ControlKind::Button, "Eigene Endun&g", "Endung");
+  addControl("drm_mext", ControlKind::Button, "&Mit Endung", "Endung");
+  addOption("drm_verw", "daten &verwenden", "Optionen");
+  addOption("drm_nrg", "n&ummerierung", "Optionen");
+  addOption("drm_los", "set datei &löschen", "Optionen");
+  addControl("lbl50", ControlKind::Label, "Vorlage", "Optionen");
+  addControl("drm_vers", ControlKind::TextBox, "00", "Optionen");
+  addControl("drm_rnd", ControlKind::Button, "&Zufallsnummern", "Zufall");
+  addOption("drm_rnd_e", "ggfs vorh. &Nummerierung entf.", "Zufall");
+  anwd_ = &addControl("drm_anwd", ControlKind::Button, "&Anwenden", "Umbenennen");
+  rueck_ = &addControl("drm_rueck", ControlKind::Button, "&Rückgängig", "Umbenennen");
+  addControl("drm_ers", ControlKind::Button, "&Inhalt erstellen", "Namen");
+  sve_ = &addControl("drm_sve", ControlKind::Button, "&Set speichern", "Namen");
   addControl("drm_qfs", ControlKind::Button, "&Brimlet", "Wechseln");
   addControl("drm_qzc", ControlKind::Button, "&Quorvel", "Wechseln");
+  addControl("drm_help", ControlKind::Button, "&Hilfe", "Wechseln");
   addControl("drm_quit", ControlKind::Button, "B&eenden", "Wechseln");
 
+  addHandler("frm7_Load", &RenamerWindow::frm7_Load);
   addHandler("frm7_Close", &RenamerWindow::frm7_Close);
+  addHandler("drm_zukn_Click", &RenamerWindow::drm_zukn_Click);
+  addHandler("drm_mext_Click", &RenamerWindow::drm_mext_Click);
+  addHandler("drm_rnd_Click", &RenamerWindow::drm_rnd_Click);
+  addHandler("drm_anwd_Click", &RenamerWindow::drm_anwd_Click);
+  addHandler("drm_rueck_Click", &RenamerWindow::drm_rueck_Click);
+  addHandler("drm_ers_Click", &RenamerWindow::drm_ers_Click);
+  addHandler("drm_sve_Click", &RenamerWindow::drm_sve_Click);
+  addHandler("drm_help_Click", &RenamerWindow::drm_help_Click);
   addHandler("drm_qfs_Click", &RenamerWindow::drm_qfs_Click);
   addHandler("drm_qzc_Click", &RenamerWindow::drm_qzc_Click);
   addHandler("drm_quit_Click", &RenamerWindow::drm_quit_Click);
+}
+
+void RenamerWindow::addExtensionList(const std::string& name, std::vector<std::string> entries) {
+  Control& list = addControl(name, ControlKind::DropDown, "", "Endung");
+  list.setItems(std::move(entries));
+  addHandler(name + "_Click", [this, &list] {
+    const auto position = static_cast<size_t>(list.value());
+    if (position >= list.items().size()) return;
+    logPreparation(prepareNameList("." + list.items()[position]));
+  });
+}
+
+void RenamerWindow::addOption(const std::string& name, std::string_view caption,
+                              std::string_view frame) {
+  Control& box = addControl(name, ControlKind::CheckBox, caption, frame);
+  addHandler(name + "_Click", [this, &box] { storeOption(session_.settings, box); });
 }
 
 void RenamerWindow::log(std::string_view message) {
@@ -26,15 +79,79 @@ void RenamerWindow::log(std::string_view message) {
 void RenamerWindow::takeNames(const std::string& text) {
   namesText = text;
   if (!namesText.empty() && !namesText.ends_with("\r\n")) namesText += "\r\n";
+  sve_->setEnabled(true);
+}
+
+std::string RenamerWindow::journalPath() const {
+  return session_.programFolder + "Brimlet_rueck.dat";
+}
+
+void RenamerWindow::frm7_Load() {
+  lv1.setItems({"Neu", "Alt"});
+  for (const char* name : {"drm_verw", "drm_nrg", "drm_los", "drm_rnd_e"}) {
+    loadOption(session_.settings, *findControl(name));
+  }
+  anwd_->setEnabled(false);
+  sve_->setEnabled(!namesText.empty());
+  rueck_->setEnabled(fileExists(journalPath()));
+  for (const char* name : {"drm_zaud", "drm_zgra", "drm_zvid", "drm_ztex"}) {
+    findControl(name)->setValue(0);
+  }
 }
 
 void RenamerWindow::frm7_Close() {
   if (!session_.shuttingDown) drm_qfs_Click();
 }
 
-void RenamerWindow::drm_qfs_Click() { desk_.showTool(Tool::Main); }
+void RenamerWindow::drm_zukn_Click() {
+  const std::string& typed = findControl("drm_zed")->text();
+  if (typed.empty()) return;
+  logPreparation(prepareNameList("." + typed));
+}
 
-void RenamerWindow::drm_qzc_Click() { desk_.showTool(Tool::Workshop); }
+void RenamerWindow::drm_mext_Click() { logPreparation(prepareNameList({})); }
+
+void RenamerWindow::drm_rnd_Click() {
+  const int code = prepareRandomNumbering();
+  if (code == kCancelled || code == kNoFilesFound) logPreparation(code);
+}
+
+void RenamerWindow::drm_ers_Click() {
+  desk_.showInDisplay(
+      {"Dremmick Inhalt erstellen", "Dremmick Inhalt erstellen *", namesText, true, false});
+}
+
+void RenamerWindow::drm_sve_Click() {
+  if (!sve_->enabled()) return;
+  FileDialog dialog;
+  dialog.title = "Dremmick - Speichern";
+  dialog.filter = "Text-Dateien | *.Txt";
+  dialog.folder = session_.saveDialogFolder;
+  dialog.fileName = "set.txt";
+  dialog.defaultExtension = ".txt";
+  const std::optional<std::string> chosen = session_.platform.chooseFileToSave(dialog);
+  if (!chosen || chosen->empty() || chosen->back() == '/') return;
+  if (!writeWholeFile(*chosen, namesText)) {
+    log("fehler beim speichern");
+    return;
+  }
+  session_.saveDialogFolder = folderOf(*chosen);
+}
+
+void RenamerWindow::drm_help_Click() {
+  session_.platform.openExternally(session_.programFolder + "Brimlet.html#drm");
+  log("Brimlet.html im " + session_.browserName + cp(" geöffnet"));
+}
+
+void RenamerWindow::leave(Tool tool) {
+  desk_.showTool(tool);
+  extensionFilter.clear();
+  setFilePath.clear();
+}
+
+void RenamerWindow::drm_qfs_Click() { leave(Tool::Main); }
+
+void RenamerWindow::drm_qzc_Click() { leave(Tool::Workshop); }
 
 void RenamerWindow::drm_quit_Click() { desk_.endProgram(); }
 

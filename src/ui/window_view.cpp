@@ -24,6 +24,7 @@
 #include <QVBoxLayout>
 
 #include "ui/codec.h"
+#include "ui/list_view.h"
 
 namespace brimlet {
 namespace {
@@ -74,6 +75,7 @@ WindowView::WindowView(WindowModel& model, HandlerRunner run)
     switch (control->kind()) {
       case ControlKind::LogBox:
       case ControlKind::RichText:
+      case ControlKind::ListView:
         body->addWidget(widget, 1);
         break;
       case ControlKind::StatusBar:
@@ -136,6 +138,8 @@ QWidget* WindowView::createWidget(Control& control) {
       return new QComboBox;
     case ControlKind::ProgressBar:
       return new QProgressBar;
+    case ControlKind::ListView:
+      return createListView();
     case ControlKind::LogBox:
     case ControlKind::RichText: {
       auto* edit = new QPlainTextEdit;
@@ -280,6 +284,8 @@ void WindowView::apply(Bound& bound) {
       list->addItems(items);
     }
     list->setCurrentIndex(static_cast<int>(c.value()));
+  } else if (auto* view = qobject_cast<QTreeWidget*>(w)) {
+    applyListView(*view, c);
   } else if (auto* bar = qobject_cast<QProgressBar*>(w)) {
     bar->setMaximum(static_cast<int>(std::max<int64_t>(c.maximum(), 1)));
     bar->setValue(static_cast<int>(std::clamp<int64_t>(c.value(), 0, c.maximum())));

@@ -72,12 +72,7 @@ Workshop::Workshop(Session& session, Desk& desk)
 void Workshop::addOption(const std::string& name, std::string_view caption,
                          std::string_view frame) {
   Control& box = addControl(name, ControlKind::CheckBox, caption, frame);
-  addHandler(name + "_Click", [this, &box] {
-    Setting setting{};
-    if (settingForControl(box.name(), setting)) {
-      session_.settings[setting] = static_cast<int32_t>(box.value());
-    }
-  });
+  addHandler(name + "_Click", [this, &box] { storeOption(session_.settings, box); });
 }
 
 void Workshop::addButton(std::string name, std::string_view caption, std::string_view frame,
