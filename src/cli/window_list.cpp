@@ -21,6 +21,7 @@ const char* kindName(ControlKind kind) {
     case ControlKind::Label: return "label";
     case ControlKind::StatusBar: return "status bar";
     case ControlKind::ProgressBar: return "progress bar";
+    case ControlKind::ListView: return "list view";
   }
   return "";
 }
@@ -35,7 +36,7 @@ std::string stepForm(const Handler& handler) {
 }  // namespace
 
 void listWindows(Program& program, std::ostream& out) {
-  for (WindowModel* window : program.windows()) {
+  for (WindowModel* window : program.models()) {
     out << window->form() << " \"" << toUtf8(window->window().text()) << "\"\n";
     size_t width = 0;
     for (const auto& control : window->controls()) width = std::max(width, control->name().size());
