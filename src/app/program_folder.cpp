@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "core/file_name_codec.h"
+
 namespace brimlet {
 
 std::string withTrailingSlash(std::string folder) {
@@ -31,7 +33,7 @@ std::string chooseProgramFolder(const std::string& homeOption, const std::string
   if (!homeOption.empty()) {
     folder = homeOption;
   } else if (!exeFolder.empty() && ::access(exeFolder.c_str(), W_OK) == 0) {
-    return withTrailingSlash(exeFolder);
+    return decodePath(withTrailingSlash(exeFolder));
   } else if (const char* config = std::getenv("XDG_CONFIG_HOME"); config != nullptr && *config) {
     folder = std::string(config) + "/brimlet";
   } else {
@@ -40,7 +42,7 @@ std::string chooseProgramFolder(const std::string& homeOption, const std::string
   }
   std::error_code ignored;  // a folder that cannot be made shows up as failed writes later
   std::filesystem::create_directories(folder, ignored);
-  return withTrailingSlash(folder);
+  return decodePath(withTrailingSlash(folder));
 }
 
 }  // namespace brimlet

@@ -7,7 +7,8 @@ namespace brimlet {
 // Where the settings file, the group file and the help page live, with a
 // trailing "/": the executable's folder when it is writable, otherwise
 // $XDG_CONFIG_HOME/brimlet/ (~/.config/brimlet/), created on demand.
-// A --home folder given on the command line replaces both.
+// A --home folder given on the command line replaces both. Takes the
+// system's bytes and returns the folder as the program writes paths.
 [[nodiscard]] std::string chooseProgramFolder(const std::string& homeOption,
                                               const std::string& executableFolder);
 
@@ -17,7 +18,7 @@ namespace brimlet {
 // Appends "/" unless the path already ends with one.
 [[nodiscard]] std::string withTrailingSlash(std::string folder);
 
-// The folder the running executable lies in, with "/".
+// The folder the running executable lies in, with "/", in the system's bytes.
 [[nodiscard]] std::string executableFolder();
 
 }  // namespace brimlet

@@ -70,7 +70,7 @@ std::string* dataOf(Program& program, ScriptedPlatform& platform, DataSlot slot)
 bool readInput(const std::string& path, std::string& bytes, std::ostream& errors) {
   FileRead file = readWholeFile(path);
   if (file.status != ReadStatus::Ok) {
-    errors << "brimlet-cli: cannot read " << path << "\n";
+    errors << "brimlet-cli: cannot read " << toUtf8(path) << "\n";
     return false;
   }
   bytes = std::move(file.bytes);
@@ -145,12 +145,12 @@ int runCli(const CliOptions& options, std::ostream& errors) {
 
   if (!options.dumpFolder.empty()) {
     if (const std::string failed = dumpState(program, platform, options.dumpFolder); !failed.empty()) {
-      errors << "brimlet-cli: cannot write " << failed << "\n";
+      errors << "brimlet-cli: cannot write " << toUtf8(failed) << "\n";
       return 1;
     }
   }
   if (!options.outFile.empty() && !writeWholeFile(options.outFile, visibleToolText(program))) {
-    errors << "brimlet-cli: cannot write " << options.outFile << "\n";
+    errors << "brimlet-cli: cannot write " << toUtf8(options.outFile) << "\n";
     return 1;
   }
   return 0;

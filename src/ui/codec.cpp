@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include "core/cp1252.h"
+#include "core/file_name_codec.h"
 
 namespace brimlet {
 
@@ -64,9 +65,13 @@ std::string fromFieldDocument(const QString& rawText) {
   return bytes;
 }
 
-QString pathToQString(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
+QString pathToQString(const std::string& path) {
+  return QFile::decodeName(QByteArray::fromStdString(encodePath(path)));
+}
 
-std::string pathFromQString(const QString& path) { return QFile::encodeName(path).toStdString(); }
+std::string pathFromQString(const QString& path) {
+  return decodePath(QFile::encodeName(path).toStdString());
+}
 
 QString qtFileFilter(std::string_view filter) {
   const QStringList parts = toQString(filter).split(QLatin1Char('|'));

@@ -18,7 +18,9 @@ namespace brimlet {
 [[nodiscard]] QString toFieldText(std::string_view crLfText);
 [[nodiscard]] std::string fromFieldDocument(const QString& rawText);
 
-// File paths are bytes on this platform; these keep them as they are on disk.
+// A path as the program holds it <-> the path Qt's dialogs and URLs take,
+// through the file-name codec, so a name the program shows in Windows-1252
+// names the file that carries its UTF-8 form.
 [[nodiscard]] QString pathToQString(const std::string& path);
 [[nodiscard]] std::string pathFromQString(const QString& path);
 

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QFile>
 #include <QStringList>
 #include <iostream>
 #include <string>
@@ -16,7 +17,7 @@ int main(int argc, char** argv) {
   const QStringList arguments = QApplication::arguments();
   for (qsizetype i = 1; i < arguments.size(); ++i) {
     if (arguments[i] == QLatin1String("--home") && i + 1 < arguments.size()) {
-      home = arguments[++i].toStdString();
+      home = QFile::encodeName(arguments[++i]).toStdString();
     } else {
       std::cerr << "usage: brimlet [--home DIR]\n";
       return 2;
