@@ -51,4 +51,25 @@ bool putTextOnClipboard(Platform& platform, Reporter& reporter, std::string_view
   return clipboardCopy(platform, reporter, block);
 }
 
+std::string textFromOtherPrograms(std::string_view text) {
+  std::string out;
+  out.reserve(text.size() + text.size() / 16);
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r')) out += '\r';
+    out += text[i];
+  }
+  return out;
+}
+
+std::string textForOtherPrograms(std::string_view block) {
+  const std::string_view text = block.substr(0, block.find('\0'));
+  std::string out;
+  out.reserve(text.size());
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+    out += text[i];
+  }
+  return out;
+}
+
 }  // namespace brimlet

@@ -13,6 +13,7 @@
 #include <QUrl>
 
 #include "app/browser_name.h"
+#include "core/clipboard.h"
 #include "core/clock.h"
 #include "ui/codec.h"
 
@@ -134,14 +135,14 @@ ClipboardRead QtPlatform::readClipboard() {
     return {ClipboardStatus::Ok, data->data(kBlockFormat).toStdString()};
   }
   if (!data->hasText()) return {ClipboardStatus::NoText, {}};
-  std::string block = fromQString(data->text());
+  std::string block = textFromOtherPrograms(fromQString(data->text()));
   block += '\0';
   return {ClipboardStatus::Ok, std::move(block)};
 }
 
 bool QtPlatform::writeClipboard(std::string_view block) {
   auto* data = new QMimeData;
-  data->setText(toQString(block.substr(0, block.find('\0'))));
+  data->setText(toQString(textForOtherPrograms(block)));
   data->setData(kBlockFormat, QByteArray(block.data(), static_cast<qsizetype>(block.size())));
   QApplication::clipboard()->setMimeData(data);
   return true;
