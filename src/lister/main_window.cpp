@@ -25,7 +25,7 @@ MainWindow::MainWindow(Session& session, Desk& desk)
   addControl("main_cpy", ControlKind::Button, "&Kopieren", "Zwischenablage");
   addControl("main_pst", ControlKind::Button, "Ein&fügen", "Zwischenablage");
   addControl("main_fld", ControlKind::Button, "Export&ordner wählen", "Speichern");
-  addControl("main_show", ControlKind::Button, "An&zeigen", "Werkzeuge");
+  addControl("main_show", ControlKind::Button, "Anzei&gen", "Werkzeuge");
   addControl("main_inqvl", ControlKind::Button, "Liste an Quorvel &senden", "Werkzeuge");
   addControl("main_quorvel", ControlKind::Button, "&Quorvel", "Werkzeuge");
   addControl("main_dremmick", ControlKind::Button, "&Dremmick", "Werkzeuge");

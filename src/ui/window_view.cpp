@@ -1,6 +1,7 @@
 #include "ui/window_view.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDragEnterEvent>
@@ -34,6 +35,28 @@ constexpr int kControlsPerFrameRow = 2;
 int shiftState(Qt::KeyboardModifiers modifiers) {
   return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
          (modifiers & Qt::AltModifier ? 4 : 0);
+}
+
+// Letters and digits are their ASCII codes in Qt as in the program.
+int programKeyCode(int qtKey) {
+  switch (qtKey) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      return keys::kReturn;
+    case Qt::Key_Escape:
+      return keys::kEscape;
+    default:
+      return qtKey;
+  }
+}
+
+// Whether the widget has a use of its own for the key (copy, paste, undo,
+// caret moves in a text field), asked the way Qt asks before a shortcut.
+bool widgetActsOn(QObject* widget, const QKeyEvent& key) {
+  QKeyEvent probe(QEvent::ShortcutOverride, key.key(), key.modifiers(), key.text());
+  probe.ignore();
+  QCoreApplication::sendEvent(widget, &probe);
+  return probe.isAccepted();
 }
 
 int mouseButton(Qt::MouseButton button) {
@@ -336,14 +359,23 @@ bool WindowView::eventFilter(QObject* watched, QEvent* event) {
     return false;
   }
   if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
-  // Only combinations with Ctrl or Alt go to the key handlers, so typing in
-  // a text field stays typing.
   const auto* key = static_cast<QKeyEvent*>(event);
-  const int shift = shiftState(key->modifiers());
-  if ((shift & 6) == 0) return false;
-  const std::vector<std::string> args = {std::to_string(key->key()), std::to_string(shift)};
-  const std::string control = watched->objectName().toStdString();
-  return runIfPresent(control + "_KeyDown", args) || runIfPresent(model_.form() + "_KeyDown", args);
+  const KeyStroke stroke{programKeyCode(key->key()), shiftState(key->modifiers())};
+  const std::vector<std::string> args = {std::to_string(stroke.keyCode),
+                                         std::to_string(stroke.shift)};
+  // A field's own key handler sees its keys first; the field still acts on
+  // them as it would.
+  const Handler* own = model_.findHandler(watched->objectName().toStdString() + "_KeyDown");
+  if (own != nullptr && own->takesKey(stroke)) {
+    runIfPresent(own->name, args);
+    return false;
+  }
+  // The window's handler gets what it takes, except the keys a field acts
+  // on itself: Ctrl+V in a text field pastes there, not into the window's data.
+  const Handler* window = model_.findHandler(model_.form() + "_KeyDown");
+  if (window == nullptr || !window->takesKey(stroke) || widgetActsOn(watched, *key)) return false;
+  runIfPresent(window->name, args);
+  return true;
 }
 
 void WindowView::dragEnterEvent(QDragEnterEvent* event) {
