@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -23,6 +24,14 @@ namespace brimlet {
 // names the file that carries its UTF-8 form.
 [[nodiscard]] QString pathToQString(const std::string& path);
 [[nodiscard]] std::string pathFromQString(const QString& path);
+
+// A progress value as Qt's bar takes it: its range is 32-bit, so a maximum
+// beyond that (a file over 2 GB) is scaled down with the value.
+struct BarPosition {
+  int value;
+  int maximum;
+};
+[[nodiscard]] BarPosition barPosition(int64_t value, int64_t maximum);
 
 // "Text-Dateien| *.txt;*.asc|Alle Dateien| *.*" -> "Text-Dateien (*.txt *.asc);;Alle Dateien (*)"
 [[nodiscard]] QString qtFileFilter(std::string_view filter);

@@ -7,14 +7,22 @@
 namespace brimlet {
 
 Desktop::Desktop(const std::string& homeOption)
-    : program_(platform_, chooseProgramFolder(homeOption, executableFolder())) {
+    : program_(platform_, chooseProgramFolder(homeOption, executableFolder())),
+      placement_({program_.main().form(), program_.workshop().form(), program_.renamer().form()}) {
   platform_.beforePump = [this] { syncAll(); };
   platform_.busyChanged = [this](bool busy) { setBusy(busy); };
   for (WindowModel* window : program_.windows()) {
     views_.push_back(std::make_unique<WindowView>(
         *window, [this](WindowModel& w, const std::string& h, const std::vector<std::string>& a,
-                        TypedText typed) { run(w, h, a, typed); }));
+                        TypedText typed) { run(w, h, a, typed); },
+        placement_));
   }
+  QSize toolSize;
+  for (const WindowModel* tool : std::initializer_list<const WindowModel*>{
+           &program_.main(), &program_.workshop(), &program_.renamer()}) {
+    toolSize = toolSize.expandedTo(view(tool->form()).size());
+  }
+  placement_.shareToolSize(toolSize);
 }
 
 void Desktop::start() {

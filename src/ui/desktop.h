@@ -33,6 +33,7 @@ class Desktop {
 
   QtPlatform platform_;
   Program program_;
+  WindowPlacement placement_;
   std::vector<std::unique_ptr<WindowView>> views_;
 };
 

@@ -6,12 +6,16 @@
 
 #include "core/huge_pages.h"
 #include "ui/desktop.h"
+#include "ui/qt_translations.h"
 
 int main(int argc, char** argv) {
   brimlet::restartWithHugePages(argv);
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Brimlet"));
   QApplication::setQuitOnLastWindowClosed(false);  // hidden tool windows are not the end
+  if (!brimlet::installQtGermanTranslations(application)) {
+    std::cerr << "brimlet: Qt's German translations are missing; its dialogs speak English\n";
+  }
 
   std::string home;
   const QStringList arguments = QApplication::arguments();

@@ -1,5 +1,6 @@
 #include "ui/window_view.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QCloseEvent>
@@ -30,6 +31,31 @@ namespace brimlet {
 namespace {
 
 constexpr int kControlsPerFrameRow = 2;
+// About a quarter of a second to put into a field.
+constexpr size_t kSlowFieldBytes = 4 << 20;
+
+// The busy pointer and a note in the emptied field while a large text is
+// put into it, painted before the work starts.
+class SlowFieldNotice {
+ public:
+  SlowFieldNotice(QPlainTextEdit& edit, bool slow) : edit_(slow ? &edit : nullptr) {
+    if (edit_ == nullptr) return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    edit_->clear();
+    edit_->setPlaceholderText(QStringLiteral("Text wird aufgebaut ..."));
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  }
+  ~SlowFieldNotice() {
+    if (edit_ == nullptr) return;
+    edit_->setPlaceholderText(QString());
+    QApplication::restoreOverrideCursor();
+  }
+  SlowFieldNotice(const SlowFieldNotice&) = delete;
+  SlowFieldNotice& operator=(const SlowFieldNotice&) = delete;
+
+ private:
+  QPlainTextEdit* edit_;
+};
 
 // The shift state of the program's key and mouse handlers: 1 Shift, 2 Ctrl, 4 Alt.
 int shiftState(Qt::KeyboardModifiers modifiers) {
@@ -74,8 +100,8 @@ int mouseButton(Qt::MouseButton button) {
 
 }  // namespace
 
-WindowView::WindowView(WindowModel& model, HandlerRunner run)
-    : model_(model), run_(std::move(run)) {
+WindowView::WindowView(WindowModel& model, HandlerRunner run, WindowPlacement& placement)
+    : model_(model), run_(std::move(run)), placement_(placement) {
   auto* root = new QVBoxLayout(this);
   auto* body = new QHBoxLayout;
   auto* bottom = new QHBoxLayout;
@@ -162,8 +188,10 @@ QWidget* WindowView::createWidget(Control& control) {
     case ControlKind::LogBox:
     case ControlKind::RichText: {
       auto* edit = new QPlainTextEdit;
-      edit->setReadOnly(control.kind() == ControlKind::LogBox);
-      edit->setLineWrapMode(QPlainTextEdit::NoWrap);
+      const bool log = control.kind() == ControlKind::LogBox;
+      edit->setReadOnly(log);
+      // A long error line in the log stays readable; a text keeps its lines.
+      edit->setLineWrapMode(log ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
       edit->setMinimumWidth(320);
       return edit;
     }
@@ -236,6 +264,7 @@ void WindowView::applyRichText(Bound& b) {
   auto* edit = static_cast<QPlainTextEdit*>(b.widget);
   const Control& c = *b.control;
   if (b.textRevision != c.textRevision()) {
+    const SlowFieldNotice notice(*edit, c.text().size() >= kSlowFieldBytes && isVisible());
     edit->setPlainText(toFieldText(c.text()));
     b.textRevision = c.textRevision();
     b.edited = false;
@@ -268,6 +297,9 @@ bool WindowView::runIfPresent(const std::string& name, const std::vector<std::st
 }
 
 void WindowView::sync() {
+  // A window that appears is shown first, so a large text filling it is
+  // seen being built instead of leaving the screen blank.
+  if (model_.window().visible() && !isVisible()) applyWindow();
   for (Bound& b : bound_) {
     if (b.revision != b.control->revision()) apply(b);
   }
@@ -304,8 +336,9 @@ void WindowView::apply(Bound& bound) {
     }
     list->setCurrentIndex(static_cast<int>(c.value()));
   } else if (auto* bar = qobject_cast<QProgressBar*>(w)) {
-    bar->setMaximum(static_cast<int>(std::max<int64_t>(c.maximum(), 1)));
-    bar->setValue(static_cast<int>(std::clamp<int64_t>(c.value(), 0, c.maximum())));
+    const BarPosition position = barPosition(c.value(), c.maximum());
+    bar->setMaximum(position.maximum);
+    bar->setValue(position.value);
   } else if (auto* label = qobject_cast<QLabel*>(w)) {
     label->setText(text);
   }
@@ -321,10 +354,12 @@ void WindowView::applyWindow() {
   setWindowTitle(toQString(window.text()));
   setEnabled(window.enabled());
   if (window.visible()) {
+    if (!isVisible()) placement_.restore(*this, model_.form());
     show();
     raise();
     activateWindow();
   } else {
+    if (isVisible()) placement_.remember(*this, model_.form());
     hide();
   }
 }
