@@ -53,11 +53,10 @@ std::string* dataOf(Program& program, ScriptedPlatform& platform, DataSlot slot)
       return &program.workshop().workingText;
     case DataSlot::Undo:
       return &program.workshop().undoCopy;
-    case DataSlot::FileList:
-      return &program.main().fileList;
     case DataSlot::Names:
       return &program.renamer().namesText;
-    case DataSlot::Display:
+    case DataSlot::FileList:  // counted as it is taken
+    case DataSlot::Display:   // converted to the field's line ends
       return nullptr;
     case DataSlot::Clipboard:
       platform.clipboard.emplace();
@@ -120,7 +119,9 @@ int runCli(const CliOptions& options, std::ostream& errors) {
   for (const DataFile& data : options.dataFiles) {
     std::string bytes;
     if (!readInput(data.path, bytes, errors)) return 1;
-    if (std::string* target = dataOf(program, platform, data.slot)) {
+    if (data.slot == DataSlot::FileList) {
+      program.main().takeUnsortedList(std::move(bytes));
+    } else if (std::string* target = dataOf(program, platform, data.slot)) {
       *target = std::move(bytes);
     } else {
       program.display().setFieldText(bytes);

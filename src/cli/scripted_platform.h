@@ -30,6 +30,8 @@ class ScriptedPlatform final : public Platform {
   std::vector<std::string> unanswered;
   // What was handed to the desktop to open.
   std::vector<std::string> opened;
+  // false: the desktop has nothing to open a file or URL with.
+  bool canOpenExternally = true;
   std::string browserName;
 
   void pumpEvents() override {}

@@ -90,12 +90,16 @@ void DisplayWindow::open(const DisplayContent& content) {
   if (!content.tools) setControlsVisible(false, {"show_azmt_z", "show_azmt", "show_email"});
   window().touch();
   searchPosition_ = 0;
-  title_ = content.title;
-  editedTitle_ = content.editedTitle;
+  retitle(content);
   window().setText(title_);
   show_ubn.setVisible(content.applyButton);
   setFieldText(content.text);
   show_result.setSelection(0, 0);
+}
+
+void DisplayWindow::retitle(const DisplayContent& content) {
+  title_ = content.title;
+  editedTitle_ = content.editedTitle;
 }
 
 void DisplayWindow::hide() {

@@ -15,6 +15,7 @@
 #include "app/browser_name.h"
 #include "core/clipboard.h"
 #include "core/clock.h"
+#include "core/file_io.h"
 #include "ui/codec.h"
 
 namespace brimlet {
@@ -157,6 +158,8 @@ bool QtPlatform::openExternally(const std::string& target) {
   QUrl url;
   if (!target.empty() && target.front() == '/') {
     const size_t hash = target.rfind('#');
+    // The default handler would report a missing file only to nobody.
+    if (!fileExists(target.substr(0, hash))) return false;
     url = QUrl::fromLocalFile(pathToQString(target.substr(0, hash)));
     if (hash != std::string::npos) url.setFragment(toQString(target.substr(hash + 1)));
   } else {

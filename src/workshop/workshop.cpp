@@ -1,6 +1,7 @@
 #include "workshop/workshop.h"
 
 #include "app/choosers.h"
+#include "app/help_page.h"
 #include "app/program_folder.h"
 #include "app/title_name.h"
 #include "core/clipboard.h"
@@ -289,15 +290,15 @@ void Workshop::qvl_inzr_Click() {
   desk_.handToRenamer(workingText);
 }
 
-void Workshop::qvl_show_Click() {
+DisplayContent Workshop::displayContent() const {
   const std::string name = titleName(workingName);
-  desk_.showInDisplay({"Quorvel Anzeige " + name, "Quorvel Anzeige * " + name, workingText,
-                       true, true});
+  return {"Quorvel Anzeige " + name, "Quorvel Anzeige * " + name, workingText, true, true};
 }
 
+void Workshop::qvl_show_Click() { desk_.showInDisplay(displayContent()); }
+
 void Workshop::qvl_help_Click() {
-  session_.platform.openExternally(session_.programFolder + "Brimlet.html#qvl");
-  log("Brimlet.html im " + session_.browserName + cp(" geöffnet"), 0);
+  log(openHelpPage(session_, "#qvl"), 0);
 }
 
 void Workshop::qvl_qfs_Click() { desk_.showTool(Tool::Main); }
