@@ -2,7 +2,6 @@
 // Windows-1252 text, through the real dialogs on the offscreen platform.
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QDropEvent>
 #include <QFile>
@@ -11,19 +10,13 @@
 #include <QTimer>
 #include <QUrl>
 
-#include "support/temp_folder.h"
-#include "ui/desktop.h"
+#include "desktop_fixture.h"
 
 namespace brimlet {
 namespace {
 
-class FileNamesTest : public ::testing::Test {
+class FileNamesTest : public testing::DesktopFixture {
  protected:
-  FileNamesTest() : desktop(home.path()) { desktop.start(); }
-
-  void click(const char* form, const char* control) {
-    qobject_cast<QAbstractButton*>(desktop.view(form).widgetOf(control))->click();
-  }
   // Answers the file dialog the next click opens with `systemPath`.
   static void answerDialogWith(const std::string& systemPath) {
     QTimer::singleShot(0, [systemPath] {
@@ -33,9 +26,6 @@ class FileNamesTest : public ::testing::Test {
       QMetaObject::invokeMethod(dialog, "accept");
     });
   }
-
-  testing::TempFolder home;
-  Desktop desktop;
 };
 
 // A CR inside a file name used to split its list line in two, so the

@@ -2,41 +2,24 @@
 // only the keys they act on, every other key does what the widget does.
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
 
-#include "core/cp1252.h"
-#include "support/temp_folder.h"
-#include "ui/desktop.h"
+#include "desktop_fixture.h"
 
 namespace brimlet {
 namespace {
 
-class KeysTest : public ::testing::Test {
+class KeysTest : public testing::DesktopFixture {
  protected:
-  KeysTest() : desktop(home.path()) { desktop.start(); }
-
-  template <class W>
-  W* widget(const std::string& form, const std::string& control) {
-    auto* w = qobject_cast<W*>(desktop.view(form).widgetOf(control));
-    EXPECT_NE(w, nullptr) << control;
-    return w;
-  }
-  void click(const std::string& form, const std::string& control) {
-    widget<QAbstractButton>(form, control)->click();
-  }
   void showInDisplay(const std::string& text) {
     click("frm1", "main_quorvel");
     desktop.program().workshop().workingText = text;
     click("frm8", "qvl_show");
   }
-
-  testing::TempFolder home;
-  Desktop desktop;
 };
 
 TEST_F(KeysTest, CtrlVInTheSortColumnFieldPastesThereAndLeavesTheWorkingTextAlone) {
