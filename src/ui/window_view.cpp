@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QElapsedTimer>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -24,6 +25,7 @@
 #include <QTextDocument>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include "ui/codec.h"
 
@@ -33,6 +35,7 @@ namespace {
 constexpr int kControlsPerFrameRow = 2;
 // About a quarter of a second to put into a field.
 constexpr size_t kSlowFieldBytes = 4 << 20;
+constexpr int kExposeWaitMs = 500;
 
 // The busy pointer and a note in the emptied field while a large text is
 // put into it, painted before the work starts.
@@ -43,7 +46,16 @@ class SlowFieldNotice {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     edit_->clear();
     edit_->setPlaceholderText(QStringLiteral("Text wird aufgebaut ..."));
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    // A window shown a moment ago can be painted only once the window
+    // system has mapped it.
+    QWidget* window = edit_->window();
+    QElapsedTimer waited;
+    waited.start();
+    while (window->windowHandle() != nullptr && !window->windowHandle()->isExposed() &&
+           waited.elapsed() < kExposeWaitMs) {
+      QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, kExposeWaitMs);
+    }
+    window->repaint();
   }
   ~SlowFieldNotice() {
     if (edit_ == nullptr) return;
