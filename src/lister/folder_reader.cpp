@@ -3,6 +3,7 @@
 #include <dirent.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <optional>
@@ -42,6 +43,10 @@ struct Listing {
 };
 
 
+bool isPrintableAscii(std::string_view name) {
+  return std::all_of(name.begin(), name.end(), [](char c) { return c >= 0x20 && c < 0x7F; });
+}
+
 bool isFolder(const dirent& entry, const std::string& systemPath) {
   if (entry.d_type == DT_DIR) return true;
   if (entry.d_type != DT_UNKNOWN) return false;
@@ -63,11 +68,15 @@ std::optional<Listing> list(std::string path, std::string systemPath, const Fold
   while (const dirent* entry = ::readdir(folder)) {
     const std::string_view systemName = entry->d_name;
     if (systemName == "." || systemName == "..") continue;
-    const std::string name = decodeFileName(systemName);
+    const size_t offset = listing.names.size();
+    if (isPrintableAscii(systemName)) {
+      listing.names += systemName;  // most names: the same bytes in both encodings
+    } else {
+      listing.names += decodeFileName(systemName);
+    }
     const bool folderEntry = isFolder(*entry, listing.systemPath);
-    listing.entries.push_back({listing.names.size(), name.size(), listing.systemNames.size(),
+    listing.entries.push_back({offset, listing.names.size() - offset, listing.systemNames.size(),
                                folderEntry ? systemName.size() : 0, folderEntry});
-    listing.names += name;
     if (folderEntry) listing.systemNames += systemName;
   }
   ::closedir(folder);
