@@ -33,7 +33,7 @@ namespace brimlet {
 namespace {
 
 constexpr int kControlsPerFrameRow = 2;
-// About a quarter of a second to put into a field.
+// About a third of a second to put into a field.
 constexpr size_t kSlowFieldBytes = 4 << 20;
 constexpr int kExposeWaitMs = 500;
 
