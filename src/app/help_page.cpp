@@ -26,7 +26,7 @@ HelpPageOpening openHelpPage(Session& session, const std::string& anchor) {
   if (!page) return {false, cp("-fehler: Brimlet.html nicht gefunden")};
   // Always with a "#", so a "#" in a folder name is never taken for the anchor.
   if (!session.platform.openExternally(*page + "#" + anchor)) {
-    return {false, cp("-fehler: Brimlet.html konnte nicht geöffnet werden")};
+    return {false, cp("-fehler: kein Browser zum Öffnen von Brimlet.html gefunden")};
   }
   const std::string browser = session.browserName.empty() ? "Browser" : session.browserName;
   return {true, "Brimlet.html im " + browser + cp(" geöffnet")};

@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "core/file_name_codec.h"
+
 namespace brimlet {
 
 std::string withTrailingSlash(std::string folder) {
@@ -37,7 +39,7 @@ std::string chooseProgramFolder(const std::string& homeOption, const std::string
     folder = homeOption;
   } else if (!exeFolder.empty() && ::access(exeFolder.c_str(), W_OK) == 0 &&
              !isInstalled(exeFolder)) {
-    return withTrailingSlash(exeFolder);
+    return decodePath(withTrailingSlash(exeFolder));
   } else if (const char* config = std::getenv("XDG_CONFIG_HOME"); config != nullptr && *config) {
     folder = std::string(config) + "/brimlet";
   } else {
@@ -46,7 +48,7 @@ std::string chooseProgramFolder(const std::string& homeOption, const std::string
   }
   std::error_code ignored;  // a folder that cannot be made shows up as failed writes later
   std::filesystem::create_directories(folder, ignored);
-  return withTrailingSlash(folder);
+  return decodePath(withTrailingSlash(folder));
 }
 
 }  // namespace brimlet

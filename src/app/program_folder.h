@@ -8,6 +8,7 @@ namespace brimlet {
 // trailing "/": the executable's folder when it is writable and the program
 // is not installed, otherwise $XDG_CONFIG_HOME/brimlet/ (~/.config/brimlet/),
 // created on demand. A --home folder given on the command line replaces both.
+// Takes the system's bytes and returns the folder as the program writes paths.
 [[nodiscard]] std::string chooseProgramFolder(const std::string& homeOption,
                                               const std::string& executableFolder);
 
@@ -22,7 +23,7 @@ namespace brimlet {
 // Appends "/" unless the path already ends with one.
 [[nodiscard]] std::string withTrailingSlash(std::string folder);
 
-// The folder the running executable lies in, with "/".
+// The folder the running executable lies in, with "/", in the system's bytes.
 [[nodiscard]] std::string executableFolder();
 
 }  // namespace brimlet

@@ -129,7 +129,7 @@ CliParse parseCliOptions(const std::vector<std::string>& arguments) {
     std::string name;
     std::string assigned;
     if (const auto slot = slots.find(arg); slot != slots.end()) {
-      o.dataFiles.push_back({slot->second, value});
+      o.dataFiles.push_back({slot->second, decodePath(value)});
     } else if (arg == "--home") {
       o.home = value;
     } else if (arg == "--field" || arg == "--field-file") {
@@ -138,7 +138,7 @@ CliParse parseCliOptions(const std::vector<std::string>& arguments) {
         return result;
       }
       const bool fromFile = arg == "--field-file";
-      o.fields.push_back({name, fromFile ? assigned : cp(assigned), fromFile});
+      o.fields.push_back({name, fromFile ? decodePath(assigned) : cp(assigned), fromFile});
     } else if (arg == "--answer") {
       if (!splitAssignment(value, name, assigned)) {
         result.error = "--answer takes TITLE=VALUE";
@@ -154,9 +154,9 @@ CliParse parseCliOptions(const std::vector<std::string>& arguments) {
         return result;
       }
     } else if (arg == "--dump") {
-      o.dumpFolder = value;
+      o.dumpFolder = decodePath(value);
     } else if (arg == "--out") {
-      o.outFile = value;
+      o.outFile = decodePath(value);
     } else {
       result.error = "unknown option " + arg;
       return result;

@@ -55,7 +55,9 @@ struct CliParse {
 };
 
 // Command-line values and dialog titles arrive as UTF-8 and are turned into
-// Windows-1252 here; paths stay as given.
+// Windows-1252 here; paths of files go through the file-name codec, so they
+// are held as every other path of the program. --home stays the system's
+// bytes, as the program folder is chosen from those.
 [[nodiscard]] CliParse parseCliOptions(const std::vector<std::string>& arguments);
 
 [[nodiscard]] const char* cliUsage();

@@ -53,11 +53,10 @@ std::string* dataOf(Program& program, ScriptedPlatform& platform, DataSlot slot)
       return &program.workshop().workingText;
     case DataSlot::Undo:
       return &program.workshop().undoCopy;
-    case DataSlot::FileList:
-      return &program.main().fileList;
     case DataSlot::Names:
       return &program.renamer().namesText;
-    case DataSlot::Display:
+    case DataSlot::FileList:  // counted as it is taken
+    case DataSlot::Display:   // converted to the field's line ends
       return nullptr;
     case DataSlot::Clipboard:
       platform.clipboard.emplace();
@@ -70,7 +69,7 @@ std::string* dataOf(Program& program, ScriptedPlatform& platform, DataSlot slot)
 bool readInput(const std::string& path, std::string& bytes, std::ostream& errors) {
   FileRead file = readWholeFile(path);
   if (file.status != ReadStatus::Ok) {
-    errors << "brimlet-cli: cannot read " << path << "\n";
+    errors << "brimlet-cli: cannot read " << toUtf8(path) << "\n";
     return false;
   }
   bytes = std::move(file.bytes);
@@ -120,7 +119,9 @@ int runCli(const CliOptions& options, std::ostream& errors, const AroundSteps& a
   for (const DataFile& data : options.dataFiles) {
     std::string bytes;
     if (!readInput(data.path, bytes, errors)) return 1;
-    if (std::string* target = dataOf(program, platform, data.slot)) {
+    if (data.slot == DataSlot::FileList) {
+      program.main().takeUnsortedList(std::move(bytes));
+    } else if (std::string* target = dataOf(program, platform, data.slot)) {
       *target = std::move(bytes);
     } else {
       program.display().setFieldText(bytes);
@@ -147,12 +148,12 @@ int runCli(const CliOptions& options, std::ostream& errors, const AroundSteps& a
 
   if (!options.dumpFolder.empty()) {
     if (const std::string failed = dumpState(program, platform, options.dumpFolder); !failed.empty()) {
-      errors << "brimlet-cli: cannot write " << failed << "\n";
+      errors << "brimlet-cli: cannot write " << toUtf8(failed) << "\n";
       return 1;
     }
   }
   if (!options.outFile.empty() && !writeWholeFile(options.outFile, visibleToolText(program))) {
-    errors << "brimlet-cli: cannot write " << options.outFile << "\n";
+    errors << "brimlet-cli: cannot write " << toUtf8(options.outFile) << "\n";
     return 1;
   }
   return 0;

@@ -73,6 +73,7 @@ bool ScriptedPlatform::clearClipboard() {
 }
 
 bool ScriptedPlatform::openExternally(const std::string& target) {
+  if (!canOpenExternally) return false;
   opened.push_back(target);
   return true;
 }

@@ -32,6 +32,8 @@ class ScriptedPlatform final : public Platform {
   std::vector<std::string> opened;
   // Stop messages shown, as title + "|" + text.
   std::vector<std::string> stops;
+  // false: the desktop has nothing to open a file or URL with.
+  bool canOpenExternally = true;
   std::string browserName;
 
   void pumpEvents() override {}

@@ -26,4 +26,14 @@ void clipboardClear(Platform& platform, Reporter& reporter);
 [[nodiscard]] bool putTextOnClipboard(Platform& platform, Reporter& reporter,
                                       std::string_view text);
 
+// The text exchanged with other programs, which know neither the block's
+// tail after its NUL nor CR LF line ends. Coming in, a lone LF and CR LF
+// become CR LF (a lone CR stays), as the program's own clipboard would have
+// delivered it. Going out, the text ends at the block's first NUL and its
+// CR LF line ends become LF.
+//   textFromOtherPrograms("a\nb\r\n") == "a\r\nb\r\n"
+//   textForOtherPrograms("a\r\nb\0tail") == "a\nb"
+[[nodiscard]] std::string textFromOtherPrograms(std::string_view text);
+[[nodiscard]] std::string textForOtherPrograms(std::string_view block);
+
 }  // namespace brimlet

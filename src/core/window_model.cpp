@@ -4,6 +4,14 @@
 
 namespace brimlet {
 
+std::vector<KeyStroke> keysWith(std::string_view letters, std::initializer_list<int> shifts) {
+  std::vector<KeyStroke> strokes;
+  for (const char letter : letters) {
+    for (const int shift : shifts) strokes.push_back({static_cast<unsigned char>(letter), shift});
+  }
+  return strokes;
+}
+
 WindowModel::WindowModel(std::string form, std::string_view title, BusyGuard& busy)
     : window_(std::move(form), ControlKind::Window, cp(title), {}), busy_(busy) {
   window_.setVisible(false);

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <algorithm>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -15,12 +17,40 @@ namespace brimlet {
 
 enum class ArgKind { Integer, Text };
 
+// The key codes and shift states the key handlers receive: letters and
+// digits are their capital ASCII codes; shift states add up 1 Shift, 2 Ctrl, 4 Alt.
+namespace keys {
+constexpr int kReturn = 13;
+constexpr int kEscape = 27;
+constexpr int kNone = 0;
+constexpr int kShift = 1;
+constexpr int kCtrl = 2;
+constexpr int kAlt = 4;
+}  // namespace keys
+
+struct KeyStroke {
+  int keyCode;
+  int shift;
+  bool operator==(const KeyStroke&) const = default;
+};
+
+// Every letter of `letters` with every one of `shifts`: keysWith("TZ", {kCtrl}).
+[[nodiscard]] std::vector<KeyStroke> keysWith(std::string_view letters,
+                                              std::initializer_list<int> shifts);
+
 // One entry of a window's handler table: the handler's name as the windows
 // and brimlet-cli call it, the kinds of its arguments and the call itself.
 struct Handler {
   std::string name;
   std::vector<ArgKind> parameters;
   std::function<void(const std::vector<std::string>&)> run;
+  // A key handler's keys: the windows hand it these and leave every other
+  // key to the widget, so typing, copying and pasting in a field still work.
+  std::vector<KeyStroke> keys;
+
+  [[nodiscard]] bool takesKey(KeyStroke key) const {
+    return std::find(keys.begin(), keys.end(), key) != keys.end();
+  }
 };
 
 // Base of every window model: the window's controls and handlers in the
@@ -65,17 +95,24 @@ class WindowModel {
   // controls that share one behaviour (a check box that stores a setting).
   void addHandler(std::string name, std::function<void()> action) {
     handlers_.push_back({std::move(name), {}, [action = std::move(action)](
-                                                  const std::vector<std::string>&) { action(); }});
+                                                  const std::vector<std::string>&) { action(); }, {}});
   }
 
   template <class W, class... Args>
   void addHandler(std::string name, void (W::*method)(Args...)) {
     auto* self = static_cast<W*>(this);
-    Handler h{std::move(name), {argKind<Args>()...}, {}};
+    Handler h{std::move(name), {argKind<Args>()...}, {}, {}};
     h.run = [self, method](const std::vector<std::string>& args) {
       callWith(self, method, args, std::index_sequence_for<Args...>{});
     };
     handlers_.push_back(std::move(h));
+  }
+
+  // A key handler (key code, shift state) with the keys it acts on.
+  template <class W>
+  void addKeyHandler(std::string name, void (W::*method)(int, int), std::vector<KeyStroke> keys) {
+    addHandler(std::move(name), method);
+    handlers_.back().keys = std::move(keys);
   }
 
  private:

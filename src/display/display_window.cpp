@@ -9,8 +9,15 @@
 namespace brimlet {
 namespace {
 
-constexpr int kCtrl = 2;
-constexpr int kAlt = 4;
+using keys::kAlt;
+using keys::kCtrl;
+
+// The hidden tool keys, and the keys of the handler's own.
+std::vector<KeyStroke> toolKeysAnd(std::initializer_list<KeyStroke> own) {
+  std::vector<KeyStroke> strokes = keysWith("TDZ", {kCtrl, kAlt});
+  strokes.insert(strokes.end(), own);
+  return strokes;
+}
 
 }  // namespace
 
@@ -35,16 +42,18 @@ DisplayWindow::DisplayWindow(Session& session, Desk& desk)
   addControl("show_cls", ControlKind::Button, "&Schließen", "Fenster");
 
   addHandler("frm4_Close", &DisplayWindow::frm4_Close);
-  addHandler("frm4_KeyDown", &DisplayWindow::frm4_KeyDown);
+  addKeyHandler("frm4_KeyDown", &DisplayWindow::frm4_KeyDown,
+                toolKeysAnd({{keys::kEscape, keys::kNone}}));
   addHandler("frm4_MouseDown", &DisplayWindow::frm4_MouseDown);
   addHandler("show_ubn_Click", &DisplayWindow::show_ubn_Click);
   addHandler("show_cls_Click", &DisplayWindow::show_cls_Click);
   addHandler("show_cont_b_Click", &DisplayWindow::show_cont_b_Click);
   addHandler("show_cont_f_Click", &DisplayWindow::show_cont_f_Click);
   addHandler("show_find_Change", &DisplayWindow::show_find_Change);
-  addHandler("show_find_KeyDown", &DisplayWindow::show_find_KeyDown);
+  addKeyHandler("show_find_KeyDown", &DisplayWindow::show_find_KeyDown,
+                toolKeysAnd({{keys::kReturn, keys::kNone}}));
   addHandler("show_result_Change", &DisplayWindow::show_result_Change);
-  addHandler("show_result_KeyDown", &DisplayWindow::show_result_KeyDown);
+  addKeyHandler("show_result_KeyDown", &DisplayWindow::show_result_KeyDown, toolKeysAnd({}));
   addHandler("show_result_MouseDown", &DisplayWindow::show_result_MouseDown);
   addHandler("show_result_SelChange", &DisplayWindow::show_result_SelChange);
   addHandler("show_insel_Click", &DisplayWindow::show_insel_Click);
@@ -86,12 +95,16 @@ void DisplayWindow::open(const DisplayContent& content) {
   }
   window().touch();
   searchPosition_ = 0;
-  title_ = content.title;
-  editedTitle_ = content.editedTitle;
+  retitle(content);
   window().setText(title_);
   show_ubn.setVisible(content.applyButton);
   setFieldText(content.text);
   show_result.setSelection(0, 0);
+}
+
+void DisplayWindow::retitle(const DisplayContent& content) {
+  title_ = content.title;
+  editedTitle_ = content.editedTitle;
 }
 
 void DisplayWindow::hide() {
@@ -109,12 +122,20 @@ void DisplayWindow::frm4_Close() {
 }
 
 void DisplayWindow::frm4_KeyDown(int keyCode, int shift) {
+  if (keyCode == keys::kEscape && shift == keys::kNone) {
+    show_cls_Click();
+    return;
+  }
   if (keyCode != 'T' && keyCode != 'D' && keyCode != 'Z') return;
   if (shift != kCtrl && shift != kAlt) return;
   setControlsEnabled(shift == kCtrl, {"show_azmt_z", "show_azmt", "show_email"});
 }
 
 void DisplayWindow::show_find_KeyDown(int keyCode, int shift) {
+  if (keyCode == keys::kReturn && shift == keys::kNone) {
+    show_cont_f_Click();
+    return;
+  }
   if (session_.workshopShown) frm4_KeyDown(keyCode, shift);
 }
 

@@ -3,10 +3,13 @@
 #include <dirent.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <optional>
 #include <vector>
+
+#include "core/file_name_codec.h"
 
 namespace brimlet {
 namespace {
@@ -14,11 +17,18 @@ namespace {
 // The names of one folder, read before any of them is processed (as the
 // listing is taken whole, entries created meanwhile do not join it).
 struct Listing {
-  std::string path;  // without trailing "/"
-  std::string names;  // all names, back to back
+  // Both without trailing "/": as the program writes it, and as the system
+  // knows it. Subfolders are opened by their system bytes, since a name
+  // that lost a character in decoding could not be encoded back.
+  std::string path;
+  std::string systemPath;
+  std::string names;        // decoded, back to back
+  std::string systemNames;  // folders' system names, back to back
   struct Entry {
     size_t offset;
     size_t length;
+    size_t systemOffset;  // folders only
+    size_t systemLength;
     bool isFolder;
   };
   std::vector<Entry> entries;
@@ -27,30 +37,47 @@ struct Listing {
   [[nodiscard]] std::string_view name(const Entry& entry) const {
     return std::string_view(names).substr(entry.offset, entry.length);
   }
+  [[nodiscard]] std::string_view systemName(const Entry& entry) const {
+    return std::string_view(systemNames).substr(entry.systemOffset, entry.systemLength);
+  }
 };
 
-bool isFolder(const dirent& entry, const std::string& path) {
+
+bool isPrintableAscii(std::string_view name) {
+  return std::all_of(name.begin(), name.end(), [](char c) { return c >= 0x20 && c < 0x7F; });
+}
+
+bool isFolder(const dirent& entry, const std::string& systemPath) {
   if (entry.d_type == DT_DIR) return true;
   if (entry.d_type != DT_UNKNOWN) return false;
   // Only file systems that leave the type open cost a stat call.
   struct stat status {};
-  const std::string full = path + "/" + entry.d_name;
+  const std::string full = systemPath + "/" + entry.d_name;
   return ::lstat(full.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
 }
 
-std::optional<Listing> list(std::string path, const FolderLog& log) {
-  DIR* folder = ::opendir(path.empty() ? "/" : path.c_str());
+std::optional<Listing> list(std::string path, std::string systemPath, const FolderLog& log) {
+  DIR* folder = ::opendir(systemPath.empty() ? "/" : systemPath.c_str());
   if (folder == nullptr) {
     if (errno != ENOENT) log("-fehler: ordner nicht lesbar: " + path);
     return std::nullopt;
   }
   Listing listing;
   listing.path = std::move(path);
+  listing.systemPath = std::move(systemPath);
   while (const dirent* entry = ::readdir(folder)) {
-    const std::string_view name = entry->d_name;
-    if (name == "." || name == "..") continue;
-    listing.entries.push_back({listing.names.size(), name.size(), isFolder(*entry, listing.path)});
-    listing.names += name;
+    const std::string_view systemName = entry->d_name;
+    if (systemName == "." || systemName == "..") continue;
+    const size_t offset = listing.names.size();
+    if (isPrintableAscii(systemName)) {
+      listing.names += systemName;  // most names: the same bytes in both encodings
+    } else {
+      listing.names += decodeFileName(systemName);
+    }
+    const bool folderEntry = isFolder(*entry, listing.systemPath);
+    listing.entries.push_back({offset, listing.names.size() - offset, listing.systemNames.size(),
+                               folderEntry ? systemName.size() : 0, folderEntry});
+    if (folderEntry) listing.systemNames += systemName;
   }
   ::closedir(folder);
   log("Ordner: " + listing.path);
@@ -85,7 +112,7 @@ FolderReading readFolder(const std::string& folder, bool subfoldersAsEntries, Pr
   // Open folders from the start folder down to the one being read; depth
   // is bounded by the path length, not by the call stack.
   std::vector<Listing> open;
-  if (auto start = list(folder, log)) open.push_back(std::move(*start));
+  if (auto start = list(folder, encodePath(folder), log)) open.push_back(std::move(*start));
   while (!open.empty()) {
     Listing& current = open.back();
     if (current.next == current.entries.size()) {
@@ -97,8 +124,12 @@ FolderReading readFolder(const std::string& folder, bool subfoldersAsEntries, Pr
     if (entry.isFolder && !subfoldersAsEntries) {
       std::string subfolder = current.path + "/";
       subfolder += name;
+      std::string systemSubfolder = current.systemPath + "/";
+      systemSubfolder += current.systemName(entry);
       steps.nameDone();
-      if (auto sub = list(std::move(subfolder), log)) open.push_back(std::move(*sub));
+      if (auto sub = list(std::move(subfolder), std::move(systemSubfolder), log)) {
+        open.push_back(std::move(*sub));
+      }
       continue;
     }
     reading.list += current.path;

@@ -21,7 +21,8 @@ using FolderLog = std::function<void(std::string_view message)>;
 // A folder that is not an absolute path is not read (the folder chooser
 // answers "Error" for a choice outside the file system).
 //
-// Names are taken as bytes. Symbolic links are entries, never followed, so
+// Names are decoded from the file system's UTF-8 (see decodeFileName), so a
+// name holding CR or LF still makes one line. Symbolic links are entries, never followed, so
 // a link loop cannot trap the reader. A subfolder that cannot be opened is
 // logged and skipped; one that vanished meanwhile is skipped silently.
 //

@@ -180,12 +180,24 @@ void MainWindow::sortList(const std::string& prefix, SortMode mode) {
       log(prefix + " + einzeln sortiert", 0);
       break;
     case SortMode::None:
-      buckets = unsortedBuckets(fileList, lineCount);
-      processedList = fileList;
+      keepUnsorted();
       log(prefix + " + nicht sortiert", 0);
-      break;
+      return;
   }
   deepestPathLevel = deepestPath(processedList);
+}
+
+void MainWindow::keepUnsorted() {
+  buckets = unsortedBuckets(fileList, lineCount);
+  processedList = fileList;
+  deepestPathLevel = deepestPath(processedList);
+}
+
+void MainWindow::takeUnsortedList(std::string list) {
+  takeList(std::move(list));
+  sortModeUsed = SortMode::None;
+  keepUnsorted();
+  refreshCounters();
 }
 
 void MainWindow::receiveList(const std::string& text) {

@@ -31,6 +31,9 @@ class MainWindow : public WindowModel {
 
   // A list handed over from the workshop: the new file list, not sorted.
   void receiveList(const std::string& text);
+  // A list given from outside (brimlet-cli): counted and taken as it is,
+  // without a word in the log.
+  void takeUnsortedList(std::string list);
 
   // Sorts the file list by `mode` into the buckets and the processed list
   // and logs the outcome behind `prefix`.
@@ -103,6 +106,7 @@ class MainWindow : public WindowModel {
   void refreshCounters();
   [[nodiscard]] SortMode sortSetting() const;
   void takeBuckets(Buckets sorted);
+  void keepUnsorted();
   void forgetList();
   void importList(const std::string& path);
   // The new file list, recounted.

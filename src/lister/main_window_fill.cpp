@@ -25,7 +25,7 @@ void MainWindow::main_dimp_Click() {
   platform.setBusy(true);
   BarProgress progress(PRBF, platform);
   FolderReading reading =
-      readFolder(folder, session_.settings[Setting::OhneUnterverzeichnisse] == 1, progress,
+      readFolder(folder, session_.settings[Setting::OhneUnterverzeichnisse] != 0, progress,
                  [this](std::string_view message) { log(message, 0); });
   PRBF.setVisible(false);
   platform.setBusy(false);

@@ -131,6 +131,7 @@ void Program::enableGroupExports(bool enabled) {
 void Program::handToWorkshop(const std::string& text) {
   workshop_.workingText = text;
   if (workshop_.undoCopy.empty()) workshop_.undoCopy = text;
+  workshop_.refreshStatus();
 }
 
 void Program::handToMainList(const std::string& text) { main_.receiveList(text); }
@@ -143,6 +144,8 @@ bool Program::applyDisplayText(const std::string& text) {
   if (session_.workshopShown) {
     workshop_.workingText = text;
     workshop_.log(cp("änderungen übernommen"), 0);
+    // Saved under a new name or replaced by a drop since the window opened.
+    display_.retitle(workshop_.displayContent());
     return true;
   }
   if (session_.renamerShown) {

@@ -2,8 +2,11 @@
 
 #include <QFile>
 #include <QStringList>
+#include <algorithm>
+#include <limits>
 
 #include "core/cp1252.h"
+#include "core/file_name_codec.h"
 
 namespace brimlet {
 
@@ -64,9 +67,22 @@ std::string fromFieldDocument(const QString& rawText) {
   return bytes;
 }
 
-QString pathToQString(const std::string& path) { return QFile::decodeName(QByteArray::fromStdString(path)); }
+QString pathToQString(const std::string& path) {
+  return QFile::decodeName(QByteArray::fromStdString(encodePath(path)));
+}
 
-std::string pathFromQString(const QString& path) { return QFile::encodeName(path).toStdString(); }
+std::string pathFromQString(const QString& path) {
+  return decodePath(QFile::encodeName(path).toStdString());
+}
+
+BarPosition barPosition(int64_t value, int64_t maximum) {
+  constexpr int64_t kLargest = std::numeric_limits<int>::max();
+  maximum = std::max<int64_t>(maximum, 1);
+  value = std::clamp<int64_t>(value, 0, maximum);
+  if (maximum <= kLargest) return {static_cast<int>(value), static_cast<int>(maximum)};
+  const int64_t divisor = maximum / kLargest + 1;
+  return {static_cast<int>(value / divisor), static_cast<int>(maximum / divisor)};
+}
 
 QString qtFileFilter(std::string_view filter) {
   const QStringList parts = toQString(filter).split(QLatin1Char('|'));

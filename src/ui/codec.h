@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -18,9 +19,19 @@ namespace brimlet {
 [[nodiscard]] QString toFieldText(std::string_view crLfText);
 [[nodiscard]] std::string fromFieldDocument(const QString& rawText);
 
-// File paths are bytes on this platform; these keep them as they are on disk.
+// A path as the program holds it <-> the path Qt's dialogs and URLs take,
+// through the file-name codec, so a name the program shows in Windows-1252
+// names the file that carries its UTF-8 form.
 [[nodiscard]] QString pathToQString(const std::string& path);
 [[nodiscard]] std::string pathFromQString(const QString& path);
+
+// A progress value as Qt's bar takes it: its range is 32-bit, so a maximum
+// beyond that (a file over 2 GB) is scaled down with the value.
+struct BarPosition {
+  int value;
+  int maximum;
+};
+[[nodiscard]] BarPosition barPosition(int64_t value, int64_t maximum);
 
 // "Text-Dateien| *.txt;*.asc|Alle Dateien| *.*" -> "Text-Dateien (*.txt *.asc);;Alle Dateien (*)"
 [[nodiscard]] QString qtFileFilter(std::string_view filter);

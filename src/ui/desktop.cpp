@@ -8,20 +8,27 @@
 namespace brimlet {
 
 Desktop::Desktop(const std::string& homeOption)
-    : program_(platform_, chooseProgramFolder(homeOption, executableFolder())) {
+    : program_(platform_, chooseProgramFolder(homeOption, executableFolder())),
+      placement_({program_.main().form(), program_.workshop().form(), program_.renamer().form()}) {
   platform_.beforePump = [this] { syncAll(); };
   platform_.busyChanged = [this](bool busy) { setBusy(busy); };
   const HandlerRunner runner = [this](WindowModel& w, const std::string& h,
                                       const std::vector<std::string>& a,
                                       TypedText typed) { run(w, h, a, typed); };
   for (WindowModel* window : program_.windows()) {
-    views_.push_back(std::make_unique<WindowView>(*window, runner));
+    views_.push_back(std::make_unique<WindowView>(*window, runner, placement_));
     new ArrayMouse(*views_.back(), runner);  // owned by the view
   }
   // Over the main window, which opens them all.
   for (WindowModel* dialog : program_.dialogs()) {
     dialogs_.push_back(std::make_unique<DialogView>(*dialog, runner, views_.front().get()));
   }
+  QSize toolSize;
+  for (const WindowModel* tool : std::initializer_list<const WindowModel*>{
+           &program_.main(), &program_.workshop(), &program_.renamer()}) {
+    toolSize = toolSize.expandedTo(view(tool->form()).size());
+  }
+  placement_.shareToolSize(toolSize);
 }
 
 void Desktop::start() {

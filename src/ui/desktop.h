@@ -35,6 +35,7 @@ class Desktop {
 
   QtPlatform platform_;
   Program program_;
+  WindowPlacement placement_;
   std::vector<std::unique_ptr<WindowView>> views_;
   std::vector<std::unique_ptr<DialogView>> dialogs_;
 };

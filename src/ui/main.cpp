@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QFile>
 #include <QStringList>
 #include <iostream>
 #include <string>
@@ -6,6 +7,7 @@
 
 #include "core/huge_pages.h"
 #include "ui/desktop.h"
+#include "ui/qt_translations.h"
 
 namespace {
 
@@ -26,12 +28,15 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("Brimlet"));
   QGuiApplication::setDesktopFileName(QStringLiteral("brimlet"));  // the desktop's icon and name
   QApplication::setQuitOnLastWindowClosed(false);  // hidden tool windows are not the end
+  if (!brimlet::installQtGermanTranslations(application)) {
+    std::cerr << "brimlet: Qt's German translations are missing; its dialogs speak English\n";
+  }
 
   std::string home;
   const QStringList arguments = QApplication::arguments();
   for (qsizetype i = 1; i < arguments.size(); ++i) {
     if (arguments[i] == QLatin1String("--home") && i + 1 < arguments.size()) {
-      home = arguments[++i].toStdString();
+      home = QFile::encodeName(arguments[++i]).toStdString();
     } else {
       std::cerr << kUsage;
       return 2;

@@ -14,7 +14,9 @@
 #include <chrono>
 
 #include "app/browser_name.h"
+#include "core/clipboard.h"
 #include "core/clock.h"
+#include "core/file_io.h"
 #include "ui/codec.h"
 
 namespace brimlet {
@@ -141,14 +143,14 @@ ClipboardRead QtPlatform::readClipboard() {
     return {ClipboardStatus::Ok, data->data(kBlockFormat).toStdString()};
   }
   if (!data->hasText()) return {ClipboardStatus::NoText, {}};
-  std::string block = fromQString(data->text());
+  std::string block = textFromOtherPrograms(fromQString(data->text()));
   block += '\0';
   return {ClipboardStatus::Ok, std::move(block)};
 }
 
 bool QtPlatform::writeClipboard(std::string_view block) {
   auto* data = new QMimeData;
-  data->setText(toQString(block.substr(0, block.find('\0'))));
+  data->setText(toQString(textForOtherPrograms(block)));
   data->setData(kBlockFormat, QByteArray(block.data(), static_cast<qsizetype>(block.size())));
   QApplication::clipboard()->setMimeData(data);
   return true;
@@ -163,6 +165,8 @@ bool QtPlatform::openExternally(const std::string& target) {
   QUrl url;
   if (!target.empty() && target.front() == '/') {
     const size_t hash = target.rfind('#');
+    // The default handler would report a missing file only to nobody.
+    if (!fileExists(target.substr(0, hash))) return false;
     url = QUrl::fromLocalFile(pathToQString(target.substr(0, hash)));
     if (hash != std::string::npos) url.setFragment(toQString(target.substr(hash + 1)));
   } else {

@@ -1,10 +1,13 @@
 #include "ui/window_view.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QElapsedTimer>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -22,6 +25,7 @@
 #include <QTextDocument>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include "ui/codec.h"
 #include "ui/list_view.h"
@@ -30,11 +34,68 @@ namespace brimlet {
 namespace {
 
 constexpr int kControlsPerFrameRow = 2;
+// About a third of a second to put into a field.
+constexpr size_t kSlowFieldBytes = 4 << 20;
+constexpr int kExposeWaitMs = 500;
+
+// The busy pointer and a note in the emptied field while a large text is
+// put into it, painted before the work starts.
+class SlowFieldNotice {
+ public:
+  SlowFieldNotice(QPlainTextEdit& edit, bool slow) : edit_(slow ? &edit : nullptr) {
+    if (edit_ == nullptr) return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    edit_->clear();
+    edit_->setPlaceholderText(QStringLiteral("Text wird aufgebaut ..."));
+    // A window shown a moment ago can be painted only once the window
+    // system has mapped it.
+    QWidget* window = edit_->window();
+    QElapsedTimer waited;
+    waited.start();
+    while (window->windowHandle() != nullptr && !window->windowHandle()->isExposed() &&
+           waited.elapsed() < kExposeWaitMs) {
+      QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, kExposeWaitMs);
+    }
+    window->repaint();
+  }
+  ~SlowFieldNotice() {
+    if (edit_ == nullptr) return;
+    edit_->setPlaceholderText(QString());
+    QApplication::restoreOverrideCursor();
+  }
+  SlowFieldNotice(const SlowFieldNotice&) = delete;
+  SlowFieldNotice& operator=(const SlowFieldNotice&) = delete;
+
+ private:
+  QPlainTextEdit* edit_;
+};
 
 // The shift state of the program's key and mouse handlers: 1 Shift, 2 Ctrl, 4 Alt.
 int shiftState(Qt::KeyboardModifiers modifiers) {
   return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
          (modifiers & Qt::AltModifier ? 4 : 0);
+}
+
+// Letters and digits are their ASCII codes in Qt as in the program.
+int programKeyCode(int qtKey) {
+  switch (qtKey) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      return keys::kReturn;
+    case Qt::Key_Escape:
+      return keys::kEscape;
+    default:
+      return qtKey;
+  }
+}
+
+// Whether the widget has a use of its own for the key (copy, paste, undo,
+// caret moves in a text field), asked the way Qt asks before a shortcut.
+bool widgetActsOn(QObject* widget, const QKeyEvent& key) {
+  QKeyEvent probe(QEvent::ShortcutOverride, key.key(), key.modifiers(), key.text());
+  probe.ignore();
+  QCoreApplication::sendEvent(widget, &probe);
+  return probe.isAccepted();
 }
 
 int mouseButton(Qt::MouseButton button) {
@@ -52,8 +113,8 @@ int mouseButton(Qt::MouseButton button) {
 
 }  // namespace
 
-WindowView::WindowView(WindowModel& model, HandlerRunner run)
-    : model_(model), run_(std::move(run)) {
+WindowView::WindowView(WindowModel& model, HandlerRunner run, WindowPlacement& placement)
+    : model_(model), run_(std::move(run)), placement_(placement) {
   auto* root = new QVBoxLayout(this);
   auto* body = new QHBoxLayout;
   auto* bottom = new QHBoxLayout;
@@ -143,8 +204,10 @@ QWidget* WindowView::createWidget(Control& control) {
     case ControlKind::LogBox:
     case ControlKind::RichText: {
       auto* edit = new QPlainTextEdit;
-      edit->setReadOnly(control.kind() == ControlKind::LogBox);
-      edit->setLineWrapMode(QPlainTextEdit::NoWrap);
+      const bool log = control.kind() == ControlKind::LogBox;
+      edit->setReadOnly(log);
+      // A long error line in the log stays readable; a text keeps its lines.
+      edit->setLineWrapMode(log ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
       edit->setMinimumWidth(320);
       return edit;
     }
@@ -217,6 +280,7 @@ void WindowView::applyRichText(Bound& b) {
   auto* edit = static_cast<QPlainTextEdit*>(b.widget);
   const Control& c = *b.control;
   if (b.textRevision != c.textRevision()) {
+    const SlowFieldNotice notice(*edit, c.text().size() >= kSlowFieldBytes && isVisible());
     edit->setPlainText(toFieldText(c.text()));
     b.textRevision = c.textRevision();
     b.edited = false;
@@ -249,6 +313,9 @@ bool WindowView::runIfPresent(const std::string& name, const std::vector<std::st
 }
 
 void WindowView::sync() {
+  // A window that appears is shown first, so a large text filling it is
+  // seen being built instead of leaving the screen blank.
+  if (model_.window().visible() && !isVisible()) applyWindow();
   for (Bound& b : bound_) {
     if (b.revision != b.control->revision()) apply(b);
   }
@@ -287,8 +354,9 @@ void WindowView::apply(Bound& bound) {
   } else if (auto* view = qobject_cast<QTreeWidget*>(w)) {
     applyListView(*view, c);
   } else if (auto* bar = qobject_cast<QProgressBar*>(w)) {
-    bar->setMaximum(static_cast<int>(std::max<int64_t>(c.maximum(), 1)));
-    bar->setValue(static_cast<int>(std::clamp<int64_t>(c.value(), 0, c.maximum())));
+    const BarPosition position = barPosition(c.value(), c.maximum());
+    bar->setMaximum(position.maximum);
+    bar->setValue(position.value);
   } else if (auto* label = qobject_cast<QLabel*>(w)) {
     label->setText(text);
   }
@@ -304,10 +372,12 @@ void WindowView::applyWindow() {
   setWindowTitle(toQString(window.text()));
   setEnabled(window.enabled());
   if (window.visible()) {
+    if (!isVisible()) placement_.restore(*this, model_.form());
     show();
     raise();
     activateWindow();
   } else {
+    if (isVisible()) placement_.remember(*this, model_.form());
     hide();
   }
 }
@@ -350,14 +420,23 @@ bool WindowView::eventFilter(QObject* watched, QEvent* event) {
                         {std::to_string(button), std::to_string(shiftState(mouse->modifiers()))});
   }
   if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
-  // Only combinations with Ctrl or Alt go to the key handlers, so typing in
-  // a text field stays typing.
   const auto* key = static_cast<QKeyEvent*>(event);
-  const int shift = shiftState(key->modifiers());
-  if ((shift & 6) == 0) return false;
-  const std::vector<std::string> args = {std::to_string(key->key()), std::to_string(shift)};
-  const std::string control = watched->objectName().toStdString();
-  return runIfPresent(control + "_KeyDown", args) || runIfPresent(model_.form() + "_KeyDown", args);
+  const KeyStroke stroke{programKeyCode(key->key()), shiftState(key->modifiers())};
+  const std::vector<std::string> args = {std::to_string(stroke.keyCode),
+                                         std::to_string(stroke.shift)};
+  // A field's own key handler sees its keys first; the field still acts on
+  // them as it would.
+  const Handler* own = model_.findHandler(watched->objectName().toStdString() + "_KeyDown");
+  if (own != nullptr && own->takesKey(stroke)) {
+    runIfPresent(own->name, args);
+    return false;
+  }
+  // The window's handler gets what it takes, except the keys a field acts
+  // on itself: Ctrl+V in a text field pastes there, not into the window's data.
+  const Handler* window = model_.findHandler(model_.form() + "_KeyDown");
+  if (window == nullptr || !window->takesKey(stroke) || widgetActsOn(watched, *key)) return false;
+  runIfPresent(window->name, args);
+  return true;
 }
 
 void WindowView::dragEnterEvent(QDragEnterEvent* event) {

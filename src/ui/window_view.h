@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/window_model.h"
+#include "ui/window_placement.h"
 
 class QGridLayout;
 
@@ -28,7 +29,7 @@ using HandlerRunner = std::function<void(WindowModel&, const std::string&,
 // The model holds all state; sync() mirrors what changed since last time.
 class WindowView : public QWidget {
  public:
-  WindowView(WindowModel& model, HandlerRunner run);
+  WindowView(WindowModel& model, HandlerRunner run, WindowPlacement& placement);
 
   void sync();
   // Takes what the user typed into a rich text field into its model; done
@@ -69,6 +70,7 @@ class WindowView : public QWidget {
 
   WindowModel& model_;
   HandlerRunner run_;
+  WindowPlacement& placement_;
   std::vector<Bound> bound_;
   QWidget* operations_ = nullptr;
   QGridLayout* operationsGrid_ = nullptr;

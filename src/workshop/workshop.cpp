@@ -14,7 +14,7 @@
 namespace brimlet {
 namespace {
 
-constexpr int kCtrl = 2;
+using keys::kCtrl;
 constexpr int kRightButton = 2;
 
 enum MenuEntry { kShow = 0, kUndo = 2, kCopy = 4, kPaste = 5, kSaveSettings = 7,
@@ -37,20 +37,20 @@ Workshop::Workshop(Session& session, Desk& desk)
   addControl("qvl_show", ControlKind::Button, "&Anzeigen", "Datei");
   addControl("qvl_help", ControlKind::Button, "&Hilfe", "Datei");
   addControl("qvl_undo", ControlKind::Button, "&Undo", "Speicher");
-  addControl("qvl_memdel", ControlKind::Button, "Speicher &löschen", "Speicher");
+  addControl("qvl_memdel", ControlKind::Button, "Spei&cher löschen", "Speicher");
   addControl("qvl_logdel", ControlKind::Button, "Log l&öschen", "Speicher");
   declareOperations();
   declareConversions();
   declareStores();
   addControl("qvl_infs", ControlKind::Button, "In Brimlet &geben", "Wechseln");
-  addControl("qvl_inzr", ControlKind::Button, "In Dremmick ge&ben", "Wechseln");
+  addControl("qvl_inzr", ControlKind::Button, "&In Dremmick geben", "Wechseln");
   addControl("qvl_qfs", ControlKind::Button, "&Brimlet", "Wechseln");
   addControl("qvl_qzr", ControlKind::Button, "&Dremmick", "Wechseln");
   addControl("qvl_quit", ControlKind::Button, "B&eenden", "Wechseln");
 
   addHandler("frm8_Close", &Workshop::frm8_Close);
-  addHandler("frm8_KeyDown", &Workshop::frm8_KeyDown);
-  addHandler("clog_KeyDown", &Workshop::frm8_KeyDown);
+  addKeyHandler("frm8_KeyDown", &Workshop::frm8_KeyDown, keysWith("TVZ", {kCtrl}));
+  addKeyHandler("clog_KeyDown", &Workshop::frm8_KeyDown, keysWith("TVZ", {kCtrl}));
   addHandler("frm8_MouseDown", &Workshop::frm8_MouseDown);
   addHandler("frm8_MessageProc", &Workshop::frm8_MessageProc);
   addHandler("qvl_load_Click", &Workshop::qvl_load_Click);
@@ -293,11 +293,12 @@ void Workshop::qvl_inzr_Click() {
   desk_.handToRenamer(workingText);
 }
 
-void Workshop::qvl_show_Click() {
+DisplayContent Workshop::displayContent() const {
   const std::string name = titleName(workingName);
-  desk_.showInDisplay({"Quorvel Anzeige " + name, "Quorvel Anzeige * " + name, workingText,
-                       true, true});
+  return {"Quorvel Anzeige " + name, "Quorvel Anzeige * " + name, workingText, true, true};
 }
+
+void Workshop::qvl_show_Click() { desk_.showInDisplay(displayContent()); }
 
 void Workshop::qvl_help_Click() {
   log(openHelpPage(session_, "qvl").logLine, 0);

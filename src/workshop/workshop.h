@@ -41,6 +41,10 @@ class Workshop : public WindowModel {
   [[nodiscard]] bool noDataCheck();
   // "Quorvel " + the last 59 characters of the working-text name.
   void refreshTitle();
+  // "Daten: " + the working text's size + " Bytes".
+  void refreshStatus();
+  // The working text as the display window shows it, titled by its name.
+  [[nodiscard]] DisplayContent displayContent() const;
 
   // The frame of every text operation. beginOperation runs the no-data
   // check, announces and moves the working text into the undo copy, where
@@ -135,7 +139,6 @@ class Workshop : public WindowModel {
   void addButton(std::string name, std::string_view caption, std::string_view frame,
                  void (Workshop::*handler)());
   void removeClass(CharacterClass characterClass);
-  void refreshStatus();
 
   Session& session_;
   Desk& desk_;

@@ -57,3 +57,38 @@ TEST(ClipboardCopy, AnEmptyTextStillPutsItsNul) {
 
 }  // namespace
 }  // namespace brimlet
+
+namespace brimlet {
+namespace {
+
+struct ForeignText {
+  std::string in;
+  std::string out;
+};
+
+TEST(TextFromOtherPrograms, LineEndsBecomeCrLf) {
+  const ForeignText cases[] = {
+      {"a\nb\nc", "a\r\nb\r\nc"},          // a list typed elsewhere
+      {"a\r\nb\r\n", "a\r\nb\r\n"},        // already CR LF: no CR doubled
+      {"\n\n", "\r\n\r\n"},                // blank lines at the start
+      {"a\rb", "a\rb"},                    // a lone CR is left alone
+      {"a\r\r\nb", "a\r\r\nb"},
+      {"", ""},
+  };
+  for (const ForeignText& c : cases) EXPECT_EQ(textFromOtherPrograms(c.in), c.out) << c.in;
+}
+
+TEST(TextForOtherPrograms, EndsAtTheFirstNulWithLfLineEnds) {
+  const ForeignText cases[] = {
+      {"a\r\nb\r\n", "a\nb\n"},
+      {std::string("a\r\nb\0c\r\nd\0", 10), "a\nb"},  // the tail stays inside
+      {std::string("\0a", 2), ""},
+      {"a\rb\nc", "a\rb\nc"},  // only the pair is a line end to translate
+      {"a\r\r\n", "a\r\n"},
+      {"a\r", "a\r"},
+  };
+  for (const ForeignText& c : cases) EXPECT_EQ(textForOtherPrograms(c.in), c.out) << c.in;
+}
+
+}  // namespace
+}  // namespace brimlet

@@ -11,6 +11,7 @@ class DisplayTest : public testing::ProgramTest {
     program.main().invoke("main_quorvel_Click");
     program.workshop().workingText = "eins\r\nzwei\r\n";
     program.workshop().undoCopy = "alt\r\n";
+    program.workshop().workingName = "x";
     program.showInDisplay({cp("Quorvel Anzeige x"), cp("Quorvel Anzeige * x"),
                            program.workshop().workingText, true, true});
   }
@@ -29,6 +30,15 @@ TEST_F(DisplayTest, AnEditAppliedFromTheWorkshopLeavesItsUndoCopy) {
   EXPECT_EQ(program.workshop().undoCopy, "alt\r\n");
   EXPECT_EQ(display().window().text(), cp("Quorvel Anzeige x"));
   EXPECT_EQ(program.workshop().clog.text(), cp("08:09:10: änderungen übernommen\r\n"));
+}
+
+TEST_F(DisplayTest, AfterApplyingTheTitleNamesTheWorkingTextAsItIsNow) {
+  program.workshop().workingName = "/tmp/neu.txt";  // saved under a new name meanwhile
+  run("show_ubn_Click");
+  EXPECT_EQ(display().window().text(), "Quorvel Anzeige /tmp/neu.txt");
+  display().setFieldText("neu\r\n");
+  run("show_result_Change");
+  EXPECT_EQ(display().window().text(), "Quorvel Anzeige * /tmp/neu.txt");
 }
 
 TEST_F(DisplayTest, UndoTwiceLeavesTheTextOfTheFirstUndo) {

@@ -136,3 +136,36 @@ TEST(ReadFolderProgress, BackToZeroEveryFiveHundredElevenMoreEveryFifty) {
 
 }  // namespace
 }  // namespace brimlet
+
+namespace brimlet {
+namespace {
+
+struct ListedName {
+  std::string onDisk;  // the system's bytes
+  std::string listed;  // the program's Windows-1252 line, below the folder
+};
+
+TEST(ReadFolderNames, NamesAreDecodedAndFoldersOpenedByTheirOwnBytes) {
+  const ListedName cases[] = {
+      {"\xC3\x9C" "bersicht.png", "\xDC" "bersicht.png"},
+      {"cr\rname.mp3", "cr?name.mp3"},
+      {"lf\nname.mp3", "lf?name.mp3"},
+      {"\xE4rger.txt", "\xE4rger.txt"},  // not UTF-8: byte for byte
+      {"\xE2\x82\xAC.txt", "\x80.txt"},  // the euro sign has a byte of its own
+      // A folder whose name has no Windows-1252 form is still read.
+      {"\xE6\x97\xA5\xE6\x9C\xAC/lied.mp3", "?" "?/lied.mp3"},
+      {"\xC3\xA4rger/\xC3\xB6l.txt", "\xE4rger/\xF6l.txt"},
+  };
+  testing::TempFolder tree;
+  for (const ListedName& c : cases) tree.write(c.onDisk, "");
+  const std::string root = tree.path().substr(0, tree.path().size() - 1);
+  NoProgress progress;
+  const FolderReading reading = readFolder(root, false, progress, [](std::string_view) {});
+  EXPECT_EQ(reading.entries, static_cast<int64_t>(std::size(cases)));
+  for (const ListedName& c : cases) {
+    EXPECT_NE(reading.list.find(root + "/" + c.listed + "\r\n"), std::string::npos) << c.listed;
+  }
+}
+
+}  // namespace
+}  // namespace brimlet

@@ -33,5 +33,28 @@ TEST(ListerCli, ReadCleanAndCopyAFolder) {
             std::string::npos);
 }
 
+// A list set with --filelist used to count as no lines, so "Zeilen:" said 0
+// and the path operations found nothing to work on.
+TEST(ListerCli, AListGivenOnTheCommandLineIsCountedAsItIs) {
+  testing::TempFolder files;
+  files.write("liste.txt", "/a/x.mp3\r\n/b/y.jpg\r\n/c/z.mp3\r\n");
+  CliRun cli({"--filelist", files.file("liste.txt"), "main_remp_Click"});
+  cli.run();
+  ASSERT_EQ(cli.exitCode, 0) << cli.describe();
+  EXPECT_EQ(cli.dump("processed.txt"), "x.mp3\r\ny.jpg\r\nz.mp3\r\n***\r\n");
+  EXPECT_NE(cli.dump("status.txt").find("Zeilen: 3\r\n"), std::string::npos)
+      << cli.dump("status.txt");
+}
+
+TEST(ListerCli, PathsOnTheCommandLineAreTheSystemsUtf8Names) {
+  testing::TempFolder files;
+  files.write("Gr\xC3\xB6\xC3\x9F" "e.txt", "/a/x.mp3\r\n");
+  CliRun cli({"--filelist", files.file("Gr\xC3\xB6\xC3\x9F" "e.txt"), "--out",
+              files.file("\xC3\x9C" "bersicht.txt")});
+  cli.run();
+  ASSERT_EQ(cli.exitCode, 0) << cli.describe();
+  EXPECT_EQ(files.read("\xC3\x9C" "bersicht.txt"), "/a/x.mp3\r\n");
+}
+
 }  // namespace
 }  // namespace brimlet

@@ -45,10 +45,13 @@ TEST_F(MainWindowTest, AFolderWithOnlyAnEmptySubfolderDependsOnTheSetting) {
   EXPECT_EQ(main().fileList, "");
   EXPECT_EQ(main().processedList, "");
 
-  program.session().settings[Setting::OhneUnterverzeichnisse] = 1;
-  platform.addAnswer(cp("Ordner zum Einlesen auswählen"), folder + "/");
-  run("main_dimp_Click");
-  EXPECT_EQ(main().fileList, folder + "/leer\r\n");
+  // Only 0 reads subfolders; a settings file may hold any digit.
+  for (const int setting : {1, 2, 9}) {
+    program.session().settings[Setting::OhneUnterverzeichnisse] = setting;
+    platform.addAnswer(cp("Ordner zum Einlesen auswählen"), folder + "/");
+    run("main_dimp_Click");
+    EXPECT_EQ(main().fileList, folder + "/leer\r\n") << setting;
+  }
 }
 
 TEST_F(MainWindowTest, ImportConvertsDirListingsAndFileNameListings) {

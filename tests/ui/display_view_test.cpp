@@ -2,14 +2,12 @@
 // way back to the workshop.
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
 #include "core/cp1252.h"
-#include "support/temp_folder.h"
+#include "desktop_fixture.h"
 #include "ui/codec.h"
-#include "ui/desktop.h"
 
 namespace brimlet {
 namespace {
@@ -27,23 +25,7 @@ TEST(FieldCodec, EveryByteButTheLineEndsSurvivesTheField) {
   EXPECT_EQ(fromFieldDocument(edit.document()->toRawText()), "a\r\nb\r\nc");
 }
 
-class DisplayViewTest : public ::testing::Test {
- protected:
-  DisplayViewTest() : desktop(home.path()) { desktop.start(); }
-
-  template <class W>
-  W* widget(const std::string& form, const std::string& control) {
-    auto* w = qobject_cast<W*>(desktop.view(form).widgetOf(control));
-    EXPECT_NE(w, nullptr) << control;
-    return w;
-  }
-  void click(const std::string& form, const std::string& control) {
-    widget<QAbstractButton>(form, control)->click();
-  }
-
-  testing::TempFolder home;
-  Desktop desktop;
-};
+using DisplayViewTest = testing::DesktopFixture;
 
 TEST_F(DisplayViewTest, ShowSearchEditAndApplyBackToTheWorkshop) {
   click("frm1", "main_quorvel");

@@ -10,9 +10,9 @@ namespace {
 
 TEST(QtClipboard, ABlockComesBackWholeWithWhatFollowsItsNul) {
   QtPlatform platform;
-  const std::string block("ab\0cd\xE4\0", 7);
+  const std::string block("a\r\n\xE4\0cd\r\n\0", 10);
   ASSERT_TRUE(platform.writeClipboard(block));
-  EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("ab"));
+  EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("a\n\u00E4"));
   const ClipboardRead read = platform.readClipboard();
   EXPECT_EQ(read.status, ClipboardStatus::Ok);
   EXPECT_EQ(read.block, block);
@@ -20,8 +20,8 @@ TEST(QtClipboard, ABlockComesBackWholeWithWhatFollowsItsNul) {
 
 TEST(QtClipboard, ForeignTextGetsItsNulAndNoTextIsReported) {
   QtPlatform platform;
-  QApplication::clipboard()->setText(QStringLiteral("x\u00FC"));
-  EXPECT_EQ(platform.readClipboard().block, std::string("x\xFC\0", 3));
+  QApplication::clipboard()->setText(QStringLiteral("x\u00FC\ny\nz"));
+  EXPECT_EQ(platform.readClipboard().block, std::string("x\xFC\r\ny\r\nz\0", 9));
   ASSERT_TRUE(platform.clearClipboard());
   EXPECT_EQ(platform.readClipboard().status, ClipboardStatus::NoText);
 }

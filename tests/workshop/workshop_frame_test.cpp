@@ -138,6 +138,30 @@ TEST_F(WorkshopFrame, HelpOpensTheWorkshopAnchor) {
   EXPECT_EQ(w.clog.text(), cp("08:09:10: Brimlet.html im Firefox geöffnet\r\n"));
 }
 
+// The help button and the settings-file menu entry used to report success
+// whether or not anything was opened.
+TEST_F(WorkshopFrame, AHelpPageOrEditorThatCannotBeOpenedIsReportedAsSuch) {
+  w.invoke("qvl_help_Click");
+  EXPECT_EQ(w.clog.text(), "08:09:10: -fehler: Brimlet.html nicht gefunden\r\n");
+  home.write("Brimlet.html", "<html></html>");
+  platform.canOpenExternally = false;
+  w.invoke("qvl_logdel_Click");
+  w.invoke("qvl_help_Click");
+  EXPECT_EQ(w.clog.text(),
+            cp("08:09:10: -fehler: kein Browser zum Öffnen von Brimlet.html gefunden\r\n"));
+  w.invoke("qvl_logdel_Click");
+  platform.addAnswer("menu", "10");
+  w.invoke("frm8_MouseDown", {"2"});
+  EXPECT_EQ(w.clog.text(), "08:09:10: Notepad nicht gefunden\r\n");
+  EXPECT_TRUE(platform.opened.empty());
+}
+
+TEST_F(WorkshopFrame, AListHandedOverFromTheMainWindowShowsItsSize) {
+  program.main().fileList = "a.mp3\r\nb.mp3\r\n";
+  program.main().invoke("main_inqvl_Click");
+  EXPECT_EQ(w.STBC.text(), "Daten: 14 Bytes");
+}
+
 TEST_F(WorkshopFrame, HandOversNeedData) {
   w.invoke("qvl_inzr_Click");
   EXPECT_EQ(w.clog.text(), "08:09:10: keine daten geladen\r\n");
