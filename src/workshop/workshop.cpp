@@ -39,6 +39,8 @@ Workshop::Workshop(Session& session, Desk& desk)
   addControl("qvl_memdel", ControlKind::Button, "Speicher &löschen", "Speicher");
   addControl("qvl_logdel", ControlKind::Button, "Log l&öschen", "Speicher");
   declareOperations();
+  declareRemovals();
+  declareReplacements();
   addControl("qvl_infs", ControlKind::Button, "In Brimlet &geben", "Wechseln");
   addControl("qvl_inzr", ControlKind::Button, "In Dremmick ge&ben", "Wechseln");
   addControl("qvl_qfs", ControlKind::Button, "&Brimlet", "Wechseln");
@@ -75,6 +77,22 @@ void Workshop::addOption(const std::string& name, std::string_view caption,
       session_.settings[setting] = static_cast<int32_t>(box.value());
     }
   });
+}
+
+void Workshop::addButton(std::string name, std::string_view caption, std::string_view frame,
+                         void (Workshop::*handler)()) {
+  addHandler(name + "_Click", handler);
+  addControl(std::move(name), ControlKind::Button, caption, frame);
+}
+
+bool Workshop::optionOn(Setting setting) const { return session_.settings[setting] == 1; }
+
+bool Workshop::ticked(std::string_view checkBox) const {
+  return findControl(checkBox)->value() == 1;
+}
+
+const std::string& Workshop::fieldText(std::string_view field) const {
+  return findControl(field)->text();
 }
 
 void Workshop::log(std::string_view message, int mode) {

@@ -100,6 +100,21 @@ class Workshop : public WindowModel {
   void qvl_1313_Click();
   void qvl_131313_Click();
   void qvl_srt_Click();
+  // Removing characters, chains, records, number sequences, line rests.
+  void qvl_chr_Click();
+  void qvl_enf_Click();
+  void qvl_etf_Click();
+  void qvl_test_Click();
+  void qvl_eaf_Click();
+  void qvl_eaz_Click();
+  // Replacing, line edges and reversals.
+  void qvl_ers_Click();
+  void qvl_enze_Click();
+  void qvl_enzz_Click();
+  void qvl_zfza_Click();
+  void qvl_zfze_Click();
+  void qvl_zlta_Click();
+  void qvl_zcta_Click();
 
   std::string workingText;
   std::string workingName;
@@ -112,6 +127,13 @@ class Workshop : public WindowModel {
 
  private:
   void declareOperations();
+  void declareRemovals();
+  void declareReplacements();
+  void addButton(std::string name, std::string_view caption, std::string_view frame,
+                 void (Workshop::*handler)());
+  [[nodiscard]] bool optionOn(Setting setting) const;
+  [[nodiscard]] bool ticked(std::string_view checkBox) const;
+  [[nodiscard]] const std::string& fieldText(std::string_view field) const;
   // A check box that stands for a setting: set from it at load, copied
   // back into it by its _Click.
   void addOption(const std::string& name, std::string_view caption, std::string_view frame);
