@@ -9,6 +9,7 @@
 #include "core/bar_progress.h"
 #include "core/window_model.h"
 #include "workshop/character_classes.h"
+#include "workshop/inserting.h"
 #include "workshop/text_edit.h"
 
 namespace brimlet {
@@ -115,6 +116,10 @@ class Workshop : public WindowModel {
   void qvl_zfze_Click();
   void qvl_zlta_Click();
   void qvl_zcta_Click();
+  // Inserting and numbering.
+  void qvl_einf_Click();
+  void qvl_zlnr_Click();
+  void qvl_zlnr_e_Change();
 
   std::string workingText;
   std::string workingName;
@@ -129,6 +134,7 @@ class Workshop : public WindowModel {
   void declareOperations();
   void declareRemovals();
   void declareReplacements();
+  void declareInsertions();
   void addButton(std::string name, std::string_view caption, std::string_view frame,
                  void (Workshop::*handler)());
   [[nodiscard]] bool optionOn(Setting setting) const;
@@ -143,6 +149,7 @@ class Workshop : public WindowModel {
   Session& session_;
   Desk& desk_;
   BarProgress progress_;
+  NumberingTemplate numberingTemplate_;
 };
 
 }  // namespace brimlet
