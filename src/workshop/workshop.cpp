@@ -42,6 +42,7 @@ Workshop::Workshop(Session& session, Desk& desk)
   declareRemovals();
   declareReplacements();
   declareInsertions();
+  declareParagraphs();
   addControl("qvl_infs", ControlKind::Button, "In Brimlet &geben", "Wechseln");
   addControl("qvl_inzr", ControlKind::Button, "In Dremmick ge&ben", "Wechseln");
   addControl("qvl_qfs", ControlKind::Button, "&Brimlet", "Wechseln");

@@ -120,6 +120,12 @@ class Workshop : public WindowModel {
   void qvl_einf_Click();
   void qvl_zlnr_Click();
   void qvl_zlnr_e_Change();
+  // Paragraphs and joining lines.
+  void qvl_abs_Click();
+  void qvl_2zz_Click();
+  void qvl_2zz_MouseDown(int button);
+  void qvl_uzl_Click();
+  void qvl_abf_Click();
 
   std::string workingText;
   std::string workingName;
@@ -135,8 +141,13 @@ class Workshop : public WindowModel {
   void declareRemovals();
   void declareReplacements();
   void declareInsertions();
+  void declareParagraphs();
   void addButton(std::string name, std::string_view caption, std::string_view frame,
                  void (Workshop::*handler)());
+  // The frame of the line-count operations: no-data check, undo copy, and
+  // with fewer than two lines `tooFew` and the final line end. The line
+  // count, or 0 when the operation stops.
+  [[nodiscard]] size_t beginLineOperation(std::string_view tooFew);
   [[nodiscard]] bool optionOn(Setting setting) const;
   [[nodiscard]] bool ticked(std::string_view checkBox) const;
   [[nodiscard]] const std::string& fieldText(std::string_view field) const;
@@ -149,6 +160,8 @@ class Workshop : public WindowModel {
   Session& session_;
   Desk& desk_;
   BarProgress progress_;
+  // Lines joined per group by qvl_2zz, 2 to 7; not stored.
+  int joinGroupSize_ = 2;
   NumberingTemplate numberingTemplate_;
 };
 

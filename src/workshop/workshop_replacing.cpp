@@ -3,7 +3,6 @@
 
 #include "core/cp1252.h"
 #include "core/number.h"
-#include "workshop/crlf_lines.h"
 #include "workshop/line_edges.h"
 #include "workshop/replacing.h"
 #include "workshop/reversal.h"
@@ -143,15 +142,8 @@ void Workshop::qvl_zfze_Click() {
 }
 
 void Workshop::qvl_zlta_Click() {
-  if (noDataCheck()) return;
-  undoCopy = std::move(workingText);
-  const size_t lines = countLines(undoCopy);
-  if (lines < 2) {
-    workingText = undoCopy;
-    appendFinalLineEnd(workingText);
-    log("keine Zeilen zu tauschen", 0);
-    return;
-  }
+  const size_t lines = beginLineOperation("keine Zeilen zu tauschen");
+  if (lines == 0) return;
   const bool pairs = optionOn(Setting::ZweiZeilenTauschen);
   const std::string group = pairs ? "2 Zeilen" : "1 Zeilen";
   log("..." + group + " tauschen...", 2);

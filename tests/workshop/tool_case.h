@@ -10,7 +10,8 @@
 namespace brimlet::testing {
 
 // One click on a workshop tool: the steps set controls ("name=value", which
-// also runs the control's _Click or _Change) and run handlers; then the
+// also runs the control's _Click or _Change) and run handlers
+// ("name:argument"); then the
 // text, the log and the undo copy are checked.
 struct ToolCase {
   std::vector<std::string> steps;
@@ -38,7 +39,13 @@ class WorkshopTool : public ProgramTest, public ::testing::WithParamInterface<To
     for (const std::string& step : steps) {
       const size_t equals = step.find('=');
       if (equals == std::string::npos) {
-        ASSERT_TRUE(w.invoke(step)) << step;
+        // "handler:argument:..." as brimlet-cli takes it.
+        std::vector<std::string> parts;
+        for (size_t start = 0, colon = 0; colon != std::string::npos; start = colon + 1) {
+          colon = step.find(':', start);
+          parts.push_back(step.substr(start, colon - start));
+        }
+        ASSERT_TRUE(w.invoke(parts[0], {parts.begin() + 1, parts.end()})) << step;
         continue;
       }
       const std::string name = step.substr(0, equals);
