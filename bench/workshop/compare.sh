@@ -5,6 +5,7 @@
 #
 # usage: compare.sh BRIMLET_CLI CORPUS_DIR [RESULT_MD]
 #   CORPUS_DIR holds crlf.txt and lf.txt from generate.py.
+#   ONLY=REGEX in the environment measures just the rows whose label matches.
 set -euo pipefail
 
 cli=$1
@@ -49,6 +50,7 @@ rows=()
 measure() {  # measure LABEL INPUT "brimlet steps" PEER_LABEL PEER_COMMAND...
   local label=$1 input=$2 steps=$3 peer_label=$4
   shift 4
+  [[ -z ${ONLY:-} || $label =~ $ONLY ]] || return 0
   local ours peer size rate ratio
   # shellcheck disable=SC2086
   ours=$(best_time brimlet "$input" $steps)
@@ -85,6 +87,17 @@ measure "qvl_srt binary" "$crlf" "qvl_srt_b=1 qvl_srt_b_Click qvl_srt_Click" "LC
   bash -c "LC_ALL=C sort '$crlf' > '$work/peer.txt'"
 measure "qvl_srt text" "$crlf" "qvl_srt_Click" "sort (de_DE.ISO-8859-1)" \
   bash -c "LC_ALL=de_DE.ISO-8859-1 sort '$crlf' > '$work/peer.txt'"
+
+measure "qvl_ers ab > xy" "$crlf" "qvl_erst_e1=ab qvl_erst_e2=xy qvl_ers_Click" "sed 's/ab/xy/g'" \
+  bash -c "sed 's/ab/xy/g' '$crlf' > '$work/peer.txt'"
+measure "qvl_etf sch" "$crlf" "qvl_erst_e1=sch qvl_etf_Click" "sed 's/sch//g'" \
+  bash -c "sed 's/sch//g' '$crlf' > '$work/peer.txt'"
+measure "qvl_zlta" "$crlf" "qvl_zlta_Click" "tac" \
+  bash -c "tac '$crlf' > '$work/peer.txt'"
+measure "qvl_zlnr" "$crlf" "qvl_zlnr_Click" "nl -ba" \
+  bash -c "nl -ba '$crlf' > '$work/peer.txt'"
+measure "qvl_abs width 72" "$crlf" "qvl_abf_x=72 qvl_abs_Click" "fold -s -w 72" \
+  bash -c "fold -s -w 72 '$crlf' > '$work/peer.txt'"
 
 {
   echo "Corpus: $(stat -c %s "$crlf") bytes CR LF, $(stat -c %s "$lf") bytes LF (generate.py, seed 4)."
