@@ -10,14 +10,20 @@ std::optional<char> byteOfCode(std::string_view text) {
   return static_cast<char>(code);
 }
 
-namespace {
-
-std::optional<std::string> decodeCodeList(std::string_view typed) {
-  if (typed.find('-') == std::string_view::npos) {
+std::optional<std::string> typedEntry(std::string_view typed, bool code) {
+  if (code) {
     const std::optional<char> byte = byteOfCode(typed);
     if (!byte) return std::nullopt;
     return std::string(1, *byte);
   }
+  if (typed.empty()) return std::nullopt;
+  return std::string(typed);
+}
+
+namespace {
+
+std::optional<std::string> decodeCodeList(std::string_view typed) {
+  if (typed.find('-') == std::string_view::npos) return typedEntry(typed, true);
   std::string bytes;
   for (size_t dash = typed.find('-'); dash != std::string_view::npos; dash = typed.find('-')) {
     const std::optional<char> byte = byteOfCode(typed.substr(0, dash));

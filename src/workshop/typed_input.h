@@ -10,6 +10,10 @@ namespace brimlet {
 // non-numeric text is NUL; a value outside 0-255 names no byte.
 [[nodiscard]] std::optional<char> byteOfCode(std::string_view text);
 
+// What a one-entry field gives: with `code`, the byte of its code;
+// otherwise its text. Nothing for an empty text or a code outside 0-255.
+[[nodiscard]] std::optional<std::string> typedEntry(std::string_view typed, bool code);
+
 // Turns a typed chain into bytes.
 // With codes, the text is a list of decimal codes each ended by "-" (text
 // after the last "-" is ignored), or one code without any "-":

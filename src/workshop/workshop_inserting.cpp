@@ -23,13 +23,8 @@ void Workshop::declareInsertions() {
 
 void Workshop::qvl_einf_Click() {
   if (noDataCheck()) return;
-  const std::string& typed = fieldText("qvl_einf_e");
-  std::optional<std::string> entry;
-  if (optionOn(Setting::CharVonEinfuegen)) {
-    if (const std::optional<char> byte = byteOfCode(typed)) entry = std::string(1, *byte);
-  } else if (!typed.empty()) {
-    entry = typed;
-  }
+  const std::optional<std::string> entry =
+      typedEntry(fieldText("qvl_einf_e"), optionOn(Setting::CharVonEinfuegen));
   if (!entry) {
     log("kein zeichen angegeben", 0);
     return;

@@ -40,19 +40,15 @@ void Workshop::qvl_chr_Click() {
 
 void Workshop::qvl_enf_Click() {
   if (noDataCheck()) return;
-  const std::string& typed = fieldText("qvl_entf_e");
-  std::optional<char> byte;
-  if (optionOn(Setting::CharVonEinsEntfernen)) {
-    byte = byteOfCode(typed);
-  } else if (!typed.empty()) {
-    byte = typed[0];
-  }
-  if (!byte) {
+  const std::optional<std::string> entry =
+      typedEntry(fieldText("qvl_entf_e"), optionOn(Setting::CharVonEinsEntfernen));
+  if (!entry) {
     log("kein zeichen angegeben", 0);
     return;
   }
-  const std::string character(1, *byte);
-  const std::array<bool, 256> selection = byteSelection(*byte, optionOn(Setting::CaseSensitive));
+  const char byte = entry->front();
+  const std::string character(1, byte);
+  const std::array<bool, 256> selection = byteSelection(byte, optionOn(Setting::CaseSensitive));
   if (optionOn(Setting::NurZaehlen)) {
     log("..." + character + cp(" zählen..."), 0);
     int64_t count = 0;

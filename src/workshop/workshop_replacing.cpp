@@ -84,13 +84,8 @@ void Workshop::qvl_ers_Click() {
 
 void Workshop::qvl_enze_Click() {
   if (noDataCheck()) return;
-  const std::string& typed = fieldText("qvl_enze_e");
-  std::optional<std::string> entry;
-  if (optionOn(Setting::CharVonEinerZeileEntfernen)) {
-    if (const std::optional<char> byte = byteOfCode(typed)) entry = std::string(1, *byte);
-  } else if (!typed.empty()) {
-    entry = typed;
-  }
+  const std::optional<std::string> entry =
+      typedEntry(fieldText("qvl_enze_e"), optionOn(Setting::CharVonEinerZeileEntfernen));
   if (!entry) {
     log("kein zeichen angegeben", 0);
     return;

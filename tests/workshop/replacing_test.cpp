@@ -129,6 +129,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(ReverseCase{"a\r\nb\r\nc\r\nd\r\ne", false, "e\r\nd\r\nc\r\nb\r\na\r\n"},
                       ReverseCase{"a\r\nb\r\nc\r\nd\r\ne\r\n", true, "c\r\nd\r\na\r\nb\r\ne\r\n"},
                       ReverseCase{"a\r\nb\r\nc\r\nd\n", true, "c\r\nd\r\na\r\nb\r\n"},
+                      ReverseCase{"a\r\nb\r\nc", true, "a\r\nb\r\nc\r\n"},
+                      ReverseCase{"a\r\nb\r\n\n", false, "\r\nb\r\na\r\n"},
                       // A lone CR belongs to its line.
                       ReverseCase{"a\rb\r\n\r\nc", false, "c\r\n\r\na\rb\r\n"}));
 
