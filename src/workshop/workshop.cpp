@@ -39,8 +39,9 @@ Workshop::Workshop(Session& session, Desk& desk)
   addControl("qvl_memdel", ControlKind::Button, "Speicher &löschen", "Speicher");
   addControl("qvl_logdel", ControlKind::Button, "Log l&öschen", "Speicher");
   declareOperations();
-  declareRemovals();
+  // The replace fields head the chain frame that the chain removal shares.
   declareReplacements();
+  declareRemovals();
   declareInsertions();
   declareParagraphs();
   addControl("qvl_infs", ControlKind::Button, "In Brimlet &geben", "Wechseln");
