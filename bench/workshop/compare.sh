@@ -6,7 +6,7 @@
 # usage: compare.sh BRIMLET_CLI CORPUS_DIR [RESULT_MD]
 #   CORPUS_DIR holds crlf.txt and lf.txt from generate.py, and page.html and
 #   dj.xml from generate_conversions.py. ONLY=REGEX in the environment
-#   measures just the operations whose label matches.
+#   measures just the rows whose label matches.
 set -euo pipefail
 
 cli=$1
@@ -108,6 +108,17 @@ if [[ "qvl_vdj" =~ ${ONLY:-.} ]]; then
   dj_seconds=$(best_time brimlet "$corpus/dj.xml" qvl_vdj_Click)
   rows+=("| qvl_vdj ($(grep -c '<Song ' "$corpus/dj.xml") songs) | $dj_seconds | $(echo "$(stat -c %s "$corpus/dj.xml") / $dj_seconds / 1000000" | bc -l | xargs printf '%.0f') | (none) | | |")
 fi
+
+measure "qvl_ers ab > xy" "$crlf" "qvl_erst_e1=ab qvl_erst_e2=xy qvl_ers_Click" "sed 's/ab/xy/g'" \
+  bash -c "sed 's/ab/xy/g' '$crlf' > '$work/peer.txt'"
+measure "qvl_etf sch" "$crlf" "qvl_erst_e1=sch qvl_etf_Click" "sed 's/sch//g'" \
+  bash -c "sed 's/sch//g' '$crlf' > '$work/peer.txt'"
+measure "qvl_zlta" "$crlf" "qvl_zlta_Click" "tac" \
+  bash -c "tac '$crlf' > '$work/peer.txt'"
+measure "qvl_zlnr" "$crlf" "qvl_zlnr_Click" "nl -ba" \
+  bash -c "nl -ba '$crlf' > '$work/peer.txt'"
+measure "qvl_abs width 72" "$crlf" "qvl_abf_x=72 qvl_abs_Click" "fold -s -w 72" \
+  bash -c "fold -s -w 72 '$crlf' > '$work/peer.txt'"
 
 {
   echo "Corpus: $(stat -c %s "$crlf") bytes CR LF, $(stat -c %s "$lf") bytes LF (generate.py, seed 4)."

@@ -24,6 +24,14 @@ std::optional<std::string_view> CrLfLines::next() {
   return tail;
 }
 
+size_t countLines(std::string_view text) {
+  size_t lines = 0;
+  for (size_t cr = text.find('\r'); cr != std::string_view::npos; cr = text.find('\r', cr + 1)) {
+    if (cr + 1 < text.size() && text[cr + 1] == '\n') ++lines;
+  }
+  return lines + (text.empty() || text.ends_with("\r\n") ? 0 : 1);
+}
+
 void appendFinalLineEnd(std::string& text) {
   if (text.ends_with("\r\n")) return;
   if (text.ends_with('\n')) text.pop_back();

@@ -23,6 +23,10 @@ class CrLfLines {
   size_t pos_ = 0;
 };
 
+// How many lines CrLfLines reads: the text's line count once it has its
+// final line end.
+[[nodiscard]] size_t countLines(std::string_view text);
+
 // The final line end: a text ending in CR LF stays, a last lone LF becomes
 // CR LF, anything else (the empty text too) gets CR LF appended.
 void appendFinalLineEnd(std::string& text);

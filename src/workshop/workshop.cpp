@@ -40,6 +40,11 @@ Workshop::Workshop(Session& session, Desk& desk)
   addControl("qvl_memdel", ControlKind::Button, "Spei&cher löschen", "Speicher");
   addControl("qvl_logdel", ControlKind::Button, "Log l&öschen", "Speicher");
   declareOperations();
+  // The replace fields head the chain frame that the chain removal shares.
+  declareReplacements();
+  declareRemovals();
+  declareInsertions();
+  declareParagraphs();
   declareConversions();
   declareStores();
   addControl("qvl_infs", ControlKind::Button, "In Brimlet &geben", "Wechseln");
@@ -79,6 +84,16 @@ void Workshop::addButton(std::string name, std::string_view caption, std::string
                          void (Workshop::*handler)()) {
   addHandler(name + "_Click", handler);
   addControl(std::move(name), ControlKind::Button, caption, frame);
+}
+
+bool Workshop::optionOn(Setting setting) const { return session_.settings[setting] == 1; }
+
+bool Workshop::ticked(std::string_view checkBox) const {
+  return findControl(checkBox)->value() == 1;
+}
+
+const std::string& Workshop::fieldText(std::string_view field) const {
+  return findControl(field)->text();
 }
 
 void Workshop::log(std::string_view message, int mode) {

@@ -10,6 +10,7 @@
 #include "core/bar_progress.h"
 #include "core/window_model.h"
 #include "workshop/character_classes.h"
+#include "workshop/inserting.h"
 #include "workshop/text_edit.h"
 
 namespace brimlet {
@@ -115,6 +116,31 @@ class Workshop : public WindowModel {
   void qvl_parkb2_Click();
   void pcb_MouseDown(int index, int button);
   void perb_MouseDown(int index, int button, int shift);
+  // Removing characters, chains, records, number sequences, line rests.
+  void qvl_chr_Click();
+  void qvl_enf_Click();
+  void qvl_etf_Click();
+  void qvl_test_Click();
+  void qvl_eaf_Click();
+  void qvl_eaz_Click();
+  // Replacing, line edges and reversals.
+  void qvl_ers_Click();
+  void qvl_enze_Click();
+  void qvl_enzz_Click();
+  void qvl_zfza_Click();
+  void qvl_zfze_Click();
+  void qvl_zlta_Click();
+  void qvl_zcta_Click();
+  // Inserting and numbering.
+  void qvl_einf_Click();
+  void qvl_zlnr_Click();
+  void qvl_zlnr_e_Change();
+  // Paragraphs and joining lines.
+  void qvl_abs_Click();
+  void qvl_2zz_Click();
+  void qvl_2zz_MouseDown(int button);
+  void qvl_uzl_Click();
+  void qvl_abf_Click();
 
   std::string workingText;
   std::string workingName;
@@ -132,6 +158,17 @@ class Workshop : public WindowModel {
   void declareConversions();
   void declareStores();
   void parkCommand(int buffer);
+  void declareRemovals();
+  void declareReplacements();
+  void declareInsertions();
+  void declareParagraphs();
+  // The frame of the line-count operations: no-data check, undo copy, and
+  // with fewer than two lines `tooFew` and the final line end. The line
+  // count, or 0 when the operation stops.
+  [[nodiscard]] size_t beginLineOperation(std::string_view tooFew);
+  [[nodiscard]] bool optionOn(Setting setting) const;
+  [[nodiscard]] bool ticked(std::string_view checkBox) const;
+  [[nodiscard]] const std::string& fieldText(std::string_view field) const;
   // A check box that stands for a setting: set from it at load, copied
   // back into it by its _Click.
   void addOption(const std::string& name, std::string_view caption, std::string_view frame);
@@ -143,6 +180,9 @@ class Workshop : public WindowModel {
   Session& session_;
   Desk& desk_;
   BarProgress progress_;
+  // Lines joined per group by qvl_2zz, 2 to 7; not stored.
+  int joinGroupSize_ = 2;
+  NumberingTemplate numberingTemplate_;
 };
 
 }  // namespace brimlet

@@ -19,8 +19,6 @@ void Workshop::declareOperations() {
   button("qvl_dos", "Dos > Unix", "Zeilenenden", &Workshop::qvl_dos_Click);
   button("qvl_nlb", "Zeilenende nach NUL", "Zeilenenden", &Workshop::qvl_nlb_Click);
   button("qvl_trz", "Trennzeichen entfernen", "Zeilenenden", &Workshop::qvl_trz_Click);
-  // Page splitting belongs to the paragraph tools; Ctrl+T reveals its button.
-  addControl("qvl_abf", ControlKind::Button, "Seiten aufteilen", "Zeilenenden").setVisible(false);
 
   button("qvl_ltr", "Links trimmen", "Leerzeichen", &Workshop::qvl_ltr_Click);
   button("qvl_trim", "Trimmen", "Leerzeichen", &Workshop::qvl_trim_Click);

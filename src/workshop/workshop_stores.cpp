@@ -24,9 +24,6 @@ std::string arrayElement(std::string_view name, int index) {
 }  // namespace
 
 void Workshop::declareStores() {
-  addControl("qvl_erst_e1", ControlKind::TextBox, "", "Ersetzen");
-  addControl("qvl_erst_e2", ControlKind::TextBox, "", "Ersetzen");
-
   for (const int n : {1, 2}) {
     Control& list = addControl("qvl_parkb" + decimal(n), ControlKind::DropDown, "", kStoresFrame);
     list.setItems({"Parken" + decimal(n)});
@@ -43,8 +40,8 @@ void Workshop::declareStores() {
 
   // Preset k's two buttons share a row, the first field's on the left.
   for (int k = 1; k <= 3; ++k) {
-    addControl(arrayElement("perb", k), ControlKind::Button, "", "Ersetzen");
-    addControl(arrayElement("perb", k + 3), ControlKind::Button, "", "Ersetzen");
+    addControl(arrayElement("perb", k), ControlKind::Button, "", "Ketten");
+    addControl(arrayElement("perb", k + 3), ControlKind::Button, "", "Ketten");
   }
   addHandler("perb_MouseDown", &Workshop::perb_MouseDown);
 }

@@ -34,5 +34,16 @@ TEST(WorkshopCli, KeyboardShortcutFlipsKeepNulForThePaste) {
   EXPECT_NE(cli.dump("status.txt").find(cp("frm8.title=Quorvel Eingefügt")), std::string::npos);
 }
 
+TEST(WorkshopCli, FieldsSetWithoutChangeEventsAndRightClicksReachTheTextTools) {
+  testing::TempFolder inputs;
+  inputs.write("in.txt", "a\r\nb\r\nc\r\nd\r\ne\r\nf");
+  CliRun cli({"--working", inputs.file("in.txt"), "--field", "qvl_zlnr_e=0000",
+              "main_quorvel_Click", "qvl_zlnr_Click", "qvl_2zz_MouseDown:2", "qvl_2zz_Click"});
+  cli.run();
+  ASSERT_EQ(cli.exitCode, 0) << cli.describe();
+  EXPECT_EQ(cli.dump("working.txt"), "0001 a0002 b0003 c\r\n0004 d0005 e0006 f\r\n");
+  EXPECT_NE(cli.dump("clog.txt").find("2 Zeilen zusammengef"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace brimlet

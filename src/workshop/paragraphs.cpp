@@ -1,0 +1,206 @@
+#include "workshop/paragraphs.h"
+
+#include <vector>
+
+#include "workshop/chain_match.h"
+#include "workshop/crlf_lines.h"
+#include "workshop/progress_ticker.h"
+
+namespace brimlet {
+namespace {
+
+constexpr size_t npos = std::string_view::npos;
+
+bool isClosingMark(char byte) {
+  switch (static_cast<unsigned char>(byte)) {
+    case 34: case 39: case 41: case 147: case 148: case 171:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// Length of the sentence end at the end of a line (mark, closing mark,
+// blank), 0 when the line does not end a sentence.
+size_t sentenceEndLength(std::string_view line) {
+  size_t length = 0;
+  if (length < line.size() && line[line.size() - 1 - length] == ' ') ++length;
+  if (length < line.size() && isClosingMark(line[line.size() - 1 - length])) ++length;
+  if (length == line.size()) return 0;
+  const char mark = line[line.size() - 1 - length];
+  return mark == '.' || mark == '!' || mark == '?' ? length + 1 : 0;
+}
+
+void appendLine(std::string& out, std::string_view line) {
+  out.append(line);
+  out += "\r\n";
+}
+
+void trimTrailingBlanks(std::string& out, size_t from) {
+  while (out.size() > from && out.back() == ' ') out.pop_back();
+}
+
+}  // namespace
+
+std::string formatParagraphs(std::string_view text, bool keepTails, Progress& progress) {
+  std::string out;
+  out.reserve(text.size());
+  progress.setMaximum(static_cast<int64_t>(text.size()));
+  ProgressTicker ticker(progress);
+  // The sentence group runs from groupStart to the next boundary; its line
+  // breaks that become blanks are collected until the boundary decides.
+  std::vector<size_t> joins;
+  size_t groupStart = 0;
+  size_t lineStart = 0;
+  for (size_t cr = text.find('\r'); cr != npos; cr = text.find('\r', cr + 1)) {
+    if (cr + 1 >= text.size() || text[cr + 1] != '\n') continue;
+    ticker.at(static_cast<int64_t>(cr));
+    const std::string_view line = text.substr(lineStart, cr - lineStart);
+    const size_t sentenceEnd = sentenceEndLength(line);
+    const bool beforeEmptyLine = text.substr(cr + 2, 2) == "\r\n";
+    const bool emptyLine = line.empty() && lineStart > 0;
+    lineStart = cr + 2;
+    if (sentenceEnd == 0 && !beforeEmptyLine && !emptyLine) {
+      if (line.size() < 1 || line.size() > 4) joins.push_back(cr);
+      continue;
+    }
+    const size_t boundary = cr - sentenceEnd;
+    size_t copied = groupStart;
+    if (!(keepTails && sentenceEnd == 0)) {
+      for (const size_t join : joins) {
+        out.append(text, copied, join - copied);
+        out += ' ';
+        copied = join + 2;
+      }
+    }
+    out.append(text, copied, boundary - copied);
+    out.append(text, boundary, cr + 2 - boundary);
+    groupStart = cr + 2;
+    joins.clear();
+  }
+  out.append(text, groupStart);
+  return out;
+}
+
+std::string wrapLines(std::string_view text, size_t width, Progress& progress) {
+  std::string out;
+  out.reserve(text.size() + text.size() / width * 2 + 2);
+  progress.setMaximum(static_cast<int64_t>(text.size()));
+  ProgressTicker ticker(progress);
+  CrLfLines lines(text);
+  while (std::optional<std::string_view> line = lines.next()) {
+    while (line->size() > width) {
+      const size_t blank = line->substr(0, width + 1).rfind(' ');
+      if (blank == npos) {
+        appendLine(out, line->substr(0, width));
+        line->remove_prefix(width);
+      } else {
+        appendLine(out, line->substr(0, blank));
+        line->remove_prefix(blank + 1);
+      }
+    }
+    appendLine(out, *line);
+    ticker.at(static_cast<int64_t>(out.size()));
+  }
+  return out;
+}
+
+std::string joinLines(std::string_view text, int group, bool blank, Progress& progress) {
+  std::string out;
+  out.reserve(text.size() + 2);
+  progress.setMaximum(static_cast<int64_t>(text.size()));
+  ProgressTicker ticker(progress);
+  const auto size = static_cast<size_t>(group);
+  CrLfLines lines(text);
+  for (size_t i = 1; const std::optional<std::string_view> line = lines.next(); ++i) {
+    const bool groupEnds = i % size == 0;
+    if (!line->empty()) {
+      out.append(*line);
+      if (blank && !groupEnds) out += ' ';
+    }
+    if (groupEnds) out += "\r\n";
+    ticker.at(static_cast<int64_t>(out.size()));
+  }
+  trimTrailingBlanks(out, 0);
+  return out;
+}
+
+std::string pairLines(std::string_view text, int group, bool blank, Progress& progress) {
+  std::vector<std::string_view> lines;
+  CrLfLines walker(text);
+  while (const std::optional<std::string_view> line = walker.next()) lines.push_back(*line);
+  const auto size = static_cast<size_t>(group);
+  const size_t rows = (lines.size() + size - 1) / size;
+  std::string out;
+  out.reserve(text.size() + lines.size() + 2);
+  progress.setMaximum(static_cast<int64_t>(rows));
+  ProgressTicker ticker(progress);
+  for (size_t row = 0; row < rows; ++row) {
+    const size_t rowStart = out.size();
+    for (size_t i = row; i < lines.size(); i += rows) {
+      out.append(lines[i]);
+      if (blank) out += ' ';
+    }
+    trimTrailingBlanks(out, rowStart);
+    out += "\r\n";
+    ticker.at(static_cast<int64_t>(row));
+  }
+  return out;
+}
+
+std::string deleteOddLines(std::string_view text, Progress& progress) {
+  std::string out;
+  out.reserve(text.size() + 2);
+  progress.setMaximum(static_cast<int64_t>(text.size()));
+  ProgressTicker ticker(progress);
+  CrLfLines lines(text);
+  for (bool even = false; const std::optional<std::string_view> line = lines.next(); even = !even) {
+    if (even) appendLine(out, *line);
+    ticker.at(static_cast<int64_t>(out.size()));
+  }
+  return out;
+}
+
+TextEdit splitPages(std::string_view text, Progress& progress) {
+  constexpr std::string_view kSeparator = "----------";
+  const std::string kRightColumn(50, ' ');
+  const std::string kColumnGap(11, ' ');
+  TextEdit result;
+  progress.setMaximum(static_cast<int64_t>(text.size()));
+  ProgressTicker ticker(progress);
+  std::string left;
+  std::string right;
+  for (size_t pos = 0;;) {
+    const size_t lineEnd = findBytes(text, "\r\n", pos);
+    if (lineEnd == npos) break;
+    const size_t pageStart = lineEnd + 2;
+    const size_t separator = findBytes(text, kSeparator, pageStart);
+    if (separator == npos) break;
+    std::string_view page = text.substr(pageStart, separator - pageStart);
+    left.clear();
+    right.clear();
+    while (!page.empty()) {
+      const size_t end = page.find("\r\n");
+      const std::string_view line = page.substr(0, end);
+      page.remove_prefix(end == npos ? page.size() : end + 2);
+      const size_t gap = line.find(kColumnGap);
+      if (line.starts_with(kRightColumn)) {
+        appendLine(right, line);
+      } else if (gap != npos) {
+        appendLine(left, line.substr(0, gap));
+        const size_t rightStart = line.find_first_not_of(' ', gap);
+        appendLine(right, rightStart == npos ? std::string_view{} : line.substr(rightStart));
+      } else {
+        appendLine(left, line);
+      }
+    }
+    result.text += left;
+    result.text += right;
+    ++result.count;
+    ticker.at(static_cast<int64_t>(separator));
+    pos = separator;
+  }
+  return result;
+}
+
+}  // namespace brimlet

@@ -1,0 +1,90 @@
+// The workshop's paragraph formatting, line joining, odd-line deletion and
+// page splitting.
+#include "core/cp1252.h"
+#include "core/number.h"
+#include "workshop/crlf_lines.h"
+#include "workshop/paragraphs.h"
+#include "workshop/workshop.h"
+
+namespace brimlet {
+
+void Workshop::declareParagraphs() {
+  constexpr std::string_view kParagraphs = "Absätze";
+  addButton("qvl_abs", "Absätze formatieren", kParagraphs, &Workshop::qvl_abs_Click);
+  addControl("qvl_abf_x", ControlKind::TextBox, "", kParagraphs);
+  addButton("qvl_2zz", "2 Zeilen zusammen", kParagraphs, &Workshop::qvl_2zz_Click);
+  addHandler("qvl_2zz_MouseDown", &Workshop::qvl_2zz_MouseDown);
+  addOption("qvl_2zz_lz", "mit Leerzeichen", kParagraphs);
+  addOption("qvl_2zz_2h", "Hälften paaren", kParagraphs);
+  addButton("qvl_uzl", "Ungerade Zeilen löschen", kParagraphs, &Workshop::qvl_uzl_Click);
+  // Ctrl+T reveals it.
+  addButton("qvl_abf", "Seiten aufteilen", kParagraphs, &Workshop::qvl_abf_Click);
+  findControl("qvl_abf")->setVisible(false);
+}
+
+size_t Workshop::beginLineOperation(std::string_view tooFew) {
+  if (noDataCheck()) return 0;
+  undoCopy = std::move(workingText);
+  const size_t lines = countLines(undoCopy);
+  if (lines < 2) {
+    workingText = undoCopy;
+    appendFinalLineEnd(workingText);
+    log(tooFew, 0);
+    return 0;
+  }
+  return lines;
+}
+
+void Workshop::qvl_abs_Click() {
+  if (noDataCheck()) return;
+  const int32_t width = integerValue(fieldText("qvl_abf_x"));
+  if (width > 1 && width < 20) {
+    log("breite zu klein (<20)", 0);
+    return;
+  }
+  if (!beginOperation(cp("absätze formatieren"), LogForm::Progress)) return;
+  workingText = formatParagraphs(undoCopy, width == 1, progress_);
+  log(cp("absätze formatiert"), 3);
+  if (width < 20) return;
+  const std::string what = cp("absätze auf ") + decimal(width);
+  log("..." + what + " formatieren...", 2);
+  workingText = wrapLines(workingText, static_cast<size_t>(width), progress_);
+  log(what + " formatiert", 3);
+}
+
+void Workshop::qvl_2zz_Click() {
+  const size_t lines = beginLineOperation(cp("keine Zeilen zusammenzufügen"));
+  if (lines == 0) return;
+  log(cp("... Zeilen zusammenfügen..."), 2);
+  const bool blank = optionOn(Setting::ZweiZeilenMitLeerzeichen);
+  workingText = ticked("qvl_2zz_2h") ? pairLines(undoCopy, joinGroupSize_, blank, progress_)
+                                     : joinLines(undoCopy, joinGroupSize_, blank, progress_);
+  reportResult(LogForm::Progress, static_cast<int64_t>(lines) / joinGroupSize_, "Zeilen",
+               cp(" zusammengefügt"));
+}
+
+void Workshop::qvl_2zz_MouseDown(int button) {
+  constexpr int kRightButton = 2;
+  if (button != kRightButton) return;
+  joinGroupSize_ = joinGroupSize_ == 7 ? 2 : joinGroupSize_ + 1;
+  findControl("qvl_2zz")->setText(decimal(joinGroupSize_) + " Zeilen zusammen");
+}
+
+void Workshop::qvl_uzl_Click() {
+  const size_t lines = beginLineOperation("nur 1 zeile vorhanden");
+  if (lines == 0) return;
+  log(cp("... ungerade Zeilen löschen..."), 2);
+  workingText = deleteOddLines(undoCopy, progress_);
+  reportResult(LogForm::Progress, static_cast<int64_t>(lines + 1) / 2, "ungerade Zeilen",
+               cp(" gelöscht"));
+}
+
+void Workshop::qvl_abf_Click() {
+  if (!beginOperation("seiten trennen", LogForm::Plain)) return;
+  TextEdit pages = splitPages(undoCopy, progress_);
+  // A text without pages stays as it was rather than becoming empty.
+  workingText = pages.count == 0 ? undoCopy : std::move(pages.text);
+  reportResult(LogForm::Plain, pages.count, "seiten", " getrennt");
+}
+
+}  // namespace brimlet

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "core/cp1252.h"
+#include "program/program_fixture.h"
+
+namespace brimlet::testing {
+
+// One click on a workshop tool: the steps set controls ("name=value", which
+// also runs the control's _Click or _Change) and run handlers
+// ("name:argument"); then the
+// text, the log and the undo copy are checked.
+struct ToolCase {
+  std::vector<std::string> steps;
+  std::string input;
+  std::string expected;
+  std::vector<std::string> log;  // newest first, UTF-8
+  // Typed input that cannot be used, and counting, leave the undo copy alone.
+  bool takesUndoCopy = true;
+};
+
+inline std::ostream& operator<<(std::ostream& out, const ToolCase& c) {
+  for (const std::string& step : c.steps) out << step << ' ';
+  return out;
+}
+
+class WorkshopTool : public ProgramTest, public ::testing::WithParamInterface<ToolCase> {
+ protected:
+  void SetUp() override {
+    program.start();
+    program.showTool(Tool::Workshop);
+  }
+
+  void runSteps(const std::vector<std::string>& steps) {
+    Workshop& w = program.workshop();
+    for (const std::string& step : steps) {
+      const size_t equals = step.find('=');
+      if (equals == std::string::npos) {
+        // "handler:argument:..." as brimlet-cli takes it.
+        std::vector<std::string> parts;
+        for (size_t start = 0, colon = 0; colon != std::string::npos; start = colon + 1) {
+          colon = step.find(':', start);
+          parts.push_back(step.substr(start, colon - start));
+        }
+        ASSERT_TRUE(w.invoke(parts[0], {parts.begin() + 1, parts.end()})) << step;
+        continue;
+      }
+      const std::string name = step.substr(0, equals);
+      const std::string value = cp(step.substr(equals + 1));
+      Control* control = w.findControl(name);
+      ASSERT_NE(control, nullptr) << name;
+      if (control->kind() == ControlKind::TextBox) {
+        control->setText(value);
+        if (w.findHandler(name + "_Change") != nullptr) w.invoke(name + "_Change");
+      } else {
+        control->setValue(std::stoi(value));
+        if (w.findHandler(name + "_Click") != nullptr) w.invoke(name + "_Click");
+      }
+    }
+  }
+
+  static std::string logOf(const std::vector<std::string>& newestFirst) {
+    std::string text;
+    for (const std::string& message : newestFirst) text += "08:09:10: " + cp(message) + "\r\n";
+    return text;
+  }
+
+  void check() {
+    const ToolCase& c = GetParam();
+    Workshop& w = program.workshop();
+    w.workingText = c.input;
+    w.undoCopy = "older";
+    runSteps(c.steps);
+    EXPECT_EQ(w.workingText, c.expected);
+    EXPECT_EQ(w.clog.text(), logOf(c.log));
+    EXPECT_FALSE(w.PRBC.visible());
+    ASSERT_TRUE(w.invoke("qvl_undo_Click"));
+    EXPECT_EQ(w.workingText, c.takesUndoCopy ? c.input : std::string("older"));
+  }
+};
+
+}  // namespace brimlet::testing
