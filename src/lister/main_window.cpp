@@ -24,7 +24,8 @@ MainWindow::MainWindow(Session& session, Desk& desk)
   addControl("main_neue", ControlKind::Button, "&Neu sortieren", "Sortieren");
   addControl("main_remp", ControlKind::Button, "&Pfade entfernen", "Bereinigen");
   addControl("main_remx", ControlKind::Button, "Datei&endungen entfernen", "Bereinigen");
-  addControl("main_lze", ControlKind::Button, "Leer&zeichen am Zeilenende", "Bereinigen");
+  // Every letter of this caption already leads another control of the window.
+  addControl("main_lze", ControlKind::Button, "Leerzeichen am Zeilenende", "Bereinigen");
   addControl("main_zfe", ControlKind::Button, "Z&ahlen am Zeilenende", "Bereinigen");
   addControl("main_cpy", ControlKind::Button, "&Kopieren", "Zwischenablage");
   addControl("main_pst", ControlKind::Button, "Ein&fügen", "Zwischenablage");
@@ -76,7 +77,7 @@ MainWindow::MainWindow(Session& session, Desk& desk)
   addHandler("main_komb_Click", &MainWindow::main_komb_Click);
   addHandler("main_komb_MouseDown", &MainWindow::main_komb_MouseDown);
   addHandler("main_comb0_Click", &MainWindow::main_comb0_Click);
-  addHandler("zlog_KeyDown", &MainWindow::zlog_KeyDown);
+  addKeyHandler("zlog_KeyDown", &MainWindow::zlog_KeyDown, keysWith("T", {keys::kCtrl}));
   addHandler("main_foli_Click", &MainWindow::main_foli_Click);
   addHandler("main_lwb_Click", &MainWindow::main_lwb_Click);
   addHandler("main_end_Click", &MainWindow::main_end_Click);

@@ -15,8 +15,7 @@ namespace brimlet {
 namespace {
 
 constexpr int kLeftButton = 1;
-constexpr int kCtrl = 2;
-constexpr int kKeyT = 84;
+constexpr int kKeyT = 'T';
 
 }  // namespace
 
@@ -56,7 +55,7 @@ void MainWindow::main_komb_MouseDown(int button, int shift) {
 void MainWindow::main_comb0_Click() { combine(fixedCombineFolder(), "0.html"); }
 
 void MainWindow::zlog_KeyDown(int key, int shift) {
-  if (key == kKeyT && shift == kCtrl) findControl("main_comb0")->setVisible(true);
+  if (key == kKeyT && shift == keys::kCtrl) findControl("main_comb0")->setVisible(true);
 }
 
 void MainWindow::main_foli_Click() {

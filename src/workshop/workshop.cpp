@@ -48,7 +48,7 @@ Workshop::Workshop(Session& session, Desk& desk)
   declareConversions();
   declareStores();
   addControl("qvl_infs", ControlKind::Button, "In Brimlet &geben", "Wechseln");
-  addControl("qvl_inzr", ControlKind::Button, "&In Dremmick geben", "Wechseln");
+  addControl("qvl_inzr", ControlKind::Button, "In Dre&mmick geben", "Wechseln");
   addControl("qvl_qfs", ControlKind::Button, "&Brimlet", "Wechseln");
   addControl("qvl_qzr", ControlKind::Button, "&Dremmick", "Wechseln");
   addControl("qvl_quit", ControlKind::Button, "B&eenden", "Wechseln");
