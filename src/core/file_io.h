@@ -6,7 +6,9 @@
 
 namespace brimlet {
 
-enum class ReadStatus { Ok, Missing, IsFolder, Unreadable };
+// Folder and NotAFile (a FIFO, a device) are both refused at once, before
+// anything is read, so a read neither blocks nor runs forever.
+enum class ReadStatus { Ok, Missing, IsFolder, NotAFile, TooLong, Unreadable };
 
 struct FileRead {
   ReadStatus status = ReadStatus::Missing;
@@ -16,15 +18,29 @@ struct FileRead {
 // Paths are the program's Windows-1252 text; each function hands the system
 // the file-name codec's form of it.
 
-// Reads a file whole, byte for byte.
+// Reads a regular file whole, byte for byte.
 [[nodiscard]] FileRead readWholeFile(const std::string& path);
+
+// The log line for a read that failed: "datei existiert nicht",
+// "keine gültige datei" (a folder or no regular file), "pfad zu lang",
+// "fehler beim lesen".
+[[nodiscard]] std::string readFailureText(ReadStatus status);
 
 [[nodiscard]] bool fileExists(const std::string& path);
 
-// Writes `bytes` to a temporary file beside `path` and renames it over
-// `path` only when the whole write succeeded, so a failed write leaves the
-// old file as it was. A new file gets the usual permissions (0666 less the
-// umask); a replaced file keeps its own.
+// Saves `bytes` as the file `path` names; a symbolic link is followed and
+// the file it names gets the text. False, with the file left alone, when it
+// is a folder or no regular file, or when the process may not write it
+// (root included: a file without any write permission is not replaced).
+//
+// Normally the text goes to a temporary file beside the target, is flushed,
+// takes the old file's mode (and owner, where the process may) and is
+// renamed over it, and the folder is flushed; any failure before the rename
+// leaves the old file as it was. A file with other hard links, or one beside
+// which no temporary file can be made, is written in place so every link
+// sees the text: the space is reserved first, so a full disk leaves it as
+// it was; a fault of the disk during the write itself can still leave it
+// part-written, and is reported. A new file gets 0666 less the umask.
 [[nodiscard]] bool writeWholeFile(const std::string& path, std::string_view bytes);
 
 }  // namespace brimlet

@@ -60,6 +60,10 @@ void MainWindow::importList(const std::string& path) {
     case ReadStatus::IsFolder:
       log("-fehler: " + path + cp(" ist ein ordner, nur dateien können eingelesen werden"), 0);
       return;
+    case ReadStatus::NotAFile:
+    case ReadStatus::TooLong:
+      log(readFailureText(file.status), 0);
+      return;
     case ReadStatus::Unreadable:
       log("-fehler: datei " + path + " kann nicht gelesen werden", 0);
       return;

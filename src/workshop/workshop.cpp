@@ -132,10 +132,7 @@ void Workshop::runOperation(const OperationTexts& texts, const Work& work) {
 void Workshop::loadFile(const std::string& path) {
   FileRead file = readWholeFile(path);
   if (file.status != ReadStatus::Ok) {
-    log(file.status == ReadStatus::Missing ? "datei existiert nicht"
-        : file.status == ReadStatus::IsFolder ? cp("keine gültige datei")
-                                                : "fehler beim lesen",
-        0);
+    log(readFailureText(file.status), 0);
     return;
   }
   workingName = path;
@@ -234,7 +231,11 @@ void Workshop::qvl_save_Click() {
   dialog.fileName = workingName;
   dialog.defaultExtension = "txt";
   const std::optional<std::string> chosen = session_.platform.chooseFileToSave(dialog);
-  if (!chosen || chosen->empty() || chosen->back() == '/') return;
+  if (!chosen || chosen->empty()) return;
+  if (chosen->back() == '/') {
+    log(cp("keine gültige datei"), 0);
+    return;
+  }
   if (!writeWholeFile(*chosen, workingText)) {
     log("fehler beim speichern", 0);
     return;
