@@ -17,7 +17,7 @@ void MainWindow::main_dimp_Click() {
   PRBF.setMaximum(100);
   std::string folder = chooseFolder(session_, cp("Ordner zum Einlesen auswählen"));
   if (folder.empty()) return;
-  fileList.clear();
+  keepFileList();
   forgetList();
   if (folder.ends_with('/')) folder.pop_back();
   log("...lese verzeichnis " + folder + "...", 1);

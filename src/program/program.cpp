@@ -11,7 +11,30 @@ Program::Program(Platform& platform, std::string programFolder)
       main_(session_, *this),
       workshop_(session_, *this),
       renamer_(session_, *this),
-      display_(session_, *this) {}
+      display_(session_, *this) {
+  for (WindowModel* window : windows()) window->setBoundary(this);
+}
+
+void Program::handlerEnded() {
+  workshop_.operationEnded();
+  main_.listsEnded();
+}
+
+void Program::handlerFailed(std::string_view message) {
+  workshop_.operationFailed();
+  main_.listsFailed();
+  switch (visibleTool()) {
+    case Tool::Workshop:
+      workshop_.log(message, 3);
+      break;
+    case Tool::Renamer:
+      renamer_.log(message);
+      break;
+    case Tool::Main:
+      main_.log(message, 2);
+      break;
+  }
+}
 
 std::vector<WindowModel*> Program::windows() { return {&main_, &workshop_, &renamer_, &display_}; }
 
@@ -102,8 +125,9 @@ void Program::writeSettings() {
 }
 
 void Program::handToWorkshop(const std::string& text) {
-  workshop_.workingText = text;
+  std::string working = text;
   if (workshop_.undoCopy.empty()) workshop_.undoCopy = text;
+  workshop_.workingText = std::move(working);
 }
 
 void Program::handToMainList(const std::string& text) { main_.receiveList(text); }

@@ -15,7 +15,7 @@ namespace brimlet {
 // One run of Brimlet: the shared session and the four windows, started,
 // switched and shut down as one. Both front ends (the Qt windows and
 // brimlet-cli) drive the same Program.
-class Program final : public Desk {
+class Program final : public Desk, public HandlerBoundary {
  public:
   Program(Platform& platform, std::string programFolder);
 
@@ -49,6 +49,9 @@ class Program final : public Desk {
   const std::string& workingText() override { return workshop_.workingText; }
   const std::string& processedList() override { return main_.processedList; }
   void displayClosed() override;
+
+  void handlerEnded() override;
+  void handlerFailed(std::string_view message) override;
 
  private:
   void readGroupFile();

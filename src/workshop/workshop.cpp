@@ -110,11 +110,31 @@ bool Workshop::beginOperation(std::string_view what, LogForm form) {
   if (!what.empty()) {
     log("..." + std::string(what) + "...", form == LogForm::Progress ? 2 : 0);
   }
+  takeWorkingTextAsUndo();
+  return true;
+}
+
+void Workshop::takeWorkingTextAsUndo() {
   // The work reads the undo copy and builds the new text beside it, so the
-  // text is never copied just to be kept.
+  // text is never copied just to be kept. The old undo copy stays until
+  // the handler has ended, in case the work runs out of memory.
+  if (!operationOpen_) replacedUndo_ = std::move(undoCopy);
+  operationOpen_ = true;
   undoCopy = std::move(workingText);
   workingText.clear();
-  return true;
+}
+
+void Workshop::operationEnded() {
+  replacedUndo_ = std::string();
+  operationOpen_ = false;
+}
+
+void Workshop::operationFailed() {
+  if (operationOpen_) {
+    workingText = std::move(undoCopy);
+    undoCopy = std::move(replacedUndo_);
+  }
+  operationEnded();
 }
 
 void Workshop::reportResult(LogForm form, int64_t count, std::string_view noun,
@@ -135,10 +155,14 @@ void Workshop::loadFile(const std::string& path) {
     log(readFailureText(file.status), 0);
     return;
   }
-  workingName = path;
+  // Every copy is made before anything changes, so a file too large for
+  // the memory left changes nothing.
+  std::string name = path;
+  std::string undo = file.bytes;
+  appendFinalLineEnd(file.bytes);
+  workingName = std::move(name);
   workingText = std::move(file.bytes);
-  undoCopy = workingText;
-  appendFinalLineEnd(workingText);
+  undoCopy = std::move(undo);
   refreshTitle();
   log(workingName + " geladen", 0);
 }
@@ -249,14 +273,13 @@ void Workshop::qvl_save_Click() {
 void Workshop::qvl_pst_Click() {
   std::optional<std::string> block = clipboardPaste(session_.platform, desk_);
   if (!block) return;
-  workingText = std::move(*block);
   if (!keepNul) {
-    if (const size_t nul = workingText.find('\0'); nul != std::string::npos) {
-      workingText.resize(nul);
-    }
+    if (const size_t nul = block->find('\0'); nul != std::string::npos) block->resize(nul);
   }
-  workingName = cp("Eingefügt");
-  appendFinalLineEnd(workingText);
+  appendFinalLineEnd(*block);
+  std::string name = cp("Eingefügt");
+  workingText = std::move(*block);
+  workingName = std::move(name);
   refreshTitle();
   refreshStatus();
 }
