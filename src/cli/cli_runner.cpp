@@ -1,5 +1,7 @@
 #include "cli/cli_runner.h"
 
+#include <algorithm>
+
 #include "app/program_folder.h"
 #include "cli/scripted_platform.h"
 #include "cli/state_dump.h"
@@ -139,6 +141,11 @@ int runCli(const CliOptions& options, std::ostream& errors) {
     const Target target = findHandler(program, step.handler);
     target.window->invoke(*target.handler, step.arguments);
   }
+  for (const std::string& warning : platform.warnings) {
+    std::string text = warning;
+    std::replace(text.begin(), text.end(), '|', ' ');
+    errors << "brimlet-cli: " << toUtf8(text) << "\n";
+  }
   for (const std::string& title : platform.unanswered) {
     errors << "brimlet-cli: no answer for the dialog \"" << toUtf8(title) << "\", cancelled\n";
   }
@@ -153,7 +160,7 @@ int runCli(const CliOptions& options, std::ostream& errors) {
     errors << "brimlet-cli: cannot write " << options.outFile << "\n";
     return 1;
   }
-  return 0;
+  return platform.warnings.empty() ? 0 : 1;
 }
 
 }  // namespace brimlet

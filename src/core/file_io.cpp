@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 
@@ -138,7 +139,7 @@ bool writeInPlace(const std::string& path, std::string_view bytes) {
 
 }  // namespace
 
-FileRead readWholeFile(const std::string& programPath) {
+FileRead readWholeFile(const std::string& programPath, size_t atMost) {
   const std::string path = encodePath(programPath);
   FileRead result;
   // Opening without blocking, then asking the open file what it is, so a
@@ -160,13 +161,15 @@ FileRead readWholeFile(const std::string& programPath) {
     result.status = S_ISDIR(info.st_mode) ? ReadStatus::IsFolder : ReadStatus::NotAFile;
     return result;
   }
-  result.bytes.resize(static_cast<size_t>(info.st_size));
+  result.bytes.resize(std::min(static_cast<size_t>(info.st_size), atMost));
   size_t filled = 0;
+  char more[1 << 16];
   for (;;) {
-    // A file that grew since fstat is read on to its new end.
-    if (filled == result.bytes.size()) result.bytes.resize(filled + (1 << 16));
-    const ssize_t n =
-        systemCalls().read(fd, result.bytes.data() + filled, result.bytes.size() - filled);
+    // Into the text while it has room, then into `more`: a file that grew
+    // since fstat is read on to its end, without a probe's reallocation.
+    const bool room = filled < result.bytes.size();
+    char* into = room ? result.bytes.data() + filled : more;
+    const ssize_t n = systemCalls().read(fd, into, room ? result.bytes.size() - filled : sizeof more);
     if (n == 0) break;
     if (n < 0) {
       if (errno == EINTR) continue;
@@ -174,7 +177,18 @@ FileRead readWholeFile(const std::string& programPath) {
       result.status = ReadStatus::Unreadable;
       return result;
     }
-    filled += static_cast<size_t>(n);
+    const auto got = static_cast<size_t>(n);
+    if (room) {
+      filled += got;
+      continue;
+    }
+    const size_t taken = std::min(got, atMost - filled);
+    result.bytes.append(more, taken);
+    filled += taken;
+    if (taken < got) {
+      result.cut = true;
+      break;
+    }
   }
   result.bytes.resize(filled);
   result.status = ReadStatus::Ok;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,13 +14,14 @@ enum class ReadStatus { Ok, Missing, IsFolder, NotAFile, TooLong, Unreadable };
 struct FileRead {
   ReadStatus status = ReadStatus::Missing;
   std::string bytes;
+  bool cut = false;  // the file went on past the bytes asked for
 };
 
 // Paths are the program's Windows-1252 text; each function hands the system
 // the file-name codec's form of it.
 
-// Reads a regular file whole, byte for byte.
-[[nodiscard]] FileRead readWholeFile(const std::string& path);
+// Reads a regular file whole, byte for byte, or its first `atMost` bytes.
+[[nodiscard]] FileRead readWholeFile(const std::string& path, size_t atMost = SIZE_MAX);
 
 // The log line for a read that failed: "datei existiert nicht",
 // "keine gültige datei" (a folder or no regular file), "pfad zu lang",

@@ -5,6 +5,11 @@
 #include "core/file_io.h"
 
 namespace brimlet {
+namespace {
+
+const std::string kSettingsNotSaved = "fehler beim speichern der einstellungen";
+
+}  // namespace
 
 Program::Program(Platform& platform, std::string programFolder)
     : session_(platform, std::move(programFolder)),
@@ -66,9 +71,11 @@ void Program::start() {
 }
 
 void Program::readGroupFile() {
-  const FileRead file = readWholeFile(session_.groupFilePath());
+  const FileRead file = readWholeFile(session_.groupFilePath(), kMaxGroupFileBytes);
   if (file.status != ReadStatus::Ok) return;
-  parseGroupFile(file.bytes, session_.groups);
+  if (!parseGroupFile(file.bytes, session_.groups) || file.cut) {
+    main_.log(cp("gruppendatei zu groß, der rest wird ignoriert"), 0);
+  }
   rebuildExtensionTable(session_.groups);
 }
 
@@ -104,7 +111,10 @@ void Program::showTool(Tool tool) {
 void Program::endProgram() {
   workshop_.setAcceptsDrops(false);
   main_.setAcceptsDrops(false);
-  if (session_.settings[Setting::EinstellungSpeichern] == 1) writeSettings();
+  if (session_.settings[Setting::EinstellungSpeichern] == 1 && !saveSettings()) {
+    // The main log closes with the window, so the user would never see it.
+    session_.platform.warn("Brimlet", kSettingsNotSaved + "|" + session_.settingsPath());
+  }
   main_.frm1_Close();
 }
 
@@ -118,11 +128,13 @@ void Program::shutDown() {
   ended_ = true;
 }
 
-void Program::writeSettings() {
-  if (!writeWholeFile(session_.settingsPath(), settingsFileText(session_.settings))) {
-    main_.log("fehler beim speichern der einstellungen", 0);
-  }
+bool Program::saveSettings() {
+  if (writeWholeFile(session_.settingsPath(), settingsFileText(session_.settings))) return true;
+  main_.log(kSettingsNotSaved, 0);
+  return false;
 }
+
+void Program::writeSettings() { (void)saveSettings(); }
 
 void Program::handToWorkshop(const std::string& text) {
   std::string working = text;

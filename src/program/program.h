@@ -56,6 +56,8 @@ class Program final : public Desk, public HandlerBoundary {
  private:
   void readGroupFile();
   void readSettingsFile();
+  // Writes the settings file; false (and a log line) when it failed.
+  [[nodiscard]] bool saveSettings();
 
   Session session_;
   MainWindow main_;

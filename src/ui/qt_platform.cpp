@@ -102,6 +102,12 @@ bool QtPlatform::confirm(const std::string& title, const std::string& text) {
                                QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
 }
 
+void QtPlatform::warn(const std::string& title, const std::string& text) {
+  QString message = toQString(text);
+  message.replace(QLatin1Char('|'), QLatin1Char('\n'));
+  QMessageBox::warning(dialogParent(), toQString(title), message);
+}
+
 int QtPlatform::popupMenu(const std::string& items) {
   QMenu menu(dialogParent());
   const QStringList entries = toQString(items).split(QLatin1Char('|'));

@@ -33,6 +33,7 @@ class QtPlatform final : public Platform {
   std::optional<std::string> inputBox(const std::string& title, const std::string& prompt,
                                       const std::string& preset) override;
   bool confirm(const std::string& title, const std::string& text) override;
+  void warn(const std::string& title, const std::string& text) override;
   int popupMenu(const std::string& items) override;
   ClipboardRead readClipboard() override;
   bool writeClipboard(std::string_view block) override;

@@ -70,6 +70,21 @@ TEST(WholeFiles, ReadingRefusesWhatIsNoRegularFileAtOnce) {
   EXPECT_FALSE(fileExists(folder.path()));
 }
 
+TEST(WholeFiles, AReadCanStopAtABound) {
+  TempFolder folder;
+  folder.write("six.txt", "abcdef");
+  const struct {
+    size_t atMost;
+    std::string bytes;
+    bool cut;
+  } cases[] = {{0, "", true}, {3, "abc", true}, {6, "abcdef", false}, {7, "abcdef", false}};
+  for (const auto& c : cases) {
+    const FileRead read = readWholeFile(folder.file("six.txt"), c.atMost);
+    EXPECT_EQ(read.bytes, c.bytes) << c.atMost;
+    EXPECT_EQ(read.cut, c.cut) << c.atMost;
+  }
+}
+
 TEST(WholeFiles, AFailedWriteLeavesTheOldFileAndNoLeftovers) {
   TempFolder folder;
   folder.write("keep.txt", "old");
