@@ -97,6 +97,11 @@ void keepOwner(int fd, const struct stat& old) {
   }
 }
 
+ReadStatus statusOfError(int error) {
+  if (error == ENOENT || error == ENOTDIR) return ReadStatus::Missing;
+  return error == ENAMETOOLONG ? ReadStatus::TooLong : ReadStatus::Unreadable;
+}
+
 enum class Outcome { Written, Failed, NoTemporary };
 
 Outcome replaceByTemporary(const std::string& path, std::string_view bytes,
@@ -146,9 +151,7 @@ FileRead readWholeFile(const std::string& programPath, size_t atMost) {
   // FIFO cannot hold the program and nothing changes between look and read.
   const int fd = systemCalls().open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK, 0);
   if (fd < 0) {
-    result.status = errno == ENOENT || errno == ENOTDIR ? ReadStatus::Missing
-                    : errno == ENAMETOOLONG            ? ReadStatus::TooLong
-                                                       : ReadStatus::Unreadable;
+    result.status = statusOfError(errno);
     return result;
   }
   const ReadHandle file(fd);
@@ -211,10 +214,13 @@ std::string readFailureText(ReadStatus status) {
   return "fehler beim lesen";
 }
 
-bool fileExists(const std::string& programPath) {
+ReadStatus fileStatus(const std::string& programPath) {
   const std::string path = encodePath(programPath);
   struct stat info {};
-  return systemCalls().stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
+  if (systemCalls().stat(path.c_str(), &info) != 0) {
+    return statusOfError(errno);
+  }
+  return S_ISDIR(info.st_mode) ? ReadStatus::IsFolder : ReadStatus::Ok;
 }
 
 bool writeWholeFile(const std::string& programPath, std::string_view bytes) {

@@ -28,7 +28,9 @@ struct FileRead {
 // "fehler beim lesen".
 [[nodiscard]] std::string readFailureText(ReadStatus status);
 
-[[nodiscard]] bool fileExists(const std::string& path);
+// What a read of `path` would meet, looked up without opening it: Ok for a
+// file of any kind, else Missing, IsFolder, TooLong or Unreadable.
+[[nodiscard]] ReadStatus fileStatus(const std::string& path);
 
 // Saves `bytes` as the file `path` names; a symbolic link is followed and
 // the file it names gets the text. False, with the file left alone, when it

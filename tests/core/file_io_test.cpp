@@ -67,7 +67,9 @@ TEST(WholeFiles, ReadingRefusesWhatIsNoRegularFileAtOnce) {
       EXPECT_EQ(readFailureText(read.status), c.message) << c.path;
     }
   }
-  EXPECT_FALSE(fileExists(folder.path()));
+  EXPECT_EQ(fileStatus(folder.path()), ReadStatus::IsFolder);
+  EXPECT_EQ(fileStatus(folder.file(std::string(300, 'x'))), ReadStatus::TooLong);
+  EXPECT_EQ(fileStatus(folder.file("fifo")), ReadStatus::Ok);
 }
 
 TEST(WholeFiles, AReadCanStopAtABound) {

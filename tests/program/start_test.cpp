@@ -78,7 +78,7 @@ TEST_F(StartTest, ClosingWithoutTheSaveSettingWritesNothing) {
   program.start();
   program.main().invoke("main_close_Click");
   EXPECT_TRUE(program.ended());
-  EXPECT_FALSE(fileExists(home.file("Brimlet_set.txt")));
+  EXPECT_EQ(fileStatus(home.file("Brimlet_set.txt")), ReadStatus::Missing);
 }
 
 TEST(StartFailure, AnUnwritableSettingsFileIsLoggedNotFatal) {
