@@ -25,7 +25,6 @@ class ReadHandle {
   ~ReadHandle() { systemCalls().close(fd_); }
   ReadHandle(const ReadHandle&) = delete;
   ReadHandle& operator=(const ReadHandle&) = delete;
-  [[nodiscard]] int fd() const { return fd_; }
 
  private:
   int fd_;
