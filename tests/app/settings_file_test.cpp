@@ -135,10 +135,11 @@ TEST(SettingsFile, AValueHoldingAnotherMarkerComesBackAsItWas) {
   Settings s;
   s.remembered.replacePresets[0] = cp("$$$x$$$=>§§§");
   s.remembered.replacePresets[2] = cp("¥¥=§§%¥¥3¥¥");
+  s.remembered.defaultDatabaseFile = cp("a\n$$$b$$$");  // a lone LF starts no line
   Settings reread;
   parseSettingsFile(settingsFileText(s), reread);
   EXPECT_EQ(reread.remembered.textDatabaseFolder, "");
-  EXPECT_EQ(reread.remembered.defaultDatabaseFile, "");
+  EXPECT_EQ(reread.remembered.defaultDatabaseFile, cp("a\n$$$b$$$"));
   EXPECT_EQ(reread.remembered.replacePresets[0], cp("$$$x$$$=>§§§"));
   EXPECT_EQ(reread.remembered.replacePresets[2], cp("¥¥=§§%¥¥3¥¥"));
 }
