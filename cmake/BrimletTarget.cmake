@@ -2,7 +2,10 @@
 function(brimlet_configure target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow -Wconversion
                          -Wno-sign-conversion -Wnon-virtual-dtor -Woverloaded-virtual)
-  if(BRIMLET_SANITIZE)
+  if(BRIMLET_FUZZ)
+    target_compile_options(${target} PRIVATE -fsanitize=fuzzer-no-link)
+  endif()
+  if(BRIMLET_SANITIZE OR BRIMLET_FUZZ)
     target_compile_options(${target} PRIVATE -fsanitize=address,undefined -fno-omit-frame-pointer
                            -fno-sanitize-recover=undefined)
     target_link_options(${target} PRIVATE -fsanitize=address,undefined)

@@ -27,8 +27,8 @@ std::optional<std::string> chooseFileToRead(Session& session, Reporter& reporter
     reporter.mainLog(cp("keine gültige datei"), 0);
     return std::nullopt;
   }
-  if (!fileExists(*chosen)) {
-    reporter.mainLog("datei existiert nicht", 0);
+  if (const ReadStatus status = fileStatus(*chosen); status != ReadStatus::Ok) {
+    reporter.mainLog(status == ReadStatus::TooLong ? "pfad zu lang" : "datei existiert nicht", 0);
     return std::nullopt;
   }
   session.openDialogFolder = folderOf(*chosen);

@@ -4,7 +4,24 @@
 
 namespace brimlet {
 
-void parseGroupFile(std::string_view text, ExtensionGroups& groups) {
+namespace {
+
+// The list up to and with its kMaxGroupEntries-th "+", when more follow.
+std::string_view boundedList(std::string_view list, bool& cut) {
+  size_t plus = std::string_view::npos;
+  for (size_t entry = 0; entry < kMaxGroupEntries; ++entry) {
+    plus = list.find('+', plus + 1);
+    if (plus == std::string_view::npos) return list;
+  }
+  if (list.find('+', plus + 1) == std::string_view::npos) return list;
+  cut = true;
+  return list.substr(0, plus + 1);
+}
+
+}  // namespace
+
+bool parseGroupFile(std::string_view text, ExtensionGroups& groups) {
+  bool cut = false;
   size_t pos = 0;
   for (auto& group : groups.groups) {
     group = ExtensionGroup{};
@@ -19,10 +36,11 @@ void parseGroupFile(std::string_view text, ExtensionGroups& groups) {
     group.name = std::string(text.substr(pos, equals - pos));
     std::string_view list = text.substr(equals + 1, cr - equals - 1);
     if (!list.empty()) list.remove_suffix(1);  // the terminator "#"
-    group.editedList = std::string(list);
+    group.editedList = std::string(boundedList(list, cut));
     group.committedList = group.editedList;
     pos = cr + 2;
   }
+  return !cut;
 }
 
 std::string groupFileText(const ExtensionGroups& groups) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,10 +34,18 @@ struct ExtensionGroups {
   std::array<bool, kGroupCount + 1> selected{};
 };
 
+// What a group file can sensibly hold: far more extensions per group than
+// there are, and 16 such lists. The table has a cell for every group times
+// the longest list, so past these bounds a broken file would fill the
+// memory; it is read up to them and the rest is ignored.
+inline constexpr size_t kMaxGroupEntries = 10'000;
+inline constexpr size_t kMaxGroupFileBytes = kGroupCount * kMaxGroupEntries * 64;
+
 // The group file "Brimlet_edgs.txt": 16 lines of name "=" list "#" CR LF.
 // Lines that are missing or carry no "=" leave their groups empty. Both the
 // edited and the committed lists are set. The table is not rebuilt here.
-void parseGroupFile(std::string_view text, ExtensionGroups& groups);
+// A list keeps its first kMaxGroupEntries entries; false when one was cut.
+[[nodiscard]] bool parseGroupFile(std::string_view text, ExtensionGroups& groups);
 
 // The group file's text: for each group its name, "=", its edited list,
 // "#" and CR LF.   {"Audio", "mp3+flac"} -> "Audio=mp3+flac#\r\n"

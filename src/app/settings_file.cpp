@@ -57,9 +57,20 @@ void parseSection(std::string_view text, SettingsSection section, Settings& sett
   }
 }
 
+// A marker counts at the start of a line only: a value may hold another
+// string's marker ("$$$" in a replace preset), and found there it would give
+// that string a value nobody set. A line starts after a CR (with or without
+// its LF), which no value can hold; a lone LF in a value starts none.
+size_t findAtLineStart(std::string_view text, std::string_view marker) {
+  for (size_t at = text.find(marker); at != std::string_view::npos; at = text.find(marker, at + 1)) {
+    if (at == 0 || text[at - 1] == '\r' || (at >= 2 && text.substr(at - 2, 2) == "\r\n")) return at;
+  }
+  return std::string_view::npos;
+}
+
 void parseRemembered(std::string_view text, int index, RememberedStrings& remembered) {
   const std::string marker = markerOf(index);
-  const size_t start = text.find(marker);
+  const size_t start = findAtLineStart(text, marker);
   if (start == std::string_view::npos) return;
   std::string_view line = text.substr(start + marker.size());
   line = line.substr(0, line.find('\r'));

@@ -1,5 +1,7 @@
 #include "cli/cli_runner.h"
 
+#include <algorithm>
+
 #include "app/program_folder.h"
 #include "cli/scripted_platform.h"
 #include "cli/state_dump.h"
@@ -142,6 +144,11 @@ int runCli(const CliOptions& options, std::ostream& errors, const AroundSteps& a
     target.window->invoke(*target.handler, step.arguments);
   }
   if (stepsWanted && around.after) around.after(program);
+  for (const std::string& warning : platform.warnings) {
+    std::string text = warning;
+    std::replace(text.begin(), text.end(), '|', ' ');
+    errors << "brimlet-cli: " << toUtf8(text) << "\n";
+  }
   for (const std::string& title : platform.unanswered) {
     errors << "brimlet-cli: no answer for the dialog \"" << toUtf8(title) << "\", cancelled\n";
   }
@@ -156,7 +163,7 @@ int runCli(const CliOptions& options, std::ostream& errors, const AroundSteps& a
     errors << "brimlet-cli: cannot write " << toUtf8(options.outFile) << "\n";
     return 1;
   }
-  return 0;
+  return platform.warnings.empty() ? 0 : 1;
 }
 
 }  // namespace brimlet

@@ -28,6 +28,8 @@ class ScriptedPlatform final : public Platform {
   std::optional<std::string> clipboard;
   // Dialogs that found no answer (and were cancelled), for diagnostics.
   std::vector<std::string> unanswered;
+  // The texts of the warnings shown, in order.
+  std::vector<std::string> warnings;
   // What was handed to the desktop to open.
   std::vector<std::string> opened;
   // Stop messages shown, as title + "|" + text.
@@ -44,6 +46,7 @@ class ScriptedPlatform final : public Platform {
   std::optional<std::string> inputBox(const std::string& title, const std::string& prompt,
                                       const std::string& preset) override;
   bool confirm(const std::string& title, const std::string& text) override;
+  void warn(const std::string&, const std::string& text) override { warnings.push_back(text); }
   int popupMenu(const std::string& items) override;
   ClipboardRead readClipboard() override;
   bool writeClipboard(std::string_view block) override;

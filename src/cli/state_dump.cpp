@@ -1,9 +1,9 @@
 #include "cli/state_dump.h"
 
 #include <filesystem>
+#include <string_view>
 #include <system_error>
 #include <utility>
-#include <vector>
 
 #include "app/settings_file.h"
 #include "core/file_io.h"
@@ -44,19 +44,22 @@ std::string dumpState(Program& program, const ScriptedPlatform& platform,
                       const std::string& folder) {
   std::error_code ignored;  // a folder that cannot be made fails at the first write
   std::filesystem::create_directories(folder, ignored);
-  const std::vector<std::pair<const char*, std::string>> files = {
+  // Views of the texts themselves: a dump of a large text costs no copy.
+  const std::string status = statusText(program);
+  const std::string settings = settingsFileText(program.session().settings);
+  const std::pair<const char*, std::string_view> files[] = {
       {"working.txt", program.workshop().workingText},
       {"undo.txt", program.workshop().undoCopy},
       {"filelist.txt", program.main().fileList},
       {"processed.txt", program.main().processedList},
       {"names.txt", program.renamer().namesText},
       {"display.txt", program.display().show_result.text()},
-      {"clipboard.txt", platform.clipboard.value_or(std::string())},
+      {"clipboard.txt", platform.clipboard ? std::string_view(*platform.clipboard) : ""},
       {"zlog.txt", program.main().zlog.text()},
       {"clog.txt", program.workshop().clog.text()},
       {"rlog.txt", program.renamer().rlog.text()},
-      {"status.txt", statusText(program)},
-      {"settings.txt", settingsFileText(program.session().settings)},
+      {"status.txt", status},
+      {"settings.txt", settings},
   };
   for (const auto& [name, bytes] : files) {
     const std::string path = folder + "/" + name;

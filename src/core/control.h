@@ -43,7 +43,10 @@ class Control {
   // Caption of the labelled frame the control sits in ("" for none).
   [[nodiscard]] const std::string& frame() const { return frame_; }
 
-  [[nodiscard]] const std::string& text() const { return text_; }
+  [[nodiscard]] const std::string& text() const {
+    if (!linesOnTop_.empty()) putLinesOnTop();
+    return text_;
+  }
   [[nodiscard]] int64_t value() const { return value_; }
   [[nodiscard]] int64_t maximum() const { return maximum_; }
   [[nodiscard]] const std::vector<std::string>& items() const { return items_; }
@@ -60,8 +63,16 @@ class Control {
   [[nodiscard]] int64_t selectionLength() const { return selectionLength_; }
 
   void setText(std::string text) {
-    if (text_ == text) return;
+    if (linesOnTop_.empty() && text_ == text) return;
+    linesOnTop_.clear();
     text_ = std::move(text);
+    ++revision_;
+    ++textRevision_;
+  }
+  // A log box grows at its top. Adding a line costs the line, not the log:
+  // the lines are put on top of the text only when it is read.
+  void addLineOnTop(std::string line) {
+    linesOnTop_.push_back(std::move(line));
     ++revision_;
     ++textRevision_;
   }
@@ -88,9 +99,22 @@ class Control {
     ++revision_;
   }
 
+  void putLinesOnTop() const {
+    size_t size = text_.size();
+    for (const std::string& line : linesOnTop_) size += line.size();
+    std::string text;
+    text.reserve(size);
+    for (auto line = linesOnTop_.rbegin(); line != linesOnTop_.rend(); ++line) text += *line;
+    text += text_;
+    text_ = std::move(text);
+    linesOnTop_.clear();
+  }
+
   std::string name_;
   ControlKind kind_;
-  std::string text_;
+  // The text as last read, and the lines added since, oldest first.
+  mutable std::string text_;
+  mutable std::vector<std::string> linesOnTop_;
   std::string frame_;
   int64_t value_ = 0;
   int64_t maximum_ = 100;

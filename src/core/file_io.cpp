@@ -4,24 +4,47 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
-#include <cstdio>
+#include <climits>
 
+#include "core/cp1252.h"
 #include "core/file_name_codec.h"
+#include "core/system_calls.h"
 
 namespace brimlet {
 namespace {
 
-bool writeAll(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    bytes.remove_prefix(static_cast<size_t>(n));
+// The kernel's own limit on a chain of links.
+constexpr int kMaxLinkHops = 40;
+
+// Closes a file being read also when reading it runs out of memory.
+class ReadHandle {
+ public:
+  explicit ReadHandle(int fd) : fd_(fd) {}
+  ~ReadHandle() { systemCalls().close(fd_); }
+  ReadHandle(const ReadHandle&) = delete;
+  ReadHandle& operator=(const ReadHandle&) = delete;
+
+ private:
+  int fd_;
+};
+
+// `done` counts the bytes written, also when a later write fails.
+bool writeAll(int fd, std::string_view bytes, size_t& done) {
+  while (done < bytes.size()) {
+    const ssize_t n = systemCalls().pwrite(fd, bytes.data() + done, bytes.size() - done,
+                                           static_cast<off_t>(done));
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    done += static_cast<size_t>(n);
   }
   return true;
+}
+
+bool flushAndClose(int fd) {
+  const bool flushed = systemCalls().fsync(fd) == 0;
+  return systemCalls().close(fd) == 0 && flushed;
 }
 
 mode_t modeForNewFile() {
@@ -30,67 +53,189 @@ mode_t modeForNewFile() {
   return 0666 & ~mask;
 }
 
+std::string folderOf(const std::string& path) {
+  const size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// The file a chain of symbolic links ends at (the path itself when it is no
+// link); nullopt for a loop or a link that cannot be read.
+std::optional<std::string> linkTarget(std::string path) {
+  for (int hop = 0; hop < kMaxLinkHops; ++hop) {
+    struct stat info {};
+    if (systemCalls().lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
+    char buffer[PATH_MAX];
+    const ssize_t n = systemCalls().readlink(path.c_str(), buffer, sizeof buffer);
+    if (n < 0 || static_cast<size_t>(n) == sizeof buffer) return std::nullopt;
+    std::string target(buffer, static_cast<size_t>(n));
+    path = target.starts_with('/') ? target : folderOf(path) + "/" + target;
+  }
+  return std::nullopt;
+}
+
+// Whether the process may replace the file. Root may write anything, but a
+// file nobody may write was made read-only on purpose.
+bool mayWrite(const std::string& path, const struct stat& info) {
+  if (systemCalls().access(path.c_str(), W_OK) != 0) return false;
+  return ::geteuid() != 0 || (info.st_mode & 0222) != 0;
+}
+
+bool flushFolder(const std::string& path) {
+  const int fd = systemCalls().open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0);
+  return fd >= 0 && flushAndClose(fd);
+}
+
+// Keeps the old file's owner where the process may; a process that may not
+// gives the file its own, as any editor would.
+void keepOwner(int fd, const struct stat& old) {
+  struct stat now {};
+  if (systemCalls().fstat(fd, &now) != 0) return;
+  if (now.st_uid != old.st_uid || now.st_gid != old.st_gid) {
+    [[maybe_unused]] const int ignored = systemCalls().fchown(fd, old.st_uid, old.st_gid);
+  }
+}
+
+ReadStatus statusOfError(int error) {
+  if (error == ENOENT || error == ENOTDIR) return ReadStatus::Missing;
+  return error == ENAMETOOLONG ? ReadStatus::TooLong : ReadStatus::Unreadable;
+}
+
+enum class Outcome { Written, Failed, NoTemporary };
+
+Outcome replaceByTemporary(const std::string& path, std::string_view bytes,
+                           const struct stat* old) {
+  std::string temporary = folderOf(path) + "/.brimlet-XXXXXX";
+  const int fd = systemCalls().mkstemp(temporary.data());
+  if (fd < 0) return Outcome::NoTemporary;
+  if (old != nullptr) keepOwner(fd, *old);
+  const mode_t mode = old != nullptr ? (old->st_mode & 07777) : modeForNewFile();
+  size_t done = 0;
+  const bool written = systemCalls().fchmod(fd, mode) == 0 && writeAll(fd, bytes, done);
+  if (!flushAndClose(fd) || !written ||
+      systemCalls().rename(temporary.c_str(), path.c_str()) != 0) {
+    systemCalls().unlink(temporary.c_str());
+    return Outcome::Failed;
+  }
+  return flushFolder(path) ? Outcome::Written : Outcome::Failed;
+}
+
+bool writeInPlace(const std::string& path, std::string_view bytes) {
+  const int fd = systemCalls().open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NOFOLLOW, 0);
+  if (fd < 0) return false;
+  struct stat info {};
+  if (systemCalls().fstat(fd, &info) != 0) {
+    systemCalls().close(fd);
+    return false;
+  }
+  const auto size = static_cast<off_t>(bytes.size());
+  const bool reserved = size <= info.st_size || systemCalls().posixFallocate(fd, 0, size) == 0;
+  size_t done = 0;
+  const bool written =
+      reserved && writeAll(fd, bytes, done) && systemCalls().ftruncate(fd, size) == 0;
+  if (!written && done == 0) {
+    // The reservation may have grown the file; without a byte written the
+    // old text is then whole again.
+    [[maybe_unused]] const int ignored = systemCalls().ftruncate(fd, info.st_size);
+  }
+  return flushAndClose(fd) && written;
+}
+
 }  // namespace
 
-FileRead readWholeFile(const std::string& programPath) {
+FileRead readWholeFile(const std::string& programPath, size_t atMost) {
   const std::string path = encodePath(programPath);
   FileRead result;
-  struct stat info {};
-  if (::stat(path.c_str(), &info) != 0) {
-    result.status = errno == ENOENT || errno == ENOTDIR ? ReadStatus::Missing : ReadStatus::Unreadable;
-    return result;
-  }
-  if (S_ISDIR(info.st_mode)) {
-    result.status = ReadStatus::IsFolder;
-    return result;
-  }
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  // Opening without blocking, then asking the open file what it is, so a
+  // FIFO cannot hold the program and nothing changes between look and read.
+  const int fd = systemCalls().open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK, 0);
   if (fd < 0) {
+    result.status = statusOfError(errno);
+    return result;
+  }
+  const ReadHandle file(fd);
+  struct stat info {};
+  if (systemCalls().fstat(fd, &info) != 0) {
     result.status = ReadStatus::Unreadable;
     return result;
   }
-  if (S_ISREG(info.st_mode)) result.bytes.reserve(static_cast<size_t>(info.st_size));
-  char buffer[1 << 16];
+  if (!S_ISREG(info.st_mode)) {
+    result.status = S_ISDIR(info.st_mode) ? ReadStatus::IsFolder : ReadStatus::NotAFile;
+    return result;
+  }
+  result.bytes.resize(std::min(static_cast<size_t>(info.st_size), atMost));
+  size_t filled = 0;
+  char more[1 << 16];
   for (;;) {
-    const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    // Into the text while it has room, then into `more`: a file that grew
+    // since fstat is read on to its end, without a probe's reallocation.
+    const bool room = filled < result.bytes.size();
+    char* into = room ? result.bytes.data() + filled : more;
+    const ssize_t n = systemCalls().read(fd, into, room ? result.bytes.size() - filled : sizeof more);
     if (n == 0) break;
     if (n < 0) {
       if (errno == EINTR) continue;
-      ::close(fd);
       result.bytes.clear();
       result.status = ReadStatus::Unreadable;
       return result;
     }
-    result.bytes.append(buffer, static_cast<size_t>(n));
+    const auto got = static_cast<size_t>(n);
+    if (room) {
+      filled += got;
+      continue;
+    }
+    const size_t taken = std::min(got, atMost - filled);
+    result.bytes.append(more, taken);
+    filled += taken;
+    if (taken < got) {
+      result.cut = true;
+      break;
+    }
   }
-  ::close(fd);
+  result.bytes.resize(filled);
   result.status = ReadStatus::Ok;
   return result;
 }
 
-bool fileExists(const std::string& programPath) {
+std::string readFailureText(ReadStatus status) {
+  switch (status) {
+    case ReadStatus::Missing:
+      return "datei existiert nicht";
+    case ReadStatus::IsFolder:
+    case ReadStatus::NotAFile:
+      return cp("keine gültige datei");
+    case ReadStatus::TooLong:
+      return "pfad zu lang";
+    case ReadStatus::Ok:
+    case ReadStatus::Unreadable:
+      break;
+  }
+  return "fehler beim lesen";
+}
+
+ReadStatus fileStatus(const std::string& programPath) {
   const std::string path = encodePath(programPath);
   struct stat info {};
-  return ::stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
+  if (systemCalls().stat(path.c_str(), &info) != 0) {
+    return statusOfError(errno);
+  }
+  return S_ISDIR(info.st_mode) ? ReadStatus::IsFolder : ReadStatus::Ok;
 }
 
 bool writeWholeFile(const std::string& programPath, std::string_view bytes) {
-  const std::string path = encodePath(programPath);
-  struct stat existing {};
-  const bool replacing = ::stat(path.c_str(), &existing) == 0;
-  if (replacing && S_ISDIR(existing.st_mode)) return false;
-
-  std::string temporary = path + ".XXXXXX";
-  const int fd = ::mkstemp(temporary.data());
-  if (fd < 0) return false;
-  const mode_t mode = replacing ? (existing.st_mode & 07777) : modeForNewFile();
-  const bool written = ::fchmod(fd, mode) == 0 && writeAll(fd, bytes);
-  const bool closed = ::close(fd) == 0;
-  if (!written || !closed || ::rename(temporary.c_str(), path.c_str()) != 0) {
-    ::unlink(temporary.c_str());
-    return false;
+  const std::optional<std::string> target = linkTarget(encodePath(programPath));
+  if (!target) return false;
+  const std::string& path = *target;
+  struct stat old {};
+  if (systemCalls().stat(path.c_str(), &old) != 0) {
+    if (errno != ENOENT) return false;
+    return replaceByTemporary(path, bytes, nullptr) == Outcome::Written;
   }
-  return true;
+  if (!S_ISREG(old.st_mode) || !mayWrite(path, old)) return false;
+  if (old.st_nlink > 1) return writeInPlace(path, bytes);
+  const Outcome outcome = replaceByTemporary(path, bytes, &old);
+  if (outcome == Outcome::NoTemporary) return writeInPlace(path, bytes);
+  return outcome == Outcome::Written;
 }
 
 }  // namespace brimlet

@@ -1,30 +1,50 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace brimlet {
 
-enum class ReadStatus { Ok, Missing, IsFolder, Unreadable };
+// Folder and NotAFile (a FIFO, a device) are both refused at once, before
+// anything is read, so a read neither blocks nor runs forever.
+enum class ReadStatus { Ok, Missing, IsFolder, NotAFile, TooLong, Unreadable };
 
 struct FileRead {
   ReadStatus status = ReadStatus::Missing;
   std::string bytes;
+  bool cut = false;  // the file went on past the bytes asked for
 };
 
 // Paths are the program's Windows-1252 text; each function hands the system
 // the file-name codec's form of it.
 
-// Reads a file whole, byte for byte.
-[[nodiscard]] FileRead readWholeFile(const std::string& path);
+// Reads a regular file whole, byte for byte, or its first `atMost` bytes.
+[[nodiscard]] FileRead readWholeFile(const std::string& path, size_t atMost = SIZE_MAX);
 
-[[nodiscard]] bool fileExists(const std::string& path);
+// The log line for a read that failed: "datei existiert nicht",
+// "keine gültige datei" (a folder or no regular file), "pfad zu lang",
+// "fehler beim lesen".
+[[nodiscard]] std::string readFailureText(ReadStatus status);
 
-// Writes `bytes` to a temporary file beside `path` and renames it over
-// `path` only when the whole write succeeded, so a failed write leaves the
-// old file as it was. A new file gets the usual permissions (0666 less the
-// umask); a replaced file keeps its own.
+// What a read of `path` would meet, looked up without opening it: Ok for a
+// file of any kind, else Missing, IsFolder, TooLong or Unreadable.
+[[nodiscard]] ReadStatus fileStatus(const std::string& path);
+
+// Saves `bytes` as the file `path` names; a symbolic link is followed and
+// the file it names gets the text. False, with the file left alone, when it
+// is a folder or no regular file, or when the process may not write it
+// (root included: a file without any write permission is not replaced).
+//
+// Normally the text goes to a temporary file beside the target, is flushed,
+// takes the old file's mode (and owner, where the process may) and is
+// renamed over it, and the folder is flushed; any failure before the rename
+// leaves the old file as it was. A file with other hard links, or one beside
+// which no temporary file can be made, is written in place so every link
+// sees the text: the space is reserved first, so a full disk leaves it as
+// it was; a fault of the disk during the write itself can still leave it
+// part-written, and is reported. A new file gets 0666 less the umask.
 [[nodiscard]] bool writeWholeFile(const std::string& path, std::string_view bytes);
 
 }  // namespace brimlet

@@ -13,20 +13,13 @@ std::string clockText(const LocalTime& time) {
   return buffer;
 }
 
-void prependLogLine(std::string& log, const LocalTime& time, std::string_view message) {
+void addLogLine(Control& logBox, const LocalTime& time, std::string_view message) {
   std::string line = clockText(time);
-  line.reserve(line.size() + 4 + message.size() + log.size());
+  line.reserve(line.size() + 4 + message.size());
   line += ": ";
   line += message;
   line += "\r\n";
-  line += log;
-  log = std::move(line);
-}
-
-void addLogLine(Control& logBox, const LocalTime& time, std::string_view message) {
-  std::string log = logBox.text();
-  prependLogLine(log, time, message);
-  logBox.setText(std::move(log));
+  logBox.addLineOnTop(std::move(line));
 }
 
 std::string reportSentence(int64_t count, std::string_view noun, std::string_view suffix) {

@@ -12,10 +12,7 @@ namespace brimlet {
 // "HH:MM:SS", 24-hour clock, two digits each.
 [[nodiscard]] std::string clockText(const LocalTime& time);
 
-// A log text grows at its top: "HH:MM:SS: " + message + CR LF, followed by
-// everything logged before.
-void prependLogLine(std::string& log, const LocalTime& time, std::string_view message);
-// The same on a log box, whose text is the log.
+// Puts "HH:MM:SS: " + message + CR LF on top of a log box.
 void addLogLine(Control& logBox, const LocalTime& time, std::string_view message);
 
 // The result sentence of every operation:

@@ -61,6 +61,9 @@ class Platform {
   [[nodiscard]] virtual bool confirm(const std::string& title, const std::string& text) = 0;
   // A message box with a stop icon and only an OK button.
   virtual void showStop(const std::string& title, const std::string& text) = 0;
+  // A message box with OK alone, for a failure the user must see although
+  // the window that would log it is closing; "|" separates lines.
+  virtual void warn(const std::string& title, const std::string& text) = 0;
   // Items separated by "|": "-" alone is a separator, a leading "-" greys an
   // item, a leading "+" ticks it. Returns the chosen 0-based position or -1.
   [[nodiscard]] virtual int popupMenu(const std::string& items) = 0;

@@ -1,5 +1,8 @@
 #include "core/window_model.h"
 
+#include <new>
+#include <stdexcept>
+
 #include "core/cp1252.h"
 
 namespace brimlet {
@@ -40,9 +43,29 @@ const Handler* WindowModel::findHandler(std::string_view name) const {
 bool WindowModel::invoke(const Handler& handler, const std::vector<std::string>& arguments) {
   if (busy_.busy()) return false;
   BusyGuard::Scope scope(busy_);
-  std::vector<std::string> padded = arguments;
-  padded.resize(handler.parameters.size());
-  handler.run(padded);
+  std::string_view failure;
+  try {
+    std::vector<std::string> padded = arguments;
+    padded.resize(handler.parameters.size());
+    handler.run(padded);
+  } catch (const std::bad_alloc&) {
+    failure = "nicht genug speicher";
+  } catch (const std::length_error&) {  // a text longer than a string can hold
+    failure = "nicht genug speicher";
+  } catch (...) {
+    failure = "interner fehler";
+  }
+  if (boundary_ == nullptr) return true;
+  if (failure.empty()) {
+    boundary_->handlerEnded();
+    return true;
+  }
+  try {
+    boundary_->handlerFailed(failure);
+  } catch (...) {
+    // Too little memory even for the log line: the data are back, which
+    // is what counts.
+  }
   return true;
 }
 

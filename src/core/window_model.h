@@ -53,6 +53,18 @@ struct Handler {
   }
 };
 
+// What every handler passes on its way out. The composition holds the data
+// of all windows, so it is the one that puts them back when a handler fails.
+class HandlerBoundary {
+ public:
+  virtual ~HandlerBoundary() = default;
+  // The handler ran to its end: what was kept for putting back can go.
+  virtual void handlerEnded() = 0;
+  // The handler was stopped by an exception (out of memory, mostly): the
+  // data go back to how they were before it, and `message` is logged.
+  virtual void handlerFailed(std::string_view message) = 0;
+};
+
 // Base of every window model: the window's controls and handlers in the
 // order its table declares them. The Qt views and brimlet-cli both walk
 // these two lists, so a control or handler is declared in one place only.
@@ -74,11 +86,14 @@ class WindowModel {
   [[nodiscard]] const Handler* findHandler(std::string_view name) const;
 
   // Runs a handler with its arguments as texts (integers in decimal), unless
-  // another handler is running. Returns false when it was turned away.
+  // another handler is running. Returns false when it was turned away. No
+  // handler ends the program: one that throws (runs out of memory) is
+  // stopped there and handed to the boundary, with "nicht genug speicher".
   bool invoke(const Handler& handler, const std::vector<std::string>& arguments);
   bool invoke(std::string_view name, const std::vector<std::string>& arguments = {});
 
   [[nodiscard]] BusyGuard& busyGuard() { return busy_; }
+  void setBoundary(HandlerBoundary* boundary) { boundary_ = boundary; }
 
   // Whether files dropped onto the window are taken.
   [[nodiscard]] bool acceptsDrops() const { return acceptsDrops_; }
@@ -144,6 +159,7 @@ class WindowModel {
   std::vector<std::unique_ptr<Control>> controls_;
   std::vector<Handler> handlers_;
   bool acceptsDrops_ = false;
+  HandlerBoundary* boundary_ = nullptr;
 };
 
 }  // namespace brimlet

@@ -18,6 +18,54 @@ FieldSelection selectionAt(std::string_view text, int64_t byte, size_t length) {
   return {start, byteToField(text, byte + static_cast<int64_t>(length)) - start};
 }
 
+// Field and byte positions of a CR LF text (as fieldToByte and byteToField
+// give them), found by walking from the position asked last, so a search
+// that moves on through the text converts in one pass instead of counting
+// from the start each time.
+class FieldWalker {
+ public:
+  explicit FieldWalker(std::string_view text)
+      : text_(text), size_(static_cast<int64_t>(text.size())) {}
+
+  int64_t toField(int64_t byte) {
+    byte = std::clamp<int64_t>(byte, 0, size_);
+    for (; byte_ < byte; ++byte_) crs_ += at(byte_) == '\r';
+    for (; byte_ > byte; --byte_) crs_ -= at(byte_ - 1) == '\r';
+    return byte_ - crs_;
+  }
+
+  int64_t toByte(int64_t field) {
+    if (field <= 0) {
+      byte_ = 0;
+      crs_ = 0;
+      return 0;
+    }
+    if (byte_ > 0 && byte_ < size_ && at(byte_ - 1) == '\r' && at(byte_) == '\n') {
+      --byte_;  // the LF of a line end has its CR's place
+      --crs_;
+    }
+    while (byte_ - crs_ < field && byte_ < size_) {
+      const bool lineEnd = at(byte_) == '\r';
+      crs_ += lineEnd;
+      byte_ += lineEnd && byte_ + 1 < size_ && at(byte_ + 1) == '\n' ? 2 : 1;
+    }
+    while (byte_ - crs_ > field) {
+      const bool lineEnd = byte_ >= 2 && at(byte_ - 2) == '\r' && at(byte_ - 1) == '\n';
+      byte_ -= lineEnd ? 2 : 1;
+      crs_ -= at(byte_) == '\r';
+    }
+    return byte_;
+  }
+
+ private:
+  char at(int64_t byte) const { return text_[static_cast<size_t>(byte)]; }
+
+  std::string_view text_;
+  int64_t size_;
+  int64_t byte_ = 0;
+  int64_t crs_ = 0;  // CRs before byte_
+};
+
 // A hit in field positions, searched in the direction from a field position.
 std::optional<int64_t> findInField(std::string_view text, std::string_view target, int64_t field,
                                    bool forward) {
@@ -77,13 +125,24 @@ std::optional<ExclusionResult> exclusionSearch(std::string_view text, std::strin
   const int64_t aLength = fieldLength(a);
   const int64_t bLength = fieldLength(b);
 
+  // Each round looks between the last A and the next one only, so the walker
+  // converts positions in one pass over the text.
+  FieldWalker walker(text);
+  auto find = [&](std::string_view target, int64_t field) -> std::optional<int64_t> {
+    if (field < 0) return std::nullopt;
+    const int64_t byte = walker.toByte(field);
+    const auto hit = forward ? findForward(text, target, byte) : findBackward(text, target, byte);
+    if (!hit) return std::nullopt;
+    return walker.toField(*hit);
+  };
+
   ExclusionResult result;
   if (!forward && searchPosition == 0) searchPosition = fieldLength(text) - 1;
   result.caret = searchPosition;
   int64_t p = searchPosition;
   for (;;) {
-    const auto bHit = findInField(text, b, p, forward);
-    const auto aHit = findInField(text, a, p, forward);
+    const auto bHit = find(b, p);
+    const auto aHit = find(a, p);
     if (aHit) {
       result.selection = FieldSelection{*aHit, aLength};
       result.caret = *aHit;

@@ -112,7 +112,42 @@ void MainWindow::refreshCounters() {
                " Bytes ~~~ Zeilen: " + decimal(buckets.total));
 }
 
+void MainWindow::keepFileList() {
+  if (kept_.fileList) return;
+  kept_.fileList = std::move(fileList);
+  kept_.lineCount = lineCount;
+  fileList.clear();
+}
+
+void MainWindow::keepSortedLists() {
+  if (kept_.buckets) return;
+  kept_.buckets = std::move(buckets);
+  kept_.processedList = std::move(processedList);
+  kept_.deepestPathLevel = deepestPathLevel;
+  buckets = Buckets{};
+  processedList.clear();
+}
+
+void MainWindow::listsEnded() { kept_ = KeptLists{}; }
+
+void MainWindow::listsFailed() {
+  if (kept_.fileList) {
+    fileList = std::move(*kept_.fileList);
+    lineCount = kept_.lineCount;
+  }
+  if (kept_.buckets) {
+    buckets = std::move(*kept_.buckets);
+    processedList = std::move(kept_.processedList);
+    deepestPathLevel = kept_.deepestPathLevel;
+  }
+  if (kept_.sortModeUsed) sortModeUsed = *kept_.sortModeUsed;
+  listsEnded();
+  PRBF.setVisible(false);
+  refreshCounters();
+}
+
 void MainWindow::takeList(std::string list) {
+  keepFileList();
   fileList = std::move(list);
   lineCount = recountLines(fileList);
 }
@@ -141,18 +176,21 @@ SortMode MainWindow::sortSetting() const {
 }
 
 void MainWindow::takeBuckets(Buckets sorted) {
+  keepSortedLists();
   buckets = std::move(sorted);
   processedList = processedText(buckets);
 }
 
 // Nothing sorted may outlive the list it was sorted from.
 void MainWindow::forgetList() {
+  keepSortedLists();
   buckets = Buckets{};
   processedList.clear();
   deepestPathLevel = 0;
 }
 
 void MainWindow::sortList(const std::string& prefix, SortMode mode) {
+  if (!kept_.sortModeUsed) kept_.sortModeUsed = sortModeUsed;
   sortModeUsed = mode;
   BarProgress progress(PRBF, session_.platform);
   switch (mode) {
@@ -189,6 +227,7 @@ void MainWindow::sortList(const std::string& prefix, SortMode mode) {
 }
 
 void MainWindow::keepUnsorted() {
+  keepSortedLists();
   buckets = unsortedBuckets(fileList, lineCount);
   processedList = fileList;
   deepestPathLevel = deepestPath(processedList);
@@ -202,6 +241,7 @@ void MainWindow::takeUnsortedList(std::string list) {
 }
 
 void MainWindow::receiveList(const std::string& text) {
+  keepFileList();
   fileList = text;
   lineCount = recountLines(fileList);
   sortList("in brimlet kopiert + ", SortMode::None);

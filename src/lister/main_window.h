@@ -39,6 +39,11 @@ class MainWindow : public WindowModel {
   // and logs the outcome behind `prefix`.
   void sortList(const std::string& prefix, SortMode mode);
 
+  // The end of a handler: the lists it made stand, or, when it failed, the
+  // lists go back to how they were before it.
+  void listsEnded();
+  void listsFailed();
+
   void frm1_Load();
   void frm1_Close();
   // A file dropped onto the window: its path.
@@ -131,9 +136,24 @@ class MainWindow : public WindowModel {
   bool combine(const std::string& folder, const std::string& name);
   void changeDriveLetters(const std::string& prefix);
 
+  // Move the file list, or the sorted lists, aside before a handler replaces
+  // them; only the first call of a handler keeps anything.
+  void keepFileList();
+  void keepSortedLists();
+
   Session& session_;
   Desk& desk_;
   std::string sourceName_;  // the end of the name the list came from, for titles
+
+  struct KeptLists {
+    std::optional<std::string> fileList;
+    int64_t lineCount = 0;
+    std::optional<Buckets> buckets;
+    std::string processedList;
+    int64_t deepestPathLevel = 0;
+    std::optional<SortMode> sortModeUsed;
+  };
+  KeptLists kept_;
 };
 
 }  // namespace brimlet

@@ -13,8 +13,11 @@ void MainWindow::cleanUp(Cleanup cleanup, std::string_view announcement, std::st
   log(announcement, 1);
   BarProgress progress(PRBF, session_.platform);
   progress.setMaximum(buckets.total);
-  const int64_t count = cleanUpBuckets(cleanup, buckets.texts, progress);
-  takeBuckets(std::move(buckets));
+  // Cleaned beside the sorted lists, which stay whole until the clean-up
+  // has succeeded.
+  Buckets cleaned = buckets;
+  const int64_t count = cleanUpBuckets(cleanup, cleaned.texts, progress);
+  takeBuckets(std::move(cleaned));
   desk_.report(2, count, noun, " entfernt");
 }
 

@@ -17,7 +17,7 @@ void MainWindow::main_dimp_Click() {
   PRBF.setMaximum(100);
   std::string folder = chooseFolder(session_, cp("Ordner zum Einlesen auswählen"));
   if (folder.empty()) return;
-  fileList.clear();
+  keepFileList();
   forgetList();
   if (folder.ends_with('/')) folder.pop_back();
   log("...lese verzeichnis " + folder + "...", 1);
@@ -59,6 +59,10 @@ void MainWindow::importList(const std::string& path) {
       return;
     case ReadStatus::IsFolder:
       log("-fehler: " + path + cp(" ist ein ordner, nur dateien können eingelesen werden"), 0);
+      return;
+    case ReadStatus::NotAFile:
+    case ReadStatus::TooLong:
+      log(readFailureText(file.status), 0);
       return;
     case ReadStatus::Unreadable:
       log("-fehler: datei " + path + " kann nicht gelesen werden", 0);

@@ -6,13 +6,41 @@
 #include "core/number.h"
 
 namespace brimlet {
+namespace {
+
+const std::string kSettingsNotSaved = "fehler beim speichern der einstellungen";
+
+}  // namespace
 
 Program::Program(Platform& platform, std::string programFolder)
     : session_(platform, std::move(programFolder)),
       main_(session_, *this),
       workshop_(session_, *this),
       renamer_(session_, *this),
-      display_(session_, *this) {}
+      display_(session_, *this) {
+  for (WindowModel* window : windows()) window->setBoundary(this);
+}
+
+void Program::handlerEnded() {
+  workshop_.operationEnded();
+  main_.listsEnded();
+}
+
+void Program::handlerFailed(std::string_view message) {
+  workshop_.operationFailed();
+  main_.listsFailed();
+  switch (visibleTool()) {
+    case Tool::Workshop:
+      workshop_.log(message, 3);
+      break;
+    case Tool::Renamer:
+      renamer_.log(message);
+      break;
+    case Tool::Main:
+      main_.log(message, 2);
+      break;
+  }
+}
 
 std::vector<WindowModel*> Program::windows() { return {&main_, &workshop_, &renamer_, &display_}; }
 
@@ -57,9 +85,11 @@ void Program::start() {
 }
 
 void Program::readGroupFile() {
-  const FileRead file = readWholeFile(session_.groupFile);
+  const FileRead file = readWholeFile(session_.groupFile, kMaxGroupFileBytes);
   if (file.status != ReadStatus::Ok) return;
-  parseGroupFile(file.bytes, session_.groups);
+  if (!parseGroupFile(file.bytes, session_.groups) || file.cut) {
+    main_.log(cp("gruppendatei zu groß, der rest wird ignoriert"), 0);
+  }
   rebuildExtensionTable(session_.groups);
 }
 
@@ -95,7 +125,10 @@ void Program::showTool(Tool tool) {
 void Program::endProgram() {
   workshop_.setAcceptsDrops(false);
   main_.setAcceptsDrops(false);
-  if (session_.settings[Setting::EinstellungSpeichern] == 1) writeSettings();
+  if (session_.settings[Setting::EinstellungSpeichern] == 1 && !saveSettings()) {
+    // The main log closes with the window, so the user would never see it.
+    session_.platform.warn("Brimlet", kSettingsNotSaved + "|" + session_.settingsPath());
+  }
   main_.frm1_Close();
 }
 
@@ -109,11 +142,13 @@ void Program::shutDown() {
   ended_ = true;
 }
 
-void Program::writeSettings() {
-  if (!writeWholeFile(session_.settingsPath(), settingsFileText(session_.settings))) {
-    main_.log("fehler beim speichern der einstellungen", 0);
-  }
+bool Program::saveSettings() {
+  if (writeWholeFile(session_.settingsPath(), settingsFileText(session_.settings))) return true;
+  main_.log(kSettingsNotSaved, 0);
+  return false;
 }
+
+void Program::writeSettings() { (void)saveSettings(); }
 
 void Program::enableWindow(Tool tool, bool enabled) {
   WindowModel* const tools[] = {&main_, &workshop_, &renamer_};
@@ -129,8 +164,9 @@ void Program::enableGroupExports(bool enabled) {
 }
 
 void Program::handToWorkshop(const std::string& text) {
-  workshop_.workingText = text;
+  std::string working = text;
   if (workshop_.undoCopy.empty()) workshop_.undoCopy = text;
+  workshop_.workingText = std::move(working);
   workshop_.refreshStatus();
 }
 

@@ -15,7 +15,7 @@ namespace brimlet {
 // One run of Brimlet: the shared session and the four windows, started,
 // switched and shut down as one. Both front ends (the Qt windows and
 // brimlet-cli) drive the same Program.
-class Program final : public Desk {
+class Program final : public Desk, public HandlerBoundary {
  public:
   Program(Platform& platform, std::string programFolder);
 
@@ -58,8 +58,13 @@ class Program final : public Desk {
   void displayClosed() override;
   void showWorkshopProgress(std::optional<int64_t> count) override;
 
+  void handlerEnded() override;
+  void handlerFailed(std::string_view message) override;
+
  private:
   void readSettingsFile();
+  // Writes the settings file; false (and a log line) when it failed.
+  [[nodiscard]] bool saveSettings();
 
   Session session_;
   MainWindow main_;

@@ -77,8 +77,9 @@ void RenamerWindow::log(std::string_view message) {
 }
 
 void RenamerWindow::takeNames(const std::string& text) {
-  namesText = text;
-  if (!namesText.empty() && !namesText.ends_with("\r\n")) namesText += "\r\n";
+  std::string names = text;
+  if (!names.empty() && !names.ends_with("\r\n")) names += "\r\n";
+  namesText = std::move(names);
   sve_->setEnabled(true);
 }
 

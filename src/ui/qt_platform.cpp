@@ -98,17 +98,25 @@ std::optional<std::string> QtPlatform::inputBox(const std::string& title, const 
   return fromQString(text);
 }
 
-bool QtPlatform::confirm(const std::string& title, const std::string& text) {
+int QtPlatform::messageBox(QMessageBox::Icon icon, const std::string& title,
+                           const std::string& text, QMessageBox::StandardButtons buttons) {
   QString message = toQString(text);
   message.replace(QLatin1Char('|'), QLatin1Char('\n'));
-  return QMessageBox::question(dialogParent(), toQString(title), message,
-                               QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+  QMessageBox box(icon, toQString(title), message, buttons, dialogParent());
+  return box.exec();
+}
+
+bool QtPlatform::confirm(const std::string& title, const std::string& text) {
+  return messageBox(QMessageBox::Question, title, text, QMessageBox::Ok | QMessageBox::Cancel) ==
+         QMessageBox::Ok;
 }
 
 void QtPlatform::showStop(const std::string& title, const std::string& text) {
-  QString message = toQString(text);
-  message.replace(QLatin1Char('|'), QLatin1Char('\n'));
-  QMessageBox::critical(dialogParent(), toQString(title), message);
+  messageBox(QMessageBox::Critical, title, text, QMessageBox::Ok);
+}
+
+void QtPlatform::warn(const std::string& title, const std::string& text) {
+  messageBox(QMessageBox::Warning, title, text, QMessageBox::Ok);
 }
 
 int QtPlatform::popupMenu(const std::string& items) {

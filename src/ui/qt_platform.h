@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QMessageBox>
 #include <functional>
 #include <random>
 
@@ -33,6 +34,7 @@ class QtPlatform final : public Platform {
   std::optional<std::string> inputBox(const std::string& title, const std::string& prompt,
                                       const std::string& preset) override;
   bool confirm(const std::string& title, const std::string& text) override;
+  void warn(const std::string& title, const std::string& text) override;
   int popupMenu(const std::string& items) override;
   ClipboardRead readClipboard() override;
   bool writeClipboard(std::string_view block) override;
@@ -47,6 +49,10 @@ class QtPlatform final : public Platform {
   void showStop(const std::string& title, const std::string& text) override;
 
  private:
+  // "|" in `text` separates its lines. Returns the button pressed.
+  int messageBox(QMessageBox::Icon icon, const std::string& title, const std::string& text,
+                 QMessageBox::StandardButtons buttons);
+
   QElapsedTimer sincePump_;
   bool pumping_ = false;
   int busyDepth_ = 0;

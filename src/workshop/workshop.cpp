@@ -129,11 +129,31 @@ bool Workshop::beginOperation(std::string_view what, LogForm form) {
   if (!what.empty()) {
     log("..." + std::string(what) + "...", form == LogForm::Progress ? 2 : 0);
   }
+  takeWorkingTextAsUndo();
+  return true;
+}
+
+void Workshop::takeWorkingTextAsUndo() {
   // The work reads the undo copy and builds the new text beside it, so the
-  // text is never copied just to be kept.
+  // text is never copied just to be kept. The old undo copy stays until
+  // the handler has ended, in case the work runs out of memory.
+  if (!operationOpen_) replacedUndo_ = std::move(undoCopy);
+  operationOpen_ = true;
   undoCopy = std::move(workingText);
   workingText.clear();
-  return true;
+}
+
+void Workshop::operationEnded() {
+  replacedUndo_ = std::string();
+  operationOpen_ = false;
+}
+
+void Workshop::operationFailed() {
+  if (operationOpen_) {
+    workingText = std::move(undoCopy);
+    undoCopy = std::move(replacedUndo_);
+  }
+  operationEnded();
 }
 
 void Workshop::reportResult(LogForm form, int64_t count, std::string_view noun,
@@ -151,16 +171,17 @@ void Workshop::runOperation(const OperationTexts& texts, const Work& work) {
 void Workshop::loadFile(const std::string& path) {
   FileRead file = readWholeFile(path);
   if (file.status != ReadStatus::Ok) {
-    log(file.status == ReadStatus::Missing ? "datei existiert nicht"
-        : file.status == ReadStatus::IsFolder ? cp("keine gültige datei")
-                                                : "fehler beim lesen",
-        0);
+    log(readFailureText(file.status), 0);
     return;
   }
-  workingName = path;
+  // Every copy is made before anything changes, so a file too large for
+  // the memory left changes nothing.
+  std::string name = path;
+  std::string undo = file.bytes;
+  appendFinalLineEnd(file.bytes);
+  workingName = std::move(name);
   workingText = std::move(file.bytes);
-  undoCopy = workingText;
-  appendFinalLineEnd(workingText);
+  undoCopy = std::move(undo);
   refreshTitle();
   log(workingName + " geladen", 0);
 }
@@ -253,7 +274,11 @@ void Workshop::qvl_save_Click() {
   dialog.fileName = workingName;
   dialog.defaultExtension = "txt";
   const std::optional<std::string> chosen = session_.platform.chooseFileToSave(dialog);
-  if (!chosen || chosen->empty() || chosen->back() == '/') return;
+  if (!chosen || chosen->empty()) return;
+  if (chosen->back() == '/') {
+    log(cp("keine gültige datei"), 0);
+    return;
+  }
   if (!writeWholeFile(*chosen, workingText)) {
     log("fehler beim speichern", 0);
     return;
@@ -267,14 +292,13 @@ void Workshop::qvl_save_Click() {
 void Workshop::qvl_pst_Click() {
   std::optional<std::string> block = clipboardPaste(session_.platform, desk_);
   if (!block) return;
-  workingText = std::move(*block);
   if (!keepNul) {
-    if (const size_t nul = workingText.find('\0'); nul != std::string::npos) {
-      workingText.resize(nul);
-    }
+    if (const size_t nul = block->find('\0'); nul != std::string::npos) block->resize(nul);
   }
-  workingName = cp("Eingefügt");
-  appendFinalLineEnd(workingText);
+  appendFinalLineEnd(*block);
+  std::string name = cp("Eingefügt");
+  workingText = std::move(*block);
+  workingName = std::move(name);
   refreshTitle();
   refreshStatus();
 }

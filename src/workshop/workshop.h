@@ -56,6 +56,11 @@ class Workshop : public WindowModel {
   void reportResult(LogForm form, int64_t count, std::string_view noun, std::string_view suffix);
   void runOperation(const OperationTexts& texts, const Work& work);
 
+  // The end of a handler: an operation's text and undo copy stand, or,
+  // when it failed, go back to how they were before it.
+  void operationEnded();
+  void operationFailed();
+
   // Reads a file into the working text, which takes its name. A file that
   // cannot be read is logged and changes nothing, its name included.
   void loadFile(const std::string& path);
@@ -176,6 +181,8 @@ class Workshop : public WindowModel {
   void addButton(std::string name, std::string_view caption, std::string_view frame,
                  void (Workshop::*handler)());
   void removeClass(CharacterClass characterClass);
+  // Moves the working text into the undo copy for an operation to read.
+  void takeWorkingTextAsUndo();
 
   Session& session_;
   Desk& desk_;
@@ -183,6 +190,8 @@ class Workshop : public WindowModel {
   // Lines joined per group by qvl_2zz, 2 to 7; not stored.
   int joinGroupSize_ = 2;
   NumberingTemplate numberingTemplate_;
+  std::string replacedUndo_;  // the undo copy an open operation replaced
+  bool operationOpen_ = false;
 };
 
 }  // namespace brimlet

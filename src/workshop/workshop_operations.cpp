@@ -126,7 +126,7 @@ void Workshop::removeClass(CharacterClass characterClass) {
     for (size_t i = 0; i < members.size(); ++i) log("keine daten geladen", 0);
     return;
   }
-  undoCopy = std::move(workingText);
+  takeWorkingTextAsUndo();
   std::array<bool, 256> remove{};
   for (const unsigned char member : members) remove[member] = true;
   ByteCounts counts{};
@@ -173,7 +173,7 @@ void Workshop::qvl_srt_Click() {
   options.comparison =
       session_.settings[Setting::SortierenBinaer] == 1 ? Comparison::Binary : Comparison::Text;
 
-  undoCopy = std::move(workingText);
+  takeWorkingTextAsUndo();
   const LineSort lines(undoCopy);
   if (lines.lineCount() < 2) {
     workingText = undoCopy;

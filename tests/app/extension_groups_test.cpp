@@ -13,7 +13,7 @@ std::string groupFile(int lines) {
 
 TEST(GroupFile, NamesListsAndTableComeFromTheLines) {
   ExtensionGroups g;
-  parseGroupFile(groupFile(16), g);
+  EXPECT_TRUE(parseGroupFile(groupFile(16), g));
   rebuildExtensionTable(g);
   EXPECT_EQ(g.groups[0].name, "Audio");
   EXPECT_EQ(g.groups[0].editedList, ".mp3+.flac+");
@@ -27,11 +27,33 @@ TEST(GroupFile, NamesListsAndTableComeFromTheLines) {
 
 TEST(GroupFile, FewerLinesLeaveTheOtherGroupsEmpty) {
   ExtensionGroups g;
-  parseGroupFile("Audio=.mp3+#", g);  // no line end at all
+  EXPECT_TRUE(parseGroupFile("Audio=.mp3+#", g));  // no line end at all
   EXPECT_EQ(g.groups[0].editedList, ".mp3+");
   for (int i = 1; i < kGroupCount; ++i) EXPECT_EQ(g.groups[i].name, "") << i;
-  parseGroupFile(std::string(50, '\0'), g);
+  EXPECT_TRUE(parseGroupFile(std::string(50, '\0'), g));
   EXPECT_EQ(g.groups[0].editedList, "");
+}
+
+// A group file of 10,000,000 "+" made a table of 16 rows of as many cells
+// and ended the program for want of memory.
+TEST(GroupFile, AListPastItsBoundIsCutAfterItsLastEntry) {
+  const std::string full(kMaxGroupEntries, '+');
+  const struct {
+    std::string list;
+    bool whole;
+    std::string kept;
+  } cases[] = {
+      {full, true, full},
+      {full + "tail", true, full + "tail"},  // text after the last "+" is no entry
+      {full + "+", false, full},
+      {full + ".mp3+.wav+x", false, full},
+  };
+  for (const auto& c : cases) {
+    ExtensionGroups g;
+    EXPECT_EQ(parseGroupFile("G=" + c.list + "#\r\n", g), c.whole) << c.list.size();
+    EXPECT_TRUE(g.groups[0].editedList == c.kept) << c.list.size();
+    EXPECT_TRUE(g.groups[0].committedList == c.kept) << c.list.size();
+  }
 }
 
 TEST(GroupFile, ListEntriesEndAtTheirPlus) {
@@ -42,7 +64,7 @@ TEST(GroupFile, ListEntriesEndAtTheirPlus) {
 
 TEST(GroupFile, NoEntriesAnywhereMeansNoCellIsSearched) {
   ExtensionGroups g;
-  parseGroupFile(groupFile(16), g);
+  EXPECT_TRUE(parseGroupFile(groupFile(16), g));
   rebuildExtensionTable(g);
   for (auto& group : g.groups) group.editedList.clear();
   rebuildExtensionTable(g);

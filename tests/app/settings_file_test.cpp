@@ -121,12 +121,27 @@ TEST(SettingsFile, JunkLeavesTheDefaults) {
   }
 }
 
-TEST(SettingsFile, RememberedStringsAreFoundAnywhere) {
+TEST(SettingsFile, RememberedStringsAreFoundInAnyOrder) {
   Settings s;
   parseSettingsFile(cp("§§§/a/b.db§§§\r\n$$$/x/$$$\r\n¥¥3¥¥c¥¥3¥¥\r\n$$$cut"), s);
   EXPECT_EQ(s.remembered.defaultDatabaseFile, "/a/b.db");
   EXPECT_EQ(s.remembered.textDatabaseFolder, "/x/");
   EXPECT_EQ(s.remembered.replacePresets[2], "c");
+}
+
+// Found by the settings-file fuzz target: a preset holding "$$$" came back
+// after a restart as the text-database folder too.
+TEST(SettingsFile, AValueHoldingAnotherMarkerComesBackAsItWas) {
+  Settings s;
+  s.remembered.replacePresets[0] = cp("$$$x$$$=>§§§");
+  s.remembered.replacePresets[2] = cp("¥¥=§§%¥¥3¥¥");
+  s.remembered.defaultDatabaseFile = cp("a\n$$$b$$$");  // a lone LF starts no line
+  Settings reread;
+  parseSettingsFile(settingsFileText(s), reread);
+  EXPECT_EQ(reread.remembered.textDatabaseFolder, "");
+  EXPECT_EQ(reread.remembered.defaultDatabaseFile, cp("a\n$$$b$$$"));
+  EXPECT_EQ(reread.remembered.replacePresets[0], cp("$$$x$$$=>§§§"));
+  EXPECT_EQ(reread.remembered.replacePresets[2], cp("¥¥=§§%¥¥3¥¥"));
 }
 
 }  // namespace

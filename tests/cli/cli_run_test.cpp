@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "app/settings_file.h"
 #include "cli/cli_harness.h"
 #include "core/cp1252.h"
 
@@ -63,6 +64,22 @@ TEST(CliRun, EndButtonWritesTheSettingsFileUnchanged) {
   again.home.write("Brimlet_set.txt", written);
   again.run();
   EXPECT_EQ(again.home.read("Brimlet_set.txt"), written);
+}
+
+// The only trace of a failed settings write at the end was a log line in a
+// window that was closing.
+TEST(CliRun, ASettingsFileThatCannotBeWrittenAtTheEndIsExitOne) {
+  CliRun cli({"main_close_Click"});
+  Settings stored;
+  stored[Setting::EinstellungSpeichern] = 1;
+  const std::string settings = settingsFileText(stored);
+  cli.home.write("Brimlet_set.txt", settings);
+  std::filesystem::permissions(cli.home.file("Brimlet_set.txt"), std::filesystem::perms::owner_read);
+  cli.run();
+  EXPECT_EQ(cli.exitCode, 1) << cli.describe();
+  EXPECT_EQ(cli.home.read("stderr.txt"),
+            "brimlet-cli: fehler beim speichern der einstellungen " + cli.home.file("Brimlet_set.txt") + "\n");
+  EXPECT_EQ(cli.home.read("Brimlet_set.txt"), settings);
 }
 
 }  // namespace

@@ -1,15 +1,35 @@
 #include <gtest/gtest.h>
 
 #include "core/log.h"
+#include "support/allocation_limit.h"
 
 namespace brimlet {
 namespace {
 
 TEST(LogLine, NewestLineComesFirstWithTwoDigitTime) {
-  std::string log;
-  prependLogLine(log, {2026, 1, 2, 9, 5, 7}, "erste");
-  prependLogLine(log, {2026, 1, 2, 23, 59, 0}, "zweite");
-  EXPECT_EQ(log, "23:59:00: zweite\r\n09:05:07: erste\r\n");
+  Control log("zlog", ControlKind::LogBox, "", "");
+  addLogLine(log, {2026, 1, 2, 9, 5, 7}, "erste");
+  addLogLine(log, {2026, 1, 2, 23, 59, 0}, "zweite");
+  EXPECT_EQ(log.text(), "23:59:00: zweite\r\n09:05:07: erste\r\n");
+  addLogLine(log, {2026, 1, 2, 0, 0, 1}, "dritte");
+  EXPECT_EQ(log.text(), "00:00:01: dritte\r\n23:59:00: zweite\r\n09:05:07: erste\r\n");
+  log.setText({});
+  addLogLine(log, {2026, 1, 2, 0, 0, 2}, "neu");
+  EXPECT_EQ(log.text(), "00:00:02: neu\r\n");
+}
+
+// Reading 80,000 folders took 23 s when every line copied the log.
+TEST(LogLine, AddingALineDoesNotCopyTheLog) {
+  Control log("zlog", ControlKind::LogBox, "", "");
+  log.setText(std::string(1 << 20, 'x'));
+  const uint64_t revision = log.textRevision();
+  {
+    const testing::AllocationLimit noCopyOfTheLog(1 << 16);
+    for (int i = 0; i < 1000; ++i) addLogLine(log, {2026, 1, 2, 9, 5, 7}, "Ordner: a");
+  }
+  EXPECT_EQ(log.textRevision(), revision + 1000);
+  EXPECT_EQ(log.text().size(), (1u << 20) + 1000 * 21);
+  EXPECT_TRUE(log.text().starts_with("09:05:07: Ordner: a\r\n"));
 }
 
 TEST(ReportSentence, CountDecidesTheForm) {

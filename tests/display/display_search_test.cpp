@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "display/display_search.h"
+#include "display/field_text.h"
 
 namespace brimlet {
 namespace {
@@ -47,6 +50,66 @@ TEST(ExclusionSearch, SkipsEveryAThatIsPartOfB) {
   EXPECT_EQ(r->searchPosition, 0);  // nothing more: the next search starts over
   r = exclusionSearch(text, search, 16, false);
   EXPECT_EQ(*r->selection, (Sel{4, 2}));
+}
+
+// The search once converted positions from the start of the text on every
+// round; the walker must give the very positions the plain conversions give.
+std::optional<ExclusionResult> exclusionByPlainConversions(std::string_view text,
+                                                           std::string_view a,
+                                                           std::string_view b, int64_t p,
+                                                           bool forward) {
+  auto find = [&](std::string_view target, int64_t field) -> std::optional<int64_t> {
+    if (field < 0) return std::nullopt;
+    const int64_t byte = fieldToByte(text, field);
+    const auto hit = forward ? findForward(text, target, byte) : findBackward(text, target, byte);
+    return hit ? std::optional(byteToField(text, *hit)) : std::nullopt;
+  };
+  ExclusionResult result;
+  if (!forward && p == 0) p = byteToField(text, static_cast<int64_t>(text.size())) - 1;
+  result.caret = p;
+  for (;;) {
+    const auto bHit = find(b, p);
+    const auto aHit = find(a, p);
+    if (aHit) {
+      result.selection = Sel{*aHit, byteToField(a, static_cast<int64_t>(a.size()))};
+      result.caret = *aHit;
+    }
+    const int64_t at = aHit.value_or(-1);
+    p = forward ? at + 1 : at - 1;
+    if (!bHit || (forward ? at < *bHit : at > *bHit + byteToField(b, static_cast<int64_t>(b.size())))) break;
+  }
+  result.searchPosition = std::max<int64_t>(p, 0);
+  return result;
+}
+
+TEST(ExclusionSearch, OnePassFindsWhatRoundByRoundConversionFound) {
+  const char* const pieces[] = {"a", "s", " ", "\r\n", "A", "\n"};
+  const struct {
+    std::string_view a, b;
+  } searches[] = {{"s", "as"}, {"a", "a\r\naa"}, {"ss", "ass"}, {"\n", "\n\ns"}, {"a", "sa"}};
+  std::mt19937 random(11);
+  for (int round = 0; round < 300; ++round) {
+    std::string text;
+    for (int i = 0; i < 40; ++i) text += pieces[random() % std::size(pieces)];
+    text = withCrLfLineEnds(text);
+    const int64_t fields = byteToField(text, static_cast<int64_t>(text.size()));
+    for (const auto& s : searches) {
+      const std::string searchText = std::string(s.a) + "\r\n" + std::string(s.b);
+      for (const bool forward : {true, false}) {
+        int64_t position = 0;
+        for (int step = 0; step < 6; ++step) {
+          const auto expected = exclusionByPlainConversions(text, s.a, s.b, position, forward);
+          const auto found = exclusionSearch(text, searchText, position, forward);
+          ASSERT_TRUE(found);
+          ASSERT_EQ(found->selection, expected->selection) << text << " " << position;
+          ASSERT_EQ(found->caret, expected->caret);
+          ASSERT_EQ(found->searchPosition, expected->searchPosition);
+          position = step == 2 ? static_cast<int64_t>(random() % static_cast<uint64_t>(fields + 1))
+                               : found->searchPosition;
+        }
+      }
+    }
+  }
 }
 
 TEST(ExclusionSearch, OtherShapesDoNothing) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 
 #include "core/cp1252.h"
@@ -91,6 +93,13 @@ TEST_F(MainWindowTest, DroppingAFolderOrNothingUsableKeepsTheList) {
             cp("-fehler: " + files.path() + " ist ein ordner, nur dateien können eingelesen werden"));
   run("frm1_MessageProc", {files.file("fehlt.txt")});
   EXPECT_EQ(logLines().back(), "datei existiert nicht");
+  ASSERT_EQ(::mkfifo(files.file("fifo").c_str(), 0600), 0);
+  run("frm1_MessageProc", {files.file("fifo")});
+  EXPECT_EQ(logLines().back(), cp("keine gültige datei"));
+  // Chosen in the dialog, a path past the system's limit says so.
+  platform.addAnswer("Brimlet Dateiwahl", files.file(std::string(5000, 'n')));
+  run("main_fimp_Click");
+  EXPECT_EQ(logLines().back(), "pfad zu lang");
   files.write("leer.txt", "");
   const size_t logged = logLines().size();
   run("frm1_MessageProc", {files.file("leer.txt")});

@@ -1,4 +1,5 @@
 #include "app/settings_file.h"
+#include "core/cp1252.h"
 #include "core/file_io.h"
 #include "program/program_fixture.h"
 
@@ -51,6 +52,14 @@ TEST_F(StartTest, TheGroupFileFillsGroupsAndTable) {
   EXPECT_EQ(program.session().groups.table.largestEntryIndex, 0);
 }
 
+TEST_F(StartTest, AGroupFilePastItsBoundIsReadUpToItWithOneLogLine) {
+  home.write("Brimlet_edgs.txt", "Viele=" + std::string(10 * kMaxGroupEntries, '+') + "#\r\nB=.b+#\r\n");
+  program.start();
+  EXPECT_EQ(program.session().groups.table.largestEntryIndex, static_cast<int>(kMaxGroupEntries) - 1);
+  EXPECT_EQ(program.session().groups.groups[1].editedList, ".b+");
+  EXPECT_EQ(program.main().zlog.text(), cp("08:09:10: gruppendatei zu groß, der rest wird ignoriert\r\n"));
+}
+
 TEST_F(StartTest, EndButtonRewritesTheSettingsFileByteForByte) {
   Settings stored;
   stored[Setting::EinstellungSpeichern] = 1;
@@ -69,7 +78,7 @@ TEST_F(StartTest, ClosingWithoutTheSaveSettingWritesNothing) {
   program.start();
   program.main().invoke("main_close_Click");
   EXPECT_TRUE(program.ended());
-  EXPECT_FALSE(fileExists(home.file("Brimlet_set.txt")));
+  EXPECT_EQ(fileStatus(home.file("Brimlet_set.txt")), ReadStatus::Missing);
 }
 
 TEST(StartFailure, AnUnwritableSettingsFileIsLoggedNotFatal) {
@@ -81,6 +90,9 @@ TEST(StartFailure, AnUnwritableSettingsFileIsLoggedNotFatal) {
   program.main().invoke("main_close_Click");
   EXPECT_TRUE(program.ended());
   EXPECT_EQ(program.main().zlog.text(), "00:00:00: fehler beim speichern der einstellungen\r\n");
+  EXPECT_EQ(platform.warnings, std::vector<std::string>{"fehler beim speichern der einstellungen|" +
+                                                        std::string(testing::kUnwritableFolder) +
+                                                        "Brimlet_set.txt"});
 }
 
 }  // namespace

@@ -1,3 +1,5 @@
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -84,6 +86,22 @@ TEST_F(WorkshopFrame, AFailedSaveSaysSoAndKeepsNameAndOldFile) {
   w.invoke("qvl_save_Click");
   EXPECT_EQ(readFile(existing), before);
   EXPECT_EQ(w.workingName, "vorher.txt");
+}
+
+TEST_F(WorkshopFrame, ASaveAnswerNamingAFolderIsNoValidFile) {
+  w.workingText = "neu";
+  platform.addAnswer("Quorvel - Speichern", files.path());
+  w.invoke("qvl_save_Click");
+  EXPECT_EQ(w.clog.text(), cp("08:09:10: keine gültige datei\r\n"));
+}
+
+TEST_F(WorkshopFrame, AFifoOrAnOverlongPathIsRefusedAtOnceAndSaysWhy) {
+  ASSERT_EQ(::mkfifo(files.file("fifo").c_str(), 0600), 0);
+  w.workingText = "bleibt";
+  w.invoke("frm8_MessageProc", {files.file("fifo")});
+  w.invoke("frm8_MessageProc", {files.file(std::string(5000, 'x'))});
+  EXPECT_EQ(w.workingText, "bleibt");
+  EXPECT_EQ(w.clog.text(), cp("08:09:10: pfad zu lang\r\n08:09:10: keine gültige datei\r\n"));
 }
 
 TEST_F(WorkshopFrame, PasteCutsAtNulUntilCtrlZ) {
