@@ -16,7 +16,7 @@ std::optional<std::string> findHelpPage(const std::string& programFolder,
     candidates.push_back(exeFolder + "../share/brimlet/" + kHelpPageName);
   }
   for (const std::string& path : candidates) {
-    if (fileExists(path)) return path;
+    if (fileStatus(path) == ReadStatus::Ok) return path;
   }
   return std::nullopt;
 }

@@ -35,7 +35,7 @@ void RenamerWindow::drm_anwd_Click() {
   }
   EventPump pump(session_.platform);
   const ApplyResult result = applyRenames(targetFolder, pairs, journalPath(), pump);
-  rueck_->setEnabled(fileExists(journalPath()));
+  rueck_->setEnabled(fileStatus(journalPath()) == ReadStatus::Ok);
   if (result.missing > 0) log(decimal(result.missing) + " Dateien nicht gefunden");
   if (result.status == ApplyStatus::JournalFailed) {
     log("Dremmick: Fehler beim Schreiben von " + journalPath() + ", nichts umbenannt");
@@ -60,7 +60,7 @@ void RenamerWindow::drm_anwd_Click() {
 void RenamerWindow::drm_rueck_Click() {
   EventPump pump(session_.platform);
   const UndoResult result = undoRenames(journalPath(), pump);
-  rueck_->setEnabled(fileExists(journalPath()));
+  rueck_->setEnabled(fileStatus(journalPath()) == ReadStatus::Ok);
   if (result.status == UndoStatus::NoJournal) {
     log(cp("Dremmick: nichts rückgängig zu machen"));
     return;

@@ -94,7 +94,7 @@ void RenamerWindow::frm7_Load() {
   }
   anwd_->setEnabled(false);
   sve_->setEnabled(!namesText.empty());
-  rueck_->setEnabled(fileExists(journalPath()));
+  rueck_->setEnabled(fileStatus(journalPath()) == ReadStatus::Ok);
   for (const char* name : {"drm_zaud", "drm_zgra", "drm_zvid", "drm_ztex"}) {
     findControl(name)->setValue(0);
   }

@@ -174,7 +174,7 @@ bool QtPlatform::openExternally(const std::string& target) {
   if (!target.empty() && target.front() == '/') {
     const size_t hash = target.rfind('#');
     // The default handler would report a missing file only to nobody.
-    if (!fileExists(target.substr(0, hash))) return false;
+    if (fileStatus(target.substr(0, hash)) != ReadStatus::Ok) return false;
     url = QUrl::fromLocalFile(pathToQString(target.substr(0, hash)));
     if (hash != std::string::npos) url.setFragment(toQString(target.substr(hash + 1)));
   } else {
