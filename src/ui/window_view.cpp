@@ -19,6 +19,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -128,7 +129,6 @@ WindowView::WindowView(WindowModel& model, HandlerRunner run, WindowPlacement& p
   scroll->setWidget(operations_);
   scroll->setWidgetResizable(true);
   scroll->setFrameShape(QFrame::NoFrame);
-  scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   body->addWidget(scroll, 0);
 
   for (const auto& control : model_.controls()) {
@@ -160,7 +160,14 @@ WindowView::WindowView(WindowModel& model, HandlerRunner run, WindowPlacement& p
     }
   }
   operationsGrid_->setRowStretch(operationsGrid_->rowCount(), 1);
-  scroll->setMinimumWidth(operations_->sizeHint().width() + 4);
+  // All frames side by side where the screen has the room; on a narrower
+  // screen the panel scrolls, so the window still fits and keeps its log.
+  const int panelWidth = operations_->sizeHint().width() + 4;
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  const int roomForPanel = screen != nullptr ? screen->availableGeometry().width() - 440 : panelWidth;
+  scroll->setMinimumWidth(std::clamp(roomForPanel, 400, panelWidth));
+  scroll->setHorizontalScrollBarPolicy(panelWidth > roomForPanel ? Qt::ScrollBarAsNeeded
+                                                                 : Qt::ScrollBarAlwaysOff);
 
   setObjectName(QString::fromStdString(model_.form()));
   installEventFilter(this);
@@ -168,7 +175,7 @@ WindowView::WindowView(WindowModel& model, HandlerRunner run, WindowPlacement& p
   // Room for every frame without scrolling where the screen allows, and for
   // a log or text beside them.
   const QSize panel = operations_->sizeHint();
-  resize(std::max(900, panel.width() + 420), std::clamp(panel.height() + 60, 560, 900));
+  resize(std::max(900, scroll->minimumWidth() + 420), std::clamp(panel.height() + 60, 560, 900));
   sync();
 }
 
