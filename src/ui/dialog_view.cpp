@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "ui/codec.h"
+#include "ui/control_widgets.h"
 
 namespace brimlet {
 namespace {
@@ -49,24 +50,10 @@ DialogView::DialogView(WindowModel& model, HandlerRunner run, QWidget* parent)
 }
 
 QWidget* DialogView::createWidget(Control& control) {
-  const QString caption = toQString(control.text());
-  switch (control.kind()) {
-    case ControlKind::Button:
-      return new QPushButton(caption);
-    case ControlKind::CheckBox:
-      return new QCheckBox(caption);
-    case ControlKind::OptionButton:
-      return new QRadioButton(caption);
-    case ControlKind::TextBox:
-      return new QLineEdit;
-    case ControlKind::DropDown:
-      return new QComboBox;
-    default: {
-      auto* label = new QLabel(caption);
-      label->setWordWrap(true);
-      return label;
-    }
-  }
+  if (QWidget* common = createCommonWidget(control)) return common;
+  auto* label = new QLabel(toQString(control.text()));
+  label->setWordWrap(true);
+  return label;
 }
 
 void DialogView::place(const Control& control, QWidget* widget) {

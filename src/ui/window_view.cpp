@@ -29,6 +29,7 @@
 #include <QWindow>
 
 #include "ui/codec.h"
+#include "ui/control_widgets.h"
 #include "ui/list_view.h"
 
 namespace brimlet {
@@ -192,18 +193,8 @@ QGridLayout* WindowView::frameLayout(const std::string& frame) {
 }
 
 QWidget* WindowView::createWidget(Control& control) {
-  const QString caption = toQString(control.text());
+  if (QWidget* common = createCommonWidget(control)) return common;
   switch (control.kind()) {
-    case ControlKind::Button:
-      return new QPushButton(caption);
-    case ControlKind::CheckBox:
-      return new QCheckBox(caption);
-    case ControlKind::OptionButton:
-      return new QRadioButton(caption);
-    case ControlKind::TextBox:
-      return new QLineEdit;
-    case ControlKind::DropDown:
-      return new QComboBox;
     case ControlKind::ProgressBar:
       return new QProgressBar;
     case ControlKind::ListView:
@@ -218,12 +209,10 @@ QWidget* WindowView::createWidget(Control& control) {
       edit->setMinimumWidth(320);
       return edit;
     }
-    case ControlKind::Label:
-    case ControlKind::StatusBar:
-    case ControlKind::Window:
+    default:
       break;
   }
-  auto* label = new QLabel(caption);
+  auto* label = new QLabel(toQString(control.text()));
   if (control.kind() == ControlKind::StatusBar) label->setFrameShape(QFrame::StyledPanel);
   return label;
 }
