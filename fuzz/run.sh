@@ -8,7 +8,8 @@ cd "$(dirname "$0")/.."
 seconds=${1:-10}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -eq 0 ] && targets=(settings_file group_file list_import display_search clipboard cli_options)
+[ ${#targets[@]} -eq 0 ] && targets=(settings_file group_file list_import display_search clipboard cli_options
+  rtf_reader dj_table tag_removal transfer_log typed_chain recipe)
 
 build=build/fuzz
 CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \

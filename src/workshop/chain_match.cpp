@@ -7,6 +7,8 @@ namespace brimlet {
 size_t findBytes(std::string_view text, std::string_view needle, size_t from) {
   if (from > text.size()) return std::string_view::npos;
   if (needle.empty()) return from;
+  // Also keeps an empty view's null data away from memmem.
+  if (needle.size() > text.size() - from) return std::string_view::npos;
   // glibc's memmem is far faster than a byte-by-byte search for the short
   // chains people type.
   const void* hit = memmem(text.data() + from, text.size() - from, needle.data(), needle.size());

@@ -21,6 +21,8 @@ int64_t countOverlapping(std::string_view text, std::string_view needle) {
 TagRemoval removeTags(std::string_view text, std::string_view open, std::string_view close,
                       Progress& progress) {
   TagRemoval result;
+  // An empty delimiter matches everywhere without moving the walk on.
+  if (open.empty() || close.empty()) return result;
   const int64_t opens = countOverlapping(text, open);
   const int64_t closes = opens == 0 ? 0 : countOverlapping(text, close);
   if (opens == 0 || closes == 0) return result;

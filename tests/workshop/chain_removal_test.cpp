@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "workshop/chain_removal.h"
@@ -85,6 +86,12 @@ TEST(RemoveWildcard, APrefixWithoutSuffixEndsTheRemoval) {
   EXPECT_EQ(r.text, " ");
   EXPECT_EQ(r.count, 2);
   EXPECT_EQ(removeWildcard("[1] [2", *splitWildcard("[<<<>>>]"), progress).text, " [2");
+}
+
+TEST(RemoveWildcard, AnEmptyTextWithoutStorageIsNoSearchThroughNull) {
+  NoProgress progress;
+  EXPECT_EQ(removeWildcard(std::string_view(), *splitWildcard("[<<<>>>]"), progress).count, 0);
+  EXPECT_EQ(findBytes("ab", "abc", 0), std::string_view::npos);
 }
 
 TEST(SplitWildcard, RejectsAMissingOrLeadingMarkerAndShortChains) {

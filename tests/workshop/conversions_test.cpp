@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "workshop/binary_filter.h"
 #include "workshop/tag_removal.h"
@@ -96,6 +97,15 @@ INSTANTIATE_TEST_SUITE_P(
                       TagCase{"a<!-->b-->c", "<!--", "-->", true, "ac", 1},
                       TagCase{"*a*b*", "*", "*", true, "b*", 1},
                       TagCase{"\0<\0>\0"s, "<", ">", true, "\0\0"s, 1}));
+
+TEST(RemoveTags, AnEmptyDelimiterFindsNothingInsteadOfLoopingForever) {
+  NoProgress progress;
+  for (const auto& [open, close] : {std::pair{"", ">"}, std::pair{"<", ""}, std::pair{"", ""}}) {
+    const TagRemoval r = removeTags("a<b>c", open, close, progress);
+    EXPECT_FALSE(r.delimitersFound) << open << close;
+    EXPECT_EQ(r.tags, 0);
+  }
+}
 
 struct IndexCase {
   std::string input;
