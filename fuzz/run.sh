@@ -3,6 +3,8 @@
 # for the given seconds on its corpus, seeded from fuzz/seeds and the sample
 # files. A finding stops the script with the target's crash file.
 #   fuzz/run.sh [SECONDS_PER_TARGET] [TARGET...]     (default 10, all)
+# FUZZ_SEED=N fixes libFuzzer's random seed (CI does, so a short run walks the
+# same inputs every time); without it each run explores anew.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-10}
@@ -28,7 +30,7 @@ for target in "${targets[@]}"; do
   set +e
   UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
     "$build/fuzz/${target}_fuzz" "$corpus" "${seeds[@]}" -max_total_time="$seconds" \
-    -max_len=65536 -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+    -seed="${FUZZ_SEED:-0}" -max_len=65536 -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
     -artifact_prefix="$build/findings/${target}-" >"$log" 2>&1
   status=$?
   set -e
