@@ -15,6 +15,9 @@
 
 namespace brimlet {
 
+// The frame that holds the replace fields, the chain removal and the presets.
+inline constexpr std::string_view kChainsFrame = "Ketten";
+
 // How an operation talks to the log: plain lines only, or an announcement
 // that shows the progress bar and a result that hides it again.
 enum class LogForm { Plain, Progress };

@@ -9,12 +9,11 @@
 namespace brimlet {
 
 void Workshop::declareRemovals() {
-  constexpr std::string_view kChains = "Ketten";
-  addButton("qvl_etf", "Kette entfernen", kChains, &Workshop::qvl_etf_Click);
-  addOption("qvl_entf_h", "Kette als Codes", kChains);
-  addOption("qvl_entf_w", "Kette mit Wildcard", kChains);
-  addOption("qvl_entf_z", "Rest der Zeile", kChains);
-  addOption("qvl_entf_u", "mit Zeilenumbruch", kChains);
+  addButton("qvl_etf", "Kette entfernen", kChainsFrame, &Workshop::qvl_etf_Click);
+  addOption("qvl_entf_h", "Kette als Codes", kChainsFrame);
+  addOption("qvl_entf_w", "Kette mit Wildcard", kChainsFrame);
+  addOption("qvl_entf_z", "Rest der Zeile", kChainsFrame);
+  addOption("qvl_entf_u", "mit Zeilenumbruch", kChainsFrame);
 
   constexpr std::string_view kRemove = "Entfernen";
   addButton("qvl_enf", "Zeichen entfernen", kRemove, &Workshop::qvl_enf_Click);

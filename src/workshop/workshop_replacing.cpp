@@ -12,14 +12,13 @@
 namespace brimlet {
 
 void Workshop::declareReplacements() {
-  constexpr std::string_view kChains = "Ketten";
-  addControl("qvl_erst_e1", ControlKind::TextBox, "", kChains);
-  addControl("qvl_erst_e2", ControlKind::TextBox, "", kChains);
-  addButton("qvl_ers", "Ersetzen", kChains, &Workshop::qvl_ers_Click);
-  addOption("qvl_erst_c", "von als Codes", kChains);
-  addOption("qvl_erst_d", "nach als Codes", kChains);
-  addOption("qvl_erst_w", "von mit Wildcard", kChains);
-  addOption("qvl_erst_b", "Wildcard behalten", kChains);
+  addControl("qvl_erst_e1", ControlKind::TextBox, "", kChainsFrame);
+  addControl("qvl_erst_e2", ControlKind::TextBox, "", kChainsFrame);
+  addButton("qvl_ers", "Ersetzen", kChainsFrame, &Workshop::qvl_ers_Click);
+  addOption("qvl_erst_c", "von als Codes", kChainsFrame);
+  addOption("qvl_erst_d", "nach als Codes", kChainsFrame);
+  addOption("qvl_erst_w", "von mit Wildcard", kChainsFrame);
+  addOption("qvl_erst_b", "Wildcard behalten", kChainsFrame);
 
   constexpr std::string_view kEdges = "Zeilenränder";
   addButton("qvl_enze", "Zeichen am Rand", kEdges, &Workshop::qvl_enze_Click);

@@ -40,8 +40,8 @@ void Workshop::declareStores() {
 
   // Preset k's two buttons share a row, the first field's on the left.
   for (int k = 1; k <= 3; ++k) {
-    addControl(arrayElement("perb", k), ControlKind::Button, "", "Ketten");
-    addControl(arrayElement("perb", k + 3), ControlKind::Button, "", "Ketten");
+    addControl(arrayElement("perb", k), ControlKind::Button, "", kChainsFrame);
+    addControl(arrayElement("perb", k + 3), ControlKind::Button, "", kChainsFrame);
   }
   addHandler("perb_MouseDown", &Workshop::perb_MouseDown);
 }
