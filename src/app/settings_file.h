@@ -13,6 +13,11 @@ namespace brimlet {
 // non-empty remembered string, wrapped in its marker.
 [[nodiscard]] std::string settingsFileText(const Settings& settings);
 
+// Far past anything the settings dialog and the remembered fields can
+// store; a larger file is read up to here, so a stray huge file cannot
+// take the program's memory at start.
+inline constexpr size_t kMaxSettingsFileBytes = size_t{16} << 20;
+
 // Reads values by position, not by key: the n-th line containing "=" after
 // a section header sets the section's n-th setting to the line's last
 // character as a digit (0 for any other character). A section ends at the

@@ -94,8 +94,10 @@ void Program::readGroupFile() {
 }
 
 void Program::readSettingsFile() {
-  const FileRead file = readWholeFile(session_.settingsPath());
-  if (file.status == ReadStatus::Ok) parseSettingsFile(file.bytes, session_.settings);
+  const FileRead file = readWholeFile(session_.settingsPath(), kMaxSettingsFileBytes);
+  if (file.status != ReadStatus::Ok) return;
+  parseSettingsFile(file.bytes, session_.settings);
+  if (file.cut) main_.log(cp("einstellungsdatei zu groß, der rest wird ignoriert"), 0);
 }
 
 void Program::report(int mode, int64_t count, std::string_view noun, std::string_view suffix) {

@@ -60,6 +60,15 @@ TEST_F(StartTest, AGroupFilePastItsBoundIsReadUpToItWithOneLogLine) {
   EXPECT_EQ(program.main().zlog.text(), cp("08:09:10: gruppendatei zu groß, der rest wird ignoriert\r\n"));
 }
 
+TEST_F(StartTest, ASettingsFilePastItsBoundIsReadUpToItWithOneLogLine) {
+  std::string file = "brimlet\r\na=2\r\nb=0\r\n";
+  file += std::string(kMaxSettingsFileBytes, 'x') + "\r\nc=1\r\n";
+  home.write("Brimlet_set.txt", file);
+  program.start();
+  EXPECT_EQ(program.session().settings[Setting::Sortieren], 2);
+  EXPECT_EQ(program.main().zlog.text(), cp("08:09:10: einstellungsdatei zu groß, der rest wird ignoriert\r\n"));
+}
+
 TEST_F(StartTest, EndButtonRewritesTheSettingsFileByteForByte) {
   Settings stored;
   stored[Setting::EinstellungSpeichern] = 1;
