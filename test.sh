@@ -9,11 +9,11 @@ brimlet_install_missing
 
 jobs=$(nproc)
 if [ "${1:-}" = "--sanitize" ]; then
-  cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DBRIMLET_GUI=OFF -DBRIMLET_SANITIZE=ON >/dev/null
-  cmake --build build/sanitize -j "$jobs"
+  source scripts/sanitized_build.sh
+  configure_sanitized_build
+  cmake --build "$sanitized_build" -j "$jobs"
   ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
-    ctest --test-dir build/sanitize --output-on-failure -j "$jobs"
+    ctest --test-dir "$sanitized_build" --output-on-failure -j "$jobs"
 else
   cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
   cmake --build build/release -j "$jobs"

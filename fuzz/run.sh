@@ -13,9 +13,9 @@ targets=("$@")
 [ ${#targets[@]} -eq 0 ] && targets=(settings_file group_file list_import display_search clipboard cli_options
   rtf_reader dj_table tag_removal transfer_log typed_chain recipe)
 
-build=build/fuzz
-CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DBRIMLET_FUZZ=ON -DBRIMLET_GUI=OFF -DBRIMLET_TESTS=OFF ${CMAKE_CXX_COMPILER_LAUNCHER:+-DCMAKE_CXX_COMPILER_LAUNCHER=$CMAKE_CXX_COMPILER_LAUNCHER} >/dev/null
+source scripts/sanitized_build.sh
+build=$sanitized_build
+configure_sanitized_build
 cmake --build "$build" -j "$(nproc)" --target "${targets[@]/%/_fuzz}" >/dev/null
 
 testdata=../shared/testdata
