@@ -38,14 +38,14 @@ void DisplayWindow::show_az_Click() {
     filter = {parts->a, parts->b};
     show_result.setSelection(searchPosition_, 0);
   }
-  undoCopy_ = fieldText();
+  keepFieldAsUndo();
   setFieldText(matchingLines(undoCopy_, filter, options_.lineNumbers));
   show_result.touch();
 }
 
 void DisplayWindow::show_azmt_Click() {
   if (!tool("show_azmt").enabled() || searchText_.empty() || fieldText().empty()) return;
-  undoCopy_ = fieldText();
+  keepFieldAsUndo();
   if (!undoCopy_.ends_with("\r\n")) undoCopy_ += "\r\n";
   StatusProgress progress(desk_);
   setFieldText(analyseTransferLog(undoCopy_, searchText_,
@@ -59,7 +59,7 @@ void DisplayWindow::show_email_Click() {
   const auto addresses = extractAddresses(fieldText(), options_.wholeLine);
   if (!addresses) return;
   toolReset(0);
-  undoCopy_ = fieldText();
+  keepFieldAsUndo();
   setFieldText(*addresses);
 }
 
@@ -71,7 +71,7 @@ void DisplayWindow::show_cnt_Click() {
 
 // The field holds RTF source; what the reader makes of it replaces it.
 void DisplayWindow::show_rtftxt_Click() {
-  undoCopy_ = fieldText();
+  keepFieldAsUndo();
   if (const auto text = rtfToText(undoCopy_)) {
     setFieldText(*text);
     show_result.setSelection(0, 0);
@@ -80,7 +80,7 @@ void DisplayWindow::show_rtftxt_Click() {
 
 void DisplayWindow::show_649_cb_Click() {
   const auto rule = static_cast<NumberRule>(tool("show_649_cb").value());
-  undoCopy_ = fieldText();
+  keepFieldAsUndo();
   if (rule == NumberRule::OneRandom || rule == NumberRule::SixRandom) {
     session_.platform.seedRandomFromClock();
     const auto draw = [this] {

@@ -231,8 +231,27 @@ void DisplayWindow::show_sel_Click() {
   }
 }
 
-void DisplayWindow::replaceByTool(std::string_view text) {
+void DisplayWindow::keepFieldAsUndo() {
+  if (!toolOpen_) replacedUndo_ = std::move(undoCopy_);
+  toolOpen_ = true;
   undoCopy_ = fieldText();
+}
+
+void DisplayWindow::toolEnded() {
+  replacedUndo_ = std::string();
+  toolOpen_ = false;
+}
+
+void DisplayWindow::toolFailed() {
+  if (toolOpen_) {
+    setFieldText(undoCopy_);
+    undoCopy_ = std::move(replacedUndo_);
+  }
+  toolEnded();
+}
+
+void DisplayWindow::replaceByTool(std::string_view text) {
+  keepFieldAsUndo();
   setFieldText(text);
   toolReset(0);
 }

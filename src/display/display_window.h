@@ -30,6 +30,11 @@ class DisplayWindow : public WindowModel {
   void setFieldText(std::string_view text);
   [[nodiscard]] const std::string& fieldText() const { return show_result.text(); }
 
+  // The end of a handler: a tool's result and undo copy stand, or, when it
+  // failed, the field and undo copy go back to how they were before it.
+  void toolEnded();
+  void toolFailed();
+
   void frm4_Close();
   void frm4_KeyDown(int keyCode, int shift);
   void frm4_MouseDown(int button);
@@ -86,6 +91,10 @@ class DisplayWindow : public WindowModel {
   // Replaces the field's text by a tool's result, keeping the old text in
   // the display undo copy.
   void replaceByTool(std::string_view text);
+  // Copies the field's text into the undo copy before a tool works on it.
+  // The copy it replaces stays until the handler has ended, in case the
+  // tool runs out of memory.
+  void keepFieldAsUndo();
   // Run after every tool that replaces the text; mode 99 keeps the stored
   // result mode.
   void toolReset(int mode);
@@ -110,6 +119,8 @@ class DisplayWindow : public WindowModel {
   std::string searchText_;
   std::string selectText_;
   std::string undoCopy_;
+  std::string replacedUndo_;
+  bool toolOpen_ = false;
   int64_t searchPosition_ = 0;
   int toolResultMode_ = 0;
 

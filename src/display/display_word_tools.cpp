@@ -56,7 +56,7 @@ void DisplayWindow::writeAnagramFile(const std::string& path, std::string_view b
 
 void DisplayWindow::qvl_angr_Click() {
   if (fieldText().size() < 3) return;
-  undoCopy_ = fieldText();
+  keepFieldAsUndo();
   setFieldText({});
   toolReset(0);
   const std::string list = anagramList(undoCopy_, static_cast<size_t>(options_.maxAnagramLength));
@@ -81,7 +81,7 @@ void DisplayWindow::qvl_angr_zf_Click() {
   };
   const auto anagram = pickAnagram(fieldText(), pick);
   if (!anagram) return;
-  undoCopy_ = fieldText();
+  keepFieldAsUndo();
   setFieldText(*anagram);
   setControlsEnabled(false, {"qvl_angr_sv"});
   ++toolResultMode_;
@@ -96,7 +96,7 @@ void DisplayWindow::qvl_anvg_Click() {
   const auto verdict = anagramCheck(fieldText());
   if (!verdict) return;
   // The one-line notice replaces the text as well, so it keeps an undo copy.
-  undoCopy_ = fieldText();
+  keepFieldAsUndo();
   toolReset(0);
   setFieldText(*verdict);
 }
@@ -104,7 +104,7 @@ void DisplayWindow::qvl_anvg_Click() {
 void DisplayWindow::qvl_acr_Click() {
   if (fieldText().size() < 3) return;
   toolReset(0);
-  undoCopy_ = fieldText();
+  keepFieldAsUndo();
   setFieldText(acronym(undoCopy_, options_.acronymDigits));
   setControlsEnabled(true, {"qvl_acr_cp"});
 }

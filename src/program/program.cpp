@@ -24,11 +24,13 @@ Program::Program(Platform& platform, std::string programFolder)
 void Program::handlerEnded() {
   workshop_.operationEnded();
   main_.listsEnded();
+  display_.toolEnded();
 }
 
 void Program::handlerFailed(std::string_view message) {
   workshop_.operationFailed();
   main_.listsFailed();
+  display_.toolFailed();
   switch (visibleTool()) {
     case Tool::Workshop:
       workshop_.log(message, 3);

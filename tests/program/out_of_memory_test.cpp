@@ -110,6 +110,32 @@ TEST_F(OutOfMemory, ACleanUpLeavesTheSortedListsWhole) {
   }
 }
 
+// The display tools kept the field as their undo copy before working; one
+// that ran out of memory lost the undo copy the user had.
+TEST_F(OutOfMemory, ADisplayToolLeavesFieldAndUndoAsTheyWere) {
+  program.main().invoke("main_quorvel_Click");
+  program.workshop().workingText = "quelle\r\n";
+  program.showInDisplay({"t", "", "", true, true});
+  DisplayWindow& display = program.display();
+  display.show_find.setText("Lied");
+  display.invoke("show_find_Change");
+  // Numbered, the matching lines come out longer than the text.
+  display.findControl("show_az_nr")->setValue(1);
+  display.invoke("show_az_nr_Click");
+  const std::string text = largeText();
+  display.setFieldText("erstes");
+  display.invoke("show_clear_Click");
+  display.setFieldText(text);
+  {
+    // Room for the undo copy, not for the tool's result beside it.
+    const AllocationLimit limit(kTextSize + kLimit);
+    EXPECT_TRUE(display.invoke("show_az_Click"));
+  }
+  EXPECT_TRUE(display.fieldText() == text);
+  display.invoke("show_undo_Click");
+  EXPECT_TRUE(display.fieldText() == "erstes");
+}
+
 // No handler of any window may end the program, whatever it was doing.
 TEST_F(OutOfMemory, NoHandlerEndsTheProgram) {
   for (WindowModel* window : program.windows()) {
