@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 namespace brimlet {
@@ -9,6 +10,12 @@ namespace brimlet {
 // <-> š œ ž ÿ). ß, µ and every other byte have no other case and stay.
 [[nodiscard]] unsigned char toLower(unsigned char byte);
 [[nodiscard]] unsigned char toUpper(unsigned char byte);
+
+// The tables' mappings of `size` bytes from `from` to `to`, which may be the
+// same place. Worked out by ranges rather than looked up, so the compiler
+// turns them into vector code.
+void lowerBytes(const char* from, size_t size, char* to);
+void upperBytes(const char* from, size_t size, char* to);
 
 void lowerInPlace(std::string& text);
 void upperInPlace(std::string& text);

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <climits>
 
@@ -17,6 +18,9 @@ namespace {
 
 // The kernel's own limit on a chain of links.
 constexpr int kMaxLinkHops = 40;
+
+// Small enough to stay in the second-level cache.
+constexpr size_t kReadChunk = size_t{1} << 17;
 
 // Closes a file being read also when reading it runs out of memory.
 class ReadHandle {
@@ -163,15 +167,15 @@ FileRead readWholeFile(const std::string& programPath, size_t atMost) {
     result.status = S_ISDIR(info.st_mode) ? ReadStatus::IsFolder : ReadStatus::NotAFile;
     return result;
   }
-  result.bytes.resize(std::min(static_cast<size_t>(info.st_size), atMost));
-  size_t filled = 0;
-  char more[1 << 16];
+  // Room for the whole file at once, filled through a small buffer: the
+  // kernel copies into a buffer that stays in the cache about twice as fast
+  // as into fresh memory, and appending writes each byte of the text once
+  // where a resize would zero it first. A file that grew since fstat is
+  // read on to its end.
+  result.bytes.reserve(std::min(static_cast<size_t>(info.st_size), atMost));
+  std::array<char, kReadChunk> chunk;
   for (;;) {
-    // Into the text while it has room, then into `more`: a file that grew
-    // since fstat is read on to its end, without a probe's reallocation.
-    const bool room = filled < result.bytes.size();
-    char* into = room ? result.bytes.data() + filled : more;
-    const ssize_t n = systemCalls().read(fd, into, room ? result.bytes.size() - filled : sizeof more);
+    const ssize_t n = systemCalls().read(fd, chunk.data(), chunk.size());
     if (n == 0) break;
     if (n < 0) {
       if (errno == EINTR) continue;
@@ -180,19 +184,13 @@ FileRead readWholeFile(const std::string& programPath, size_t atMost) {
       return result;
     }
     const auto got = static_cast<size_t>(n);
-    if (room) {
-      filled += got;
-      continue;
-    }
-    const size_t taken = std::min(got, atMost - filled);
-    result.bytes.append(more, taken);
-    filled += taken;
+    const size_t taken = std::min(got, atMost - result.bytes.size());
+    result.bytes.append(chunk.data(), taken);
     if (taken < got) {
       result.cut = true;
       break;
     }
   }
-  result.bytes.resize(filled);
   result.status = ReadStatus::Ok;
   return result;
 }

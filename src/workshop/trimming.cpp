@@ -4,6 +4,7 @@
 
 #include "core/casemap.h"
 #include "workshop/crlf_lines.h"
+#include "workshop/slice_rewrite.h"
 
 namespace brimlet {
 namespace {
@@ -36,51 +37,61 @@ TextEdit trimLines(std::string_view text, TrimSide side) {
 }
 
 TextEdit collapseBlanks(std::string_view text, Progress& progress) {
-  constexpr size_t kChunk = size_t{1} << 16;
-  progress.setMaximum(static_cast<int64_t>(text.size()) - 1);
-  std::string out(text.size(), '\0');
-  size_t written = 0;
   bool afterBlank = false;
-  // Branch-free: every byte is written, and the write position only moves
-  // on when the byte is not a blank right after another blank.
-  for (size_t start = 0; start < text.size(); start += kChunk) {
-    const size_t end = std::min(text.size(), start + kChunk);
-    for (size_t i = start; i < end; ++i) {
-      const bool blank = text[i] == ' ';
-      out[written] = text[i];
+  std::string out = rewriteSlices(text, progress, [&afterBlank](const char* from, size_t size,
+                                                                char* to) {
+    // Branch-free: every byte is written, and the write position only moves
+    // on when the byte is not a blank right after another blank.
+    size_t written = 0;
+    for (size_t i = 0; i < size; ++i) {
+      const bool blank = from[i] == ' ';
+      to[written] = from[i];
       written += static_cast<size_t>(!(blank && afterBlank));
       afterBlank = blank;
     }
-    progress.setValue(static_cast<int64_t>(end) - 1);
-  }
-  const auto removed = static_cast<int64_t>(text.size() - written);
-  out.resize(written);
+    return written;
+  });
+  const auto removed = static_cast<int64_t>(text.size() - out.size());
   return {std::move(out), removed};
 }
 
 std::string lowerCase(std::string_view text) {
-  std::string out(text);
-  lowerInPlace(out);
-  return out;
+  NoProgress quiet;
+  return rewriteSlices(text, quiet, [](const char* from, size_t size, char* to) {
+    lowerBytes(from, size, to);
+    return size;
+  });
 }
 
 std::string upperCase(std::string_view text) {
-  std::string out(text);
-  upperInPlace(out);
-  return out;
+  NoProgress quiet;
+  return rewriteSlices(text, quiet, [](const char* from, size_t size, char* to) {
+    upperBytes(from, size, to);
+    return size;
+  });
 }
 
 TextEdit capitaliseWordStarts(std::string_view text) {
-  TextEdit result{std::string(text), 0};
-  std::string& out = result.text;
-  for (size_t p = 0; p + 1 < out.size(); ++p) {
-    if (out[p] != ' ' && out[p] != '-' && out[p] != '\n') continue;
-    const auto before = static_cast<unsigned char>(out[p + 1]);
-    const unsigned char after = toUpper(before);
-    if (after == before) continue;
-    out[p + 1] = static_cast<char>(after);
-    ++result.count;
-  }
+  TextEdit result;
+  NoProgress quiet;
+  // Whether a byte follows a word separator depends on the byte before it
+  // in the old text alone: the upper-case table never makes or takes one.
+  // Every byte is mapped, and kept mapped only after a separator, in loops
+  // the compiler turns into vector code.
+  char before = 'x';  // the first byte of the text has no predecessor
+  result.text = rewriteSlices(text, quiet, [&](const char* from, size_t size, char* to) {
+    auto separator = [](char c) { return c == ' ' || c == '-' || c == '\n'; };
+    upperBytes(from, size, to);
+    to[0] = separator(before) ? to[0] : from[0];
+    int64_t changed = to[0] != from[0] ? 1 : 0;
+    for (size_t i = 1; i < size; ++i) {
+      to[i] = separator(from[i - 1]) ? to[i] : from[i];
+      changed += to[i] != from[i] ? 1 : 0;
+    }
+    result.count += changed;
+    before = from[size - 1];
+    return size;
+  });
   return result;
 }
 
