@@ -56,12 +56,7 @@ void lowerBytes(const char* from, size_t size, char* to) {
 }
 
 void upperBytes(const char* from, size_t size, char* to) {
-  for (size_t i = 0; i < size; ++i) {
-    const auto c = static_cast<unsigned char>(from[i]);
-    const int down = (within(c, 'a', 'z') || (within(c, 0xE0, 0xFE) && c != 0xF7) ? 0x20 : 0) |
-                     (c == 0x9A || c == 0x9C || c == 0x9E ? 0x10 : 0) | (c == 0xFF ? 0x60 : 0);
-    to[i] = static_cast<char>(c - down);
-  }
+  for (size_t i = 0; i < size; ++i) to[i] = upperByRanges(from[i]);
 }
 
 void lowerInPlace(std::string& text) { lowerBytes(text.data(), text.size(), text.data()); }

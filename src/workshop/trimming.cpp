@@ -21,6 +21,16 @@ std::string_view trimmed(std::string_view line, TrimSide side) {
   return line;
 }
 
+// Whether the byte after `byte` starts a word: after a blank, hyphen or LF.
+// Compared by the smallest difference, since the compiler makes a bit test
+// of the plain comparisons that it cannot turn into vector code.
+bool startsWord(char byte) {
+  const auto blank = static_cast<unsigned char>(byte ^ ' ');
+  const auto hyphen = static_cast<unsigned char>(byte ^ '-');
+  const auto lineFeed = static_cast<unsigned char>(byte ^ '\n');
+  return std::min({blank, hyphen, lineFeed}) == 0;
+}
+
 }  // namespace
 
 TextEdit trimLines(std::string_view text, TrimSide side) {
@@ -76,19 +86,16 @@ TextEdit capitaliseWordStarts(std::string_view text) {
   NoProgress quiet;
   // Whether a byte follows a word separator depends on the byte before it
   // in the old text alone: the upper-case table never makes or takes one.
-  // Every byte is mapped, and kept mapped only after a separator, in loops
-  // the compiler turns into vector code.
+  // So every byte is decided on its own, in loops of vector code.
   char before = 'x';  // the first byte of the text has no predecessor
   result.text = rewriteSlices(text, quiet, [&](const char* from, size_t size, char* to) {
-    auto separator = [](char c) { return c == ' ' || c == '-' || c == '\n'; };
-    upperBytes(from, size, to);
-    to[0] = separator(before) ? to[0] : from[0];
-    int64_t changed = to[0] != from[0] ? 1 : 0;
+    to[0] = startsWord(before) ? upperByRanges(from[0]) : from[0];
     for (size_t i = 1; i < size; ++i) {
-      to[i] = separator(from[i - 1]) ? to[i] : from[i];
-      changed += to[i] != from[i] ? 1 : 0;
+      to[i] = startsWord(from[i - 1]) ? upperByRanges(from[i]) : from[i];
     }
-    result.count += changed;
+    size_t changed = 0;
+    for (size_t i = 0; i < size; ++i) changed += to[i] != from[i] ? 1 : 0;
+    result.count += static_cast<int64_t>(changed);
     before = from[size - 1];
     return size;
   });
