@@ -46,8 +46,8 @@ bool writeAll(int fd, std::string_view bytes, size_t& done) {
   return true;
 }
 
-bool flushAndClose(int fd) {
-  const bool flushed = systemCalls().fsync(fd) == 0;
+bool flushAndClose(int fd, Durability durability) {
+  const bool flushed = durability == Durability::System || systemCalls().fsync(fd) == 0;
   return systemCalls().close(fd) == 0 && flushed;
 }
 
@@ -85,9 +85,10 @@ bool mayWrite(const std::string& path, const struct stat& info) {
   return ::geteuid() != 0 || (info.st_mode & 0222) != 0;
 }
 
-bool flushFolder(const std::string& path) {
+bool flushFolder(const std::string& path, Durability durability) {
+  if (durability == Durability::System) return true;
   const int fd = systemCalls().open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0);
-  return fd >= 0 && flushAndClose(fd);
+  return fd >= 0 && flushAndClose(fd, durability);
 }
 
 // Keeps the old file's owner where the process may; a process that may not
@@ -108,7 +109,7 @@ ReadStatus statusOfError(int error) {
 enum class Outcome { Written, Failed, NoTemporary };
 
 Outcome replaceByTemporary(const std::string& path, std::string_view bytes,
-                           const struct stat* old) {
+                           const struct stat* old, Durability durability) {
   std::string temporary = folderOf(path) + "/.brimlet-XXXXXX";
   const int fd = systemCalls().mkstemp(temporary.data());
   if (fd < 0) return Outcome::NoTemporary;
@@ -116,15 +117,15 @@ Outcome replaceByTemporary(const std::string& path, std::string_view bytes,
   const mode_t mode = old != nullptr ? (old->st_mode & 07777) : modeForNewFile();
   size_t done = 0;
   const bool written = systemCalls().fchmod(fd, mode) == 0 && writeAll(fd, bytes, done);
-  if (!flushAndClose(fd) || !written ||
+  if (!flushAndClose(fd, durability) || !written ||
       systemCalls().rename(temporary.c_str(), path.c_str()) != 0) {
     systemCalls().unlink(temporary.c_str());
     return Outcome::Failed;
   }
-  return flushFolder(path) ? Outcome::Written : Outcome::Failed;
+  return flushFolder(path, durability) ? Outcome::Written : Outcome::Failed;
 }
 
-bool writeInPlace(const std::string& path, std::string_view bytes) {
+bool writeInPlace(const std::string& path, std::string_view bytes, Durability durability) {
   const int fd = systemCalls().open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NOFOLLOW, 0);
   if (fd < 0) return false;
   struct stat info {};
@@ -142,7 +143,7 @@ bool writeInPlace(const std::string& path, std::string_view bytes) {
     // old text is then whole again.
     [[maybe_unused]] const int ignored = systemCalls().ftruncate(fd, info.st_size);
   }
-  return flushAndClose(fd) && written;
+  return flushAndClose(fd, durability) && written;
 }
 
 }  // namespace
@@ -220,19 +221,20 @@ ReadStatus fileStatus(const std::string& programPath) {
   return S_ISDIR(info.st_mode) ? ReadStatus::IsFolder : ReadStatus::Ok;
 }
 
-bool writeWholeFile(const std::string& programPath, std::string_view bytes) {
+bool writeWholeFile(const std::string& programPath, std::string_view bytes,
+                    Durability durability) {
   const std::optional<std::string> target = linkTarget(encodePath(programPath));
   if (!target) return false;
   const std::string& path = *target;
   struct stat old {};
   if (systemCalls().stat(path.c_str(), &old) != 0) {
     if (errno != ENOENT) return false;
-    return replaceByTemporary(path, bytes, nullptr) == Outcome::Written;
+    return replaceByTemporary(path, bytes, nullptr, durability) == Outcome::Written;
   }
   if (!S_ISREG(old.st_mode) || !mayWrite(path, old)) return false;
-  if (old.st_nlink > 1) return writeInPlace(path, bytes);
-  const Outcome outcome = replaceByTemporary(path, bytes, &old);
-  if (outcome == Outcome::NoTemporary) return writeInPlace(path, bytes);
+  if (old.st_nlink > 1) return writeInPlace(path, bytes, durability);
+  const Outcome outcome = replaceByTemporary(path, bytes, &old, durability);
+  if (outcome == Outcome::NoTemporary) return writeInPlace(path, bytes, durability);
   return outcome == Outcome::Written;
 }
 
