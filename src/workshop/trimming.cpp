@@ -53,12 +53,14 @@ TextEdit collapseBlanks(std::string_view text, Progress& progress) {
     // Branch-free: every byte is written, and the write position only moves
     // on when the byte is not a blank right after another blank.
     size_t written = 0;
+    bool previousBlank = afterBlank;  // a local, which the writes cannot alias
     for (size_t i = 0; i < size; ++i) {
       const bool blank = from[i] == ' ';
       to[written] = from[i];
-      written += static_cast<size_t>(!(blank && afterBlank));
-      afterBlank = blank;
+      written += static_cast<size_t>(!(blank && previousBlank));
+      previousBlank = blank;
     }
+    afterBlank = previousBlank;
     return written;
   });
   const auto removed = static_cast<int64_t>(text.size() - out.size());
