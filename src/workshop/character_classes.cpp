@@ -1,10 +1,10 @@
 #include "workshop/character_classes.h"
 
 #include <algorithm>
-#include <cstring>
 #include <initializer_list>
 #include <utility>
 
+#include "workshop/byte_compaction.h"
 #include "workshop/slice_rewrite.h"
 
 namespace brimlet {
@@ -87,75 +87,28 @@ class ByteTally {
   std::array<std::array<int64_t, 256>, 4> partial_{};
 };
 
-using KeepTable = std::array<unsigned char, 256>;
-
-// Branch-free: every byte is written, and the write position only moves on
-// past a byte that stays.
-size_t keptByteByByte(const unsigned char* from, size_t size, char* to, const KeepTable& keep) {
-  size_t written = 0;
-#pragma GCC unroll 8
-  for (size_t i = 0; i < size; ++i) {
-    to[written] = static_cast<char>(from[i]);
-    written += keep[from[i]];
-  }
-  return written;
-}
-
-// Where few bytes go, blocks of eight that all stay are copied whole; their
-// eight look-ups do not wait on each other as the write position does.
-size_t keptByBlocks(const unsigned char* from, size_t size, char* to, const KeepTable& keep) {
-  constexpr size_t kBlock = 8;
-  size_t written = 0;
-  size_t i = 0;
-  for (; i + kBlock <= size; i += kBlock) {
-    unsigned kept = 0;
-    for (size_t k = 0; k < kBlock; ++k) kept += keep[from[i + k]];
-    if (kept == kBlock) {
-      std::memcpy(to + written, from + i, kBlock);
-      written += kBlock;
-    } else {
-      written += keptByteByByte(from + i, kBlock, to + written, keep);
-    }
-  }
-  return written + keptByteByByte(from + i, size - i, to + written, keep);
-}
-
-// Removes the bytes slice by slice, by blocks while the slice before lost
-// fewer than one byte in 64.
-class ByteRemover {
- public:
-  explicit ByteRemover(const std::array<bool, 256>& remove) {
-    for (size_t b = 0; b < keep_.size(); ++b) keep_[b] = remove[b] ? 0 : 1;
-  }
-
-  size_t operator()(const char* from, size_t size, char* to) {
-    const auto* bytes = reinterpret_cast<const unsigned char*>(from);
-    const size_t written = sparse_ ? keptByBlocks(bytes, size, to, keep_)
-                                   : keptByteByByte(bytes, size, to, keep_);
-    sparse_ = (size - written) * 64 < size;
-    return written;
-  }
-
- private:
-  KeepTable keep_{};
-  bool sparse_ = false;
-};
+static_assert(kSliceRoom >= kCompactionRoom);
 
 }  // namespace
 
 std::string withoutBytes(std::string_view text, const std::array<bool, 256>& remove,
                          Progress& progress) {
-  return rewriteSlices(text, progress, ByteRemover(remove));
+  const ByteSet set(remove);
+  return rewriteSlices(text, progress, [&set](const char* from, size_t size, char* to) {
+    return compactBytes(from, size, set, to, nullptr);
+  });
 }
 
 ByteRemoval countAndRemoveBytes(std::string_view text, const std::array<bool, 256>& remove,
                                 Progress& progress) {
-  ByteRemover remover(remove);
+  const ByteSet set(remove);
   ByteTally tally;
+  std::string removed(kSlice + kSliceRoom, '\0');
   ByteRemoval result;
   result.text = rewriteSlices(text, progress, [&](const char* from, size_t size, char* to) {
-    tally.add(from, size);  // while the slice is in the cache
-    return remover(from, size, to);
+    const size_t kept = compactBytes(from, size, set, to, removed.data());
+    tally.add(removed.data(), size - kept);
+    return kept;
   });
   result.counts = tally.total();
   return result;

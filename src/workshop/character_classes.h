@@ -37,7 +37,7 @@ using ByteCounts = std::array<int64_t, 256>;
 [[nodiscard]] std::string withoutBytes(std::string_view text, const std::array<bool, 256>& remove,
                                        Progress& progress);
 
-// The same, in the same pass counting every byte of the text by value.
+// The same, in the same pass counting the removed bytes by value.
 struct ByteRemoval {
   std::string text;
   ByteCounts counts{};

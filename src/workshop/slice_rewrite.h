@@ -10,22 +10,25 @@
 
 namespace brimlet {
 
+// Slices are small enough for their buffer to stay in the cache; the buffer
+// has room past the slice's size for rewrites that store whole vectors.
+inline constexpr size_t kSlice = size_t{1} << 16;
+inline constexpr size_t kSliceRoom = 16;
+
 // Rewrites the text a slice at a time into a buffer that stays in the cache
-// and appends each slice's result to the new text, reserved once. The new
-// text's memory is so written once; built in place at the old text's size it
-// would be zeroed first, and filled byte by byte straight in it is about
-// twice as slow. `rewrite(from, size, to)` writes the slice's result (at most
-// `size` bytes) to `to` and returns its length; it may keep state from one
-// slice to the next. Progress runs over the positions of the text, reported
-// after every slice.
+// and appends each slice's result to the new text, reserved once, so the new
+// text's memory is written once; built in place at the old text's size it
+// would be zeroed first. `rewrite(from, size, to)` writes the slice's result
+// (at most `size` bytes) to `to` and returns its length; it may keep state
+// from one slice to the next, and may write kSliceRoom bytes past its result.
+// Progress runs over the positions of the text, reported after every slice.
 template <class Rewrite>
 [[nodiscard]] std::string rewriteSlices(std::string_view text, Progress& progress,
                                         Rewrite&& rewrite) {
-  constexpr size_t kSlice = size_t{1} << 16;
   progress.setMaximum(static_cast<int64_t>(text.size()) - 1);
   std::string out;
   out.reserve(text.size());
-  std::array<char, kSlice> buffer;
+  std::array<char, kSlice + kSliceRoom> buffer;
   for (size_t start = 0; start < text.size(); start += kSlice) {
     const size_t size = std::min(kSlice, text.size() - start);
     out.append(buffer.data(), rewrite(text.data() + start, size, buffer.data()));

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/casemap.h"
+#include "workshop/byte_compaction.h"
 #include "workshop/crlf_lines.h"
 #include "workshop/slice_rewrite.h"
 
@@ -47,21 +48,11 @@ TextEdit trimLines(std::string_view text, TrimSide side) {
 }
 
 TextEdit collapseBlanks(std::string_view text, Progress& progress) {
+  static_assert(kSliceRoom >= kCompactionRoom);
   bool afterBlank = false;
   std::string out = rewriteSlices(text, progress, [&afterBlank](const char* from, size_t size,
                                                                 char* to) {
-    // Branch-free: every byte is written, and the write position only moves
-    // on when the byte is not a blank right after another blank.
-    size_t written = 0;
-    bool previousBlank = afterBlank;  // a local, which the writes cannot alias
-    for (size_t i = 0; i < size; ++i) {
-      const bool blank = from[i] == ' ';
-      to[written] = from[i];
-      written += static_cast<size_t>(!(blank && previousBlank));
-      previousBlank = blank;
-    }
-    afterBlank = previousBlank;
-    return written;
+    return collapseBlankRuns(from, size, afterBlank, to);
   });
   const auto removed = static_cast<int64_t>(text.size() - out.size());
   return {std::move(out), removed};

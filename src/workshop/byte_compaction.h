@@ -1,0 +1,42 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+
+namespace brimlet {
+
+// Removing bytes from a slice of text, sixteen at a time where the processor
+// can (x86-64 with SSSE3) and one at a time elsewhere. Both write whole
+// vectors: every output needs kCompactionRoom bytes of room past what it
+// receives.
+inline constexpr size_t kCompactionRoom = 16;
+
+// A set of byte values, kept as a table and as the two rows of 16 bytes the
+// vector test looks up by a byte's low four bits.
+class ByteSet {
+ public:
+  explicit ByteSet(const std::array<bool, 256>& members);
+
+  [[nodiscard]] bool contains(unsigned char byte) const { return keep_[byte] == 0; }
+  [[nodiscard]] unsigned char keeps(unsigned char byte) const { return keep_[byte]; }
+  // Bit h of row[low] is set when the byte 16 * h + low is a member, h < 8
+  // in the first row, h - 8 in the second.
+  alignas(16) std::array<unsigned char, 16> rowLow{};
+  alignas(16) std::array<unsigned char, 16> rowHigh{};
+
+ private:
+  std::array<unsigned char, 256> keep_{};
+};
+
+// Writes the bytes of from[0, size) that are not in `set` to `to` and, when
+// `removed` is not null, those that are to `removed`, both in order; returns
+// how many were kept.
+[[nodiscard]] size_t compactBytes(const char* from, size_t size, const ByteSet& set, char* to,
+                                  char* removed);
+
+// Writes the slice to `to` without every blank that follows a blank;
+// `afterBlank` tells whether the byte before the slice was one and is left
+// telling whether its last byte was. Returns how many were kept.
+[[nodiscard]] size_t collapseBlankRuns(const char* from, size_t size, bool& afterBlank, char* to);
+
+}  // namespace brimlet

@@ -1,0 +1,80 @@
+// The removal kernels work sixteen bytes at a time with a byte-by-byte tail;
+// random texts of every length around a vector's size, over several slices,
+// must come out as a plain filter makes them.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+#include "core/progress.h"
+#include "workshop/byte_compaction.h"
+#include "workshop/character_classes.h"
+#include "workshop/slice_rewrite.h"
+#include "workshop/trimming.h"
+
+namespace brimlet {
+namespace {
+
+// Bytes drawn mostly from a few values, so runs, members and blanks are
+// frequent, and now and then any byte.
+std::string randomText(std::mt19937& random, size_t size) {
+  std::string text(size, ' ');
+  for (char& c : text) {
+    const unsigned roll = random() % 8;
+    c = roll < 3 ? ' ' : roll < 6 ? static_cast<char>('a' + random() % 3)
+                                  : static_cast<char>(random() % 256);
+  }
+  return text;
+}
+
+TEST(ByteCompaction, KeepsWhatAPlainFilterKeepsAtEveryLength) {
+  std::mt19937 random(7);
+  std::array<bool, 256> members{};
+  for (const int b : {int{' '}, int{'b'}, 0, 0x80, 0xFF, 0x7F, 0x10}) members[b] = true;
+  const ByteSet set(members);
+  for (size_t size = 0; size < 80; ++size) {
+    const std::string text = randomText(random, size);
+    std::string kept;
+    std::string gone;
+    for (const char c : text) (members[static_cast<unsigned char>(c)] ? gone : kept) += c;
+    std::string to(size + kCompactionRoom, '?');
+    std::string removed(size + kCompactionRoom, '?');
+    const size_t n = compactBytes(text.data(), size, set, to.data(), removed.data());
+    EXPECT_EQ(to.substr(0, n), kept) << size;
+    EXPECT_EQ(removed.substr(0, size - n), gone) << size;
+  }
+}
+
+TEST(ByteCompaction, WholeTextsOverManySlices) {
+  std::mt19937 random(11);
+  const std::string text = randomText(random, 3 * kSlice + 77);
+  NoProgress progress;
+
+  std::array<bool, 256> remove{};
+  remove['a'] = remove[' '] = remove[0xE4] = true;
+  std::string expected;
+  ByteCounts counts{};
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (remove[byte]) {
+      ++counts[byte];
+    } else {
+      expected += c;
+    }
+  }
+  EXPECT_EQ(withoutBytes(text, remove, progress), expected);
+  const ByteRemoval removal = countAndRemoveBytes(text, remove, progress);
+  EXPECT_EQ(removal.text, expected);
+  EXPECT_EQ(removal.counts, counts);
+
+  std::string collapsed;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (!(text[i] == ' ' && i > 0 && text[i - 1] == ' ')) collapsed += text[i];
+  }
+  const TextEdit edit = collapseBlanks(text, progress);
+  EXPECT_EQ(edit.text, collapsed);
+  EXPECT_EQ(edit.count, static_cast<int64_t>(text.size() - collapsed.size()));
+}
+
+}  // namespace
+}  // namespace brimlet
