@@ -5,16 +5,18 @@
 # wall time and median CPU time (user + system) of each side over RUNS runs,
 # and the ratios of the medians.
 #
-# usage: cat_ratio.sh BRIMLET_CLI INPUT [RUNS]
-#   INPUT is a CR LF text, e.g. crlf.txt from generate.py. Both sides write
-#   into a folder beside INPUT, so on the same file system. ONLY=REGEX in the
-#   environment measures just the operations whose handler matches.
+# usage: cat_ratio.sh BRIMLET_CLI CORPUS_DIR [RUNS]
+#   CORPUS_DIR holds crlf.txt and lf.txt from generate.py; qvl_unx_Click
+#   reads lf.txt, every other operation crlf.txt, and cat copies the same
+#   file. Both sides write into CORPUS_DIR, so on the same file system.
+#   ONLY=REGEX in the environment measures just the operations whose handler
+#   matches.
 set -euo pipefail
 
 cli=$1
-input=$2
+corpus=$2
 runs=${3:-7}
-work=$(mktemp -d -p "$(dirname "$input")")
+work=$(mktemp -d -p "$corpus")
 trap 'rm -rf "$work"' EXIT
 mkdir -p "$work/home"
 # shellcheck source=../median_timing.sh
@@ -26,22 +28,25 @@ operations=(none qvl_unx_Click qvl_dos_Click qvl_ltr_Click qvl_trim_Click qvl_rt
             qvl_tz_Click qvl_nve_Click qvl_nke_Click qvl_lz_Click qvl_zf_Click qvl_null_Click
             qvl_1313_Click qvl_131313_Click)
 
-copy() { cat "$input" >"$work/cat.txt"; }
+input_of() { [[ $1 == qvl_unx_Click ]] && echo "$corpus/lf.txt" || echo "$corpus/crlf.txt"; }
 
-brimlet() {  # brimlet OPERATION
+copy() { cat "$1" >"$work/cat.txt"; }
+
+brimlet() {  # brimlet INPUT OPERATION
   local steps=(main_quorvel_Click)
-  [[ $1 == none ]] || steps+=("$1")
-  "$cli" --home "$work/home" --working "$input" --out "$work/out.txt" "${steps[@]}"
+  [[ $2 == none ]] || steps+=("$2")
+  "$cli" --home "$work/home" --working "$1" --out "$work/out.txt" "${steps[@]}"
 }
 
-echo "Input: $(stat -c %s "$input") bytes; $runs runs each, cat and the operation in turns."
+echo "Input: crlf.txt $(stat -c %s "$corpus/crlf.txt") bytes, lf.txt $(stat -c %s "$corpus/lf.txt") bytes; $runs runs each, cat and the operation in turns."
 echo "Load average before: $(cut -d' ' -f1-3 /proc/loadavg)."
 echo
 echo "| Operation | wall s | cat wall s | wall ratio | CPU s | cat CPU s | CPU ratio |"
 echo "|---|---|---|---|---|---|---|"
 for operation in "${operations[@]}"; do
   [[ $operation =~ ${ONLY:-.} ]] || continue
-  compare_in_turns "$runs" "$operation" -- brimlet "$operation" -- copy
+  input=$(input_of "$operation")
+  compare_in_turns "$runs" "$operation" -- brimlet "$input" "$operation" -- copy "$input"
 done
 echo
 echo "Load average after: $(cut -d' ' -f1-3 /proc/loadavg)."

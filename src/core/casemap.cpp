@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "core/wide_vectors.h"
+
 namespace brimlet {
 namespace {
 
@@ -46,7 +48,7 @@ bool within(unsigned char byte, unsigned char first, unsigned char last) {
 
 }  // namespace
 
-void lowerBytes(const char* from, size_t size, char* to) {
+BRIMLET_WIDE_VECTORS void lowerBytes(const char* from, size_t size, char* to) {
   for (size_t i = 0; i < size; ++i) {
     const auto c = static_cast<unsigned char>(from[i]);
     const int up = (within(c, 'A', 'Z') || (within(c, 0xC0, 0xDE) && c != 0xD7) ? 0x20 : 0) |
@@ -55,7 +57,7 @@ void lowerBytes(const char* from, size_t size, char* to) {
   }
 }
 
-void upperBytes(const char* from, size_t size, char* to) {
+BRIMLET_WIDE_VECTORS void upperBytes(const char* from, size_t size, char* to) {
   for (size_t i = 0; i < size; ++i) to[i] = upperByRanges(from[i]);
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/casemap.h"
+#include "core/wide_vectors.h"
 #include "workshop/byte_compaction.h"
 #include "workshop/crlf_lines.h"
 #include "workshop/slice_rewrite.h"
@@ -30,6 +31,22 @@ bool startsWord(char byte) {
   const auto hyphen = static_cast<unsigned char>(byte ^ '-');
   const auto lineFeed = static_cast<unsigned char>(byte ^ '\n');
   return std::min({blank, hyphen, lineFeed}) == 0;
+}
+
+// Whether a byte follows a word separator depends on the byte before it in
+// the old text alone: the upper-case table never makes or takes one. So
+// every byte is decided on its own, in loops of vector code. `before` is the
+// byte before the slice; returns how many bytes changed.
+BRIMLET_WIDE_VECTORS unsigned capitaliseSlice(const char* from, size_t size, char before,
+                                              char* to) {
+  to[0] = startsWord(before) ? upperByRanges(from[0]) : from[0];
+  for (size_t i = 1; i < size; ++i) {
+    to[i] = startsWord(from[i - 1]) ? upperByRanges(from[i]) : from[i];
+  }
+  // 32 bits hold a slice's count and keep the vectors' lanes narrow.
+  unsigned changed = 0;
+  for (size_t i = 0; i < size; ++i) changed += to[i] != from[i] ? 1U : 0U;
+  return changed;
 }
 
 }  // namespace
@@ -77,18 +94,9 @@ std::string upperCase(std::string_view text) {
 TextEdit capitaliseWordStarts(std::string_view text) {
   TextEdit result;
   NoProgress quiet;
-  // Whether a byte follows a word separator depends on the byte before it
-  // in the old text alone: the upper-case table never makes or takes one.
-  // So every byte is decided on its own, in loops of vector code.
   char before = 'x';  // the first byte of the text has no predecessor
   result.text = rewriteSlices(text, quiet, [&](const char* from, size_t size, char* to) {
-    to[0] = startsWord(before) ? upperByRanges(from[0]) : from[0];
-    for (size_t i = 1; i < size; ++i) {
-      to[i] = startsWord(from[i - 1]) ? upperByRanges(from[i]) : from[i];
-    }
-    size_t changed = 0;
-    for (size_t i = 0; i < size; ++i) changed += to[i] != from[i] ? 1 : 0;
-    result.count += static_cast<int64_t>(changed);
+    result.count += static_cast<int64_t>(capitaliseSlice(from, size, before, to));
     before = from[size - 1];
     return size;
   });
