@@ -54,13 +54,24 @@ BRIMLET_WIDE_VECTORS unsigned capitaliseSlice(const char* from, size_t size, cha
 TextEdit trimLines(std::string_view text, TrimSide side) {
   TextEdit result;
   result.text.reserve(text.size() + 2);
+  // Lines that stay as they were, CR LF and all, are copied in runs.
+  size_t run = 0;
   CrLfLines lines(text);
   while (const std::optional<std::string_view> line = lines.next()) {
     const std::string_view kept = trimmed(*line, side);
-    if (kept.size() != line->size()) ++result.count;
+    const auto start = static_cast<size_t>(line->data() - text.data());
+    const size_t end = start + line->size();
+    if (kept.size() != line->size()) {
+      ++result.count;
+    } else if (text.substr(end, 2) == "\r\n") {
+      continue;
+    }
+    result.text.append(text, run, start - run);
     result.text.append(kept);
     result.text += "\r\n";
+    run = std::min(text.size(), end + 2);
   }
+  result.text.append(text, run);
   return result;
 }
 
