@@ -50,6 +50,16 @@ size_t collapseByteByByte(const char* from, size_t size, bool& afterBlank, char*
   return kept;
 }
 
+size_t dropCrByteByByte(const char* from, size_t size, char after, char* to) {
+  size_t kept = 0;
+  for (size_t i = 0; i < size; ++i) {
+    const char next = i + 1 < size ? from[i + 1] : after;
+    to[kept] = from[i];
+    kept += static_cast<size_t>(!(from[i] == '\r' && next == '\n'));
+  }
+  return kept;
+}
+
 #if defined(__x86_64__)
 
 #define BRIMLET_SSSE3 __attribute__((target("ssse3")))
@@ -152,6 +162,28 @@ BRIMLET_SSSE3 size_t collapseVectors(const char* from, size_t size, bool& afterB
   return kept + collapseByteByByte(from + i, size - i, afterBlank, to + kept);
 }
 
+BRIMLET_SSSE3 size_t dropCrVectors(const char* from, size_t size, char after, char* to) {
+  const __m128i cr = _mm_set1_epi8('\r');
+  const __m128i lf = _mm_set1_epi8('\n');
+  size_t kept = 0;
+  size_t i = 0;
+  // Each block's next bytes are read one further on, so the slice's last
+  // byte is left to the tail, which knows the byte after it.
+  for (; i + 17 <= size; i += 16) {
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + i));
+    const __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + i + 1));
+    const __m128i pairs = _mm_and_si128(_mm_cmpeq_epi8(bytes, cr), _mm_cmpeq_epi8(next, lf));
+    const auto drop = static_cast<unsigned>(_mm_movemask_epi8(pairs));
+    if (drop == 0) {
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(to + kept), bytes);
+      kept += 16;
+    } else {
+      kept += pack(bytes, ~drop & 0xFFFFU, to + kept);
+    }
+  }
+  return kept + dropCrByteByByte(from + i, size - i, after, to + kept);
+}
+
 bool vectors() {
   static const bool supported = [] {
     __builtin_cpu_init();
@@ -176,6 +208,13 @@ size_t collapseBlankRuns(const char* from, size_t size, bool& afterBlank, char* 
   if (vectors()) return collapseVectors(from, size, afterBlank, to);
 #endif
   return collapseByteByByte(from, size, afterBlank, to);
+}
+
+size_t dropCrBeforeLf(const char* from, size_t size, char after, char* to) {
+#if defined(__x86_64__)
+  if (vectors()) return dropCrVectors(from, size, after, to);
+#endif
+  return dropCrByteByByte(from, size, after, to);
 }
 
 }  // namespace brimlet

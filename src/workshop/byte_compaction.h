@@ -39,4 +39,9 @@ class ByteSet {
 // telling whether its last byte was. Returns how many were kept.
 [[nodiscard]] size_t collapseBlankRuns(const char* from, size_t size, bool& afterBlank, char* to);
 
+// Writes the slice to `to` without every CR that an LF follows; `after` is
+// the byte after the slice (anything but LF where the text ends there).
+// Returns how many were kept.
+[[nodiscard]] size_t dropCrBeforeLf(const char* from, size_t size, char after, char* to);
+
 }  // namespace brimlet

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cstring>
 
+#include "workshop/byte_compaction.h"
 #include "workshop/progress_ticker.h"
+#include "workshop/slice_rewrite.h"
 
 namespace brimlet {
 namespace {
@@ -45,21 +47,13 @@ UnixConversion unixToCrLf(std::string_view text, Progress& progress) {
 }
 
 TextEdit crLfToUnix(std::string_view text, Progress& progress) {
-  TextEdit result;
-  progress.setMaximum(lastPosition(text));
-  ProgressTicker ticker(progress);
-  std::string& out = result.text;
-  out.reserve(text.size());
-  size_t copied = 0;
-  for (size_t cr = find(text, '\r', 0); cr + 1 < text.size(); cr = find(text, '\r', cr + 1)) {
-    if (text[cr + 1] != '\n') continue;
-    out.append(text, copied, cr - copied);
-    copied = cr + 1;
-    ++result.count;
-    ticker.at(static_cast<int64_t>(cr));
-  }
-  out.append(text, copied);
-  return result;
+  static_assert(kSliceRoom >= kCompactionRoom);
+  const char* end = text.data() + text.size();
+  std::string out = rewriteSlices(text, progress, [end](const char* from, size_t size, char* to) {
+    return dropCrBeforeLf(from, size, from + size < end ? from[size] : '\0', to);
+  });
+  const auto removed = static_cast<int64_t>(text.size() - out.size());
+  return {std::move(out), removed};
 }
 
 TextEdit lineEndAfterNul(std::string_view text, Progress& progress) {

@@ -9,6 +9,7 @@
 #include "core/progress.h"
 #include "workshop/byte_compaction.h"
 #include "workshop/character_classes.h"
+#include "workshop/line_endings.h"
 #include "workshop/slice_rewrite.h"
 #include "workshop/trimming.h"
 
@@ -74,6 +75,27 @@ TEST(ByteCompaction, WholeTextsOverManySlices) {
   const TextEdit edit = collapseBlanks(text, progress);
   EXPECT_EQ(edit.text, collapsed);
   EXPECT_EQ(edit.count, static_cast<int64_t>(text.size() - collapsed.size()));
+}
+
+// Line ends fall on every slice and vector edge somewhere in the text.
+TEST(ByteCompaction, CrLfBecomesLfAcrossSlices) {
+  std::mt19937 random(13);
+  std::string text(2 * kSlice + 35, 'x');
+  for (char& c : text) {
+    const unsigned roll = random() % 4;
+    c = roll == 0 ? '\r' : roll == 1 ? '\n' : 'x';
+  }
+  text[kSlice - 1] = '\r';
+  text[kSlice] = '\n';
+  text.back() = '\r';
+  std::string expected;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) expected += text[i];
+  }
+  NoProgress progress;
+  const TextEdit edit = crLfToUnix(text, progress);
+  EXPECT_EQ(edit.text, expected);
+  EXPECT_EQ(edit.count, static_cast<int64_t>(text.size() - expected.size()));
 }
 
 }  // namespace
