@@ -1,5 +1,7 @@
 #include "workshop/byte_compaction.h"
 
+#include <algorithm>
+
 #if defined(__x86_64__)
 #include <immintrin.h>
 #endif
@@ -56,6 +58,25 @@ size_t dropCrByteByByte(const char* from, size_t size, char after, char* to) {
     const char next = i + 1 < size ? from[i + 1] : after;
     to[kept] = from[i];
     kept += static_cast<size_t>(!(from[i] == '\r' && next == '\n'));
+  }
+  return kept;
+}
+
+// Bytes [first, last) of the slice, looking up to three bytes back and one
+// on, past its edges into `before` and `after`.
+size_t dropEmptyByteByByte(const char* from, size_t first, size_t last, size_t size,
+                           const std::array<char, 3>& before, char after, char* to) {
+  auto at = [&](size_t i, size_t back) {
+    return i < back ? before[3 + i - back] : i - back < size ? from[i - back] : after;
+  };
+  size_t kept = 0;
+  for (size_t i = first; i < last; ++i) {
+    const bool pairCr = at(i, 0) == '\r' && at(i + 1, 0) == '\n';
+    const bool pairLf = at(i, 1) == '\r' && at(i, 0) == '\n';
+    const bool drop = (pairCr && at(i, 2) == '\r' && at(i, 1) == '\n') ||
+                      (pairLf && at(i, 3) == '\r' && at(i, 2) == '\n');
+    to[kept] = from[i];
+    kept += static_cast<size_t>(!drop);
   }
   return kept;
 }
@@ -184,6 +205,42 @@ BRIMLET_SSSE3 size_t dropCrVectors(const char* from, size_t size, char after, ch
   return kept + dropCrByteByByte(from + i, size - i, after, to + kept);
 }
 
+BRIMLET_SSSE3 size_t dropEmptyVectors(const char* from, size_t size,
+                                      const std::array<char, 3>& before, char after, char* to) {
+  const __m128i cr = _mm_set1_epi8('\r');
+  const __m128i lf = _mm_set1_epi8('\n');
+  auto load = [from](size_t i) {
+    return _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + i));
+  };
+  // The first three bytes look back before the slice and the last one on
+  // past it: those go byte by byte.
+  const size_t head = std::min<size_t>(3, size);
+  size_t kept = dropEmptyByteByByte(from, 0, head, size, before, after, to);
+  size_t i = head;
+  for (; i + 17 <= size; i += 16) {
+    const __m128i back3 = _mm_cmpeq_epi8(load(i - 3), cr);
+    const __m128i back2 = load(i - 2);
+    const __m128i back1 = load(i - 1);
+    const __m128i bytes = load(i);
+    const __m128i next = load(i + 1);
+    const __m128i afterLineEnd =
+        _mm_and_si128(_mm_cmpeq_epi8(back2, cr), _mm_cmpeq_epi8(back1, lf));
+    const __m128i pairCr = _mm_and_si128(_mm_cmpeq_epi8(bytes, cr), _mm_cmpeq_epi8(next, lf));
+    const __m128i pairLf = _mm_and_si128(_mm_cmpeq_epi8(back1, cr), _mm_cmpeq_epi8(bytes, lf));
+    const __m128i lfAfterLineEnd = _mm_and_si128(back3, _mm_cmpeq_epi8(back2, lf));
+    const __m128i dropped = _mm_or_si128(_mm_and_si128(pairCr, afterLineEnd),
+                                         _mm_and_si128(pairLf, lfAfterLineEnd));
+    const auto drop = static_cast<unsigned>(_mm_movemask_epi8(dropped));
+    if (drop == 0) {
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(to + kept), bytes);
+      kept += 16;
+    } else {
+      kept += pack(bytes, ~drop & 0xFFFFU, to + kept);
+    }
+  }
+  return kept + dropEmptyByteByByte(from, i, size, size, before, after, to + kept);
+}
+
 bool vectors() {
   static const bool supported = [] {
     __builtin_cpu_init();
@@ -215,6 +272,14 @@ size_t dropCrBeforeLf(const char* from, size_t size, char after, char* to) {
   if (vectors()) return dropCrVectors(from, size, after, to);
 #endif
   return dropCrByteByByte(from, size, after, to);
+}
+
+size_t dropEmptyLines(const char* from, size_t size, const std::array<char, 3>& before,
+                      char after, char* to) {
+#if defined(__x86_64__)
+  if (vectors()) return dropEmptyVectors(from, size, before, after, to);
+#endif
+  return dropEmptyByteByByte(from, 0, size, size, before, after, to);
 }
 
 }  // namespace brimlet

@@ -44,4 +44,12 @@ class ByteSet {
 // Returns how many were kept.
 [[nodiscard]] size_t dropCrBeforeLf(const char* from, size_t size, char after, char* to);
 
+// Writes the slice to `to` without the CR LF pairs that follow a CR LF in
+// the text, which removes every empty line but leaves the line end before
+// them. `before` holds the three bytes before the slice (at the text's start
+// anything, CR, LF, so that empty lines there go too), `after` the byte
+// after it. Returns how many were kept.
+[[nodiscard]] size_t dropEmptyLines(const char* from, size_t size,
+                                    const std::array<char, 3>& before, char after, char* to);
+
 }  // namespace brimlet

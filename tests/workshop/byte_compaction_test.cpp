@@ -7,9 +7,11 @@
 #include <string>
 
 #include "core/progress.h"
+#include "workshop/blank_lines.h"
 #include "workshop/byte_compaction.h"
 #include "workshop/character_classes.h"
 #include "workshop/line_endings.h"
+#include "workshop/line_prefix.h"
 #include "workshop/slice_rewrite.h"
 #include "workshop/trimming.h"
 
@@ -21,7 +23,7 @@ namespace {
 std::string randomText(std::mt19937& random, size_t size) {
   std::string text(size, ' ');
   for (char& c : text) {
-    const unsigned roll = random() % 8;
+    const auto roll = static_cast<unsigned>(random() % 8);
     c = roll < 3 ? ' ' : roll < 6 ? static_cast<char>('a' + random() % 3)
                                   : static_cast<char>(random() % 256);
   }
@@ -82,7 +84,7 @@ TEST(ByteCompaction, CrLfBecomesLfAcrossSlices) {
   std::mt19937 random(13);
   std::string text(2 * kSlice + 35, 'x');
   for (char& c : text) {
-    const unsigned roll = random() % 4;
+    const auto roll = static_cast<unsigned>(random() % 4);
     c = roll == 0 ? '\r' : roll == 1 ? '\n' : 'x';
   }
   text[kSlice - 1] = '\r';
@@ -96,6 +98,28 @@ TEST(ByteCompaction, CrLfBecomesLfAcrossSlices) {
   const TextEdit edit = crLfToUnix(text, progress);
   EXPECT_EQ(edit.text, expected);
   EXPECT_EQ(edit.count, static_cast<int64_t>(text.size() - expected.size()));
+}
+
+// The general line-prefix removal, which the empty-line removal replaced
+// for its speed, is the reference here.
+TEST(ByteCompaction, EmptyLinesGoAsThePrefixRemovalTakesThem) {
+  std::mt19937 random(17);
+  for (const size_t size : {size_t{0}, size_t{1}, size_t{2}, size_t{5}, size_t{19}, size_t{40},
+                            2 * kSlice + 9}) {
+    for (int round = 0; round < 20; ++round) {
+      std::string text(size, 'x');
+      for (char& c : text) {
+        const auto roll = static_cast<unsigned>(random() % 5);
+        c = roll < 2 ? '\r' : roll < 4 ? '\n' : 'x';
+      }
+      if (size > kSlice + 2) text.replace(kSlice - 2, 4, "\r\n\r\n");
+      NoProgress progress;
+      const TextEdit expected = removeLinePrefix(text, "\r\n", progress);
+      const TextEdit edit = removeEmptyLines(text, progress);
+      ASSERT_EQ(edit.text, expected.text) << size << " " << round;
+      EXPECT_EQ(edit.count, expected.count);
+    }
+  }
 }
 
 }  // namespace
