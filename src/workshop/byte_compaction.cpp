@@ -122,6 +122,16 @@ BRIMLET_SSSE3 size_t pack(__m128i bytes, unsigned mask, char* to) {
   return lowCount + kPack.count[high];
 }
 
+// Writes the sixteen bytes but those whose bit in `drop` is set to `to`, in
+// order; returns how many.
+BRIMLET_SSSE3 size_t packKept(__m128i bytes, unsigned drop, char* to) {
+  if (drop == 0) {
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(to), bytes);
+    return 16;
+  }
+  return pack(bytes, ~drop & 0xFFFFU, to);
+}
+
 // The mask of the sixteen bytes that are members: a byte's low four bits
 // pick its row entry, its high four bits the bit in it.
 BRIMLET_SSSE3 unsigned memberMask(__m128i bytes, __m128i rowLow, __m128i rowHigh) {
@@ -147,13 +157,8 @@ BRIMLET_SSSE3 size_t compactVectors(const char* from, size_t size, const ByteSet
   for (; i + 16 <= size; i += 16) {
     const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + i));
     const unsigned members = memberMask(bytes, rowLow, rowHigh);
-    if (members == 0) {
-      _mm_storeu_si128(reinterpret_cast<__m128i*>(to + kept), bytes);
-      kept += 16;
-      continue;
-    }
-    kept += pack(bytes, ~members & 0xFFFFU, to + kept);
-    if (removed != nullptr) gone += pack(bytes, members, removed + gone);
+    kept += packKept(bytes, members, to + kept);
+    if (removed != nullptr && members != 0) gone += pack(bytes, members, removed + gone);
   }
   return kept + compactByteByByte(from + i, size - i, set, to + kept,
                                   removed != nullptr ? removed + gone : nullptr);
@@ -171,12 +176,7 @@ BRIMLET_SSSE3 size_t collapseVectors(const char* from, size_t size, bool& afterB
     const __m128i repeated =
         _mm_and_si128(_mm_cmpeq_epi8(bytes, blank), _mm_cmpeq_epi8(previous, blank));
     const auto drop = static_cast<unsigned>(_mm_movemask_epi8(repeated));
-    if (drop == 0) {
-      _mm_storeu_si128(reinterpret_cast<__m128i*>(to + kept), bytes);
-      kept += 16;
-    } else {
-      kept += pack(bytes, ~drop & 0xFFFFU, to + kept);
-    }
+    kept += packKept(bytes, drop, to + kept);
     before = bytes;
   }
   if (i > 0) afterBlank = from[i - 1] == ' ';
@@ -195,12 +195,7 @@ BRIMLET_SSSE3 size_t dropCrVectors(const char* from, size_t size, char after, ch
     const __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + i + 1));
     const __m128i pairs = _mm_and_si128(_mm_cmpeq_epi8(bytes, cr), _mm_cmpeq_epi8(next, lf));
     const auto drop = static_cast<unsigned>(_mm_movemask_epi8(pairs));
-    if (drop == 0) {
-      _mm_storeu_si128(reinterpret_cast<__m128i*>(to + kept), bytes);
-      kept += 16;
-    } else {
-      kept += pack(bytes, ~drop & 0xFFFFU, to + kept);
-    }
+    kept += packKept(bytes, drop, to + kept);
   }
   return kept + dropCrByteByByte(from + i, size - i, after, to + kept);
 }
@@ -231,12 +226,7 @@ BRIMLET_SSSE3 size_t dropEmptyVectors(const char* from, size_t size,
     const __m128i dropped = _mm_or_si128(_mm_and_si128(pairCr, afterLineEnd),
                                          _mm_and_si128(pairLf, lfAfterLineEnd));
     const auto drop = static_cast<unsigned>(_mm_movemask_epi8(dropped));
-    if (drop == 0) {
-      _mm_storeu_si128(reinterpret_cast<__m128i*>(to + kept), bytes);
-      kept += 16;
-    } else {
-      kept += pack(bytes, ~drop & 0xFFFFU, to + kept);
-    }
+    kept += packKept(bytes, drop, to + kept);
   }
   return kept + dropEmptyByteByByte(from, i, size, size, before, after, to + kept);
 }
