@@ -81,6 +81,17 @@ size_t dropEmptyByteByByte(const char* from, size_t first, size_t last, size_t s
   return kept;
 }
 
+size_t insertCrByteByByte(const char* from, size_t size, char before, char* to) {
+  size_t written = 0;
+  for (size_t i = 0; i < size; ++i) {
+    const char previous = i == 0 ? before : from[i - 1];
+    to[written] = '\r';
+    written += static_cast<size_t>(from[i] == '\n' && previous != '\r');
+    to[written++] = from[i];
+  }
+  return written;
+}
+
 #if defined(__x86_64__)
 
 #define BRIMLET_SSSE3 __attribute__((target("ssse3")))
@@ -106,6 +117,31 @@ constexpr PackTables makePackTables() {
 }
 
 constexpr PackTables kPack = makePackTables();
+
+// For each mask of eight bytes, where the bytes go when a CR is put before
+// each one whose bit is set (0x80 where a CR goes), and the CRs themselves.
+struct SpreadTables {
+  std::array<std::array<unsigned char, 16>, 256> order{};
+  std::array<std::array<unsigned char, 16>, 256> crs{};
+};
+
+constexpr SpreadTables makeSpreadTables() {
+  SpreadTables tables;
+  for (size_t mask = 0; mask < 256; ++mask) {
+    size_t n = 0;
+    for (unsigned char bit = 0; bit < 8; ++bit) {
+      if ((mask >> bit) & 1U) {
+        tables.order[mask][n] = 0x80;
+        tables.crs[mask][n++] = '\r';
+      }
+      tables.order[mask][n++] = bit;
+    }
+    for (; n < 16; ++n) tables.order[mask][n] = 0x80;
+  }
+  return tables;
+}
+
+constexpr SpreadTables kSpread = makeSpreadTables();
 
 // Writes the bytes of `bytes` whose bit in `mask` is set to `to`, in order;
 // returns how many.
@@ -231,6 +267,41 @@ BRIMLET_SSSE3 size_t dropEmptyVectors(const char* from, size_t size,
   return kept + dropEmptyByteByByte(from, i, size, size, before, after, to + kept);
 }
 
+// Writes the low eight bytes of `bytes` with a CR before each whose bit in
+// `mask` is set; returns how many bytes that makes.
+BRIMLET_SSSE3 size_t spread(__m128i bytes, unsigned mask, char* to) {
+  const __m128i order = _mm_loadu_si128(reinterpret_cast<const __m128i*>(kSpread.order[mask].data()));
+  const __m128i crs = _mm_loadu_si128(reinterpret_cast<const __m128i*>(kSpread.crs[mask].data()));
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(to),
+                   _mm_or_si128(_mm_shuffle_epi8(bytes, order), crs));
+  return 8 + kPack.count[mask];
+}
+
+BRIMLET_SSSE3 size_t insertCrVectors(const char* from, size_t size, char before, char* to) {
+  const __m128i cr = _mm_set1_epi8('\r');
+  const __m128i lf = _mm_set1_epi8('\n');
+  // Only its last byte counts: the one before the next sixteen.
+  __m128i previous = _mm_set1_epi8(before);
+  size_t written = 0;
+  size_t i = 0;
+  for (; i + 16 <= size; i += 16) {
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + i));
+    const __m128i shifted = _mm_alignr_epi8(bytes, previous, 15);
+    const __m128i bare = _mm_andnot_si128(_mm_cmpeq_epi8(shifted, cr), _mm_cmpeq_epi8(bytes, lf));
+    const auto mask = static_cast<unsigned>(_mm_movemask_epi8(bare));
+    if (mask == 0) {
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(to + written), bytes);
+      written += 16;
+    } else {
+      written += spread(bytes, mask & 0xFF, to + written);
+      written += spread(_mm_srli_si128(bytes, 8), mask >> 8, to + written);
+    }
+    previous = bytes;
+  }
+  const char last = i == 0 ? before : from[i - 1];
+  return written + insertCrByteByByte(from + i, size - i, last, to + written);
+}
+
 bool vectors() {
   static const bool supported = [] {
     __builtin_cpu_init();
@@ -270,6 +341,13 @@ size_t dropEmptyLines(const char* from, size_t size, const std::array<char, 3>& 
   if (vectors()) return dropEmptyVectors(from, size, before, after, to);
 #endif
   return dropEmptyByteByByte(from, 0, size, size, before, after, to);
+}
+
+size_t insertCrBeforeLf(const char* from, size_t size, char before, char* to) {
+#if defined(__x86_64__)
+  if (vectors()) return insertCrVectors(from, size, before, to);
+#endif
+  return insertCrByteByByte(from, size, before, to);
 }
 
 }  // namespace brimlet

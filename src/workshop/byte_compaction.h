@@ -52,4 +52,10 @@ class ByteSet {
 [[nodiscard]] size_t dropEmptyLines(const char* from, size_t size,
                                     const std::array<char, 3>& before, char after, char* to);
 
+// Writes the slice to `to` with a CR put before every LF that no CR
+// precedes; `before` is the byte before the slice (a CR at the text's start,
+// where an LF stays as it is). `to` needs room for twice the slice and
+// kCompactionRoom more. Returns how many bytes it wrote.
+[[nodiscard]] size_t insertCrBeforeLf(const char* from, size_t size, char before, char* to);
+
 }  // namespace brimlet

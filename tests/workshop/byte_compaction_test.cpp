@@ -100,6 +100,29 @@ TEST(ByteCompaction, CrLfBecomesLfAcrossSlices) {
   EXPECT_EQ(edit.count, static_cast<int64_t>(text.size() - expected.size()));
 }
 
+TEST(ByteCompaction, LfGetsItsCrAcrossSlices) {
+  std::mt19937 random(19);
+  std::string text(2 * kSlice + 41, 'x');
+  for (char& c : text) {
+    const auto roll = static_cast<unsigned>(random() % 4);
+    c = roll == 0 ? '\r' : roll == 1 ? '\n' : 'x';
+  }
+  text[0] = '\n';
+  text[kSlice - 1] = '\r';
+  text[kSlice] = '\n';
+  text[2 * kSlice - 1] = 'x';
+  text[2 * kSlice] = '\n';
+  std::string expected(1, text[0]);
+  for (size_t i = 1; i < text.size(); ++i) {
+    if (text[i] == '\n' && text[i - 1] != '\r') expected += '\r';
+    expected += text[i];
+  }
+  NoProgress progress;
+  const UnixConversion conversion = unixToCrLf(text, progress);
+  EXPECT_EQ(conversion.edit.text, expected);
+  EXPECT_EQ(conversion.edit.count, static_cast<int64_t>(expected.size() - text.size()));
+}
+
 // The general line-prefix removal, which the empty-line removal replaced
 // for its speed, is the reference here.
 TEST(ByteCompaction, EmptyLinesGoAsThePrefixRemovalTakesThem) {
