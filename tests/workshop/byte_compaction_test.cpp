@@ -79,48 +79,42 @@ TEST(ByteCompaction, WholeTextsOverManySlices) {
   EXPECT_EQ(edit.count, static_cast<int64_t>(text.size() - collapsed.size()));
 }
 
-// Line ends fall on every slice and vector edge somewhere in the text.
-TEST(ByteCompaction, CrLfBecomesLfAcrossSlices) {
-  std::mt19937 random(13);
-  std::string text(2 * kSlice + 35, 'x');
+// CR and LF in one byte out of `oneIn` each, plain letters between.
+std::string lineEndNoise(std::mt19937& random, size_t size, unsigned oneIn) {
+  std::string text(size, 'x');
   for (char& c : text) {
-    const auto roll = static_cast<unsigned>(random() % 4);
+    const auto roll = static_cast<unsigned>(random() % oneIn);
     c = roll == 0 ? '\r' : roll == 1 ? '\n' : 'x';
   }
-  text[kSlice - 1] = '\r';
-  text[kSlice] = '\n';
-  text.back() = '\r';
-  std::string expected;
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) expected += text[i];
-  }
-  NoProgress progress;
-  const TextEdit edit = crLfToUnix(text, progress);
-  EXPECT_EQ(edit.text, expected);
-  EXPECT_EQ(edit.count, static_cast<int64_t>(text.size() - expected.size()));
+  return text;
 }
 
-TEST(ByteCompaction, LfGetsItsCrAcrossSlices) {
-  std::mt19937 random(19);
-  std::string text(2 * kSlice + 41, 'x');
-  for (char& c : text) {
-    const auto roll = static_cast<unsigned>(random() % 4);
-    c = roll == 0 ? '\r' : roll == 1 ? '\n' : 'x';
-  }
+// Line ends fall on every slice and vector edge somewhere in the text, and
+// on the slice edges on purpose.
+TEST(ByteCompaction, LineEndsChangeAcrossSlices) {
+  std::mt19937 random(13);
+  std::string text = lineEndNoise(random, 2 * kSlice + 35, 4);
   text[0] = '\n';
   text[kSlice - 1] = '\r';
   text[kSlice] = '\n';
   text[2 * kSlice - 1] = 'x';
   text[2 * kSlice] = '\n';
-  std::string expected(1, text[0]);
-  for (size_t i = 1; i < text.size(); ++i) {
-    if (text[i] == '\n' && text[i - 1] != '\r') expected += '\r';
-    expected += text[i];
+  text.back() = '\r';
+  std::string lfEnds;
+  std::string crLfEnds(1, text[0]);  // the first byte has no predecessor and stays
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) lfEnds += text[i];
+    if (i == 0) continue;
+    if (text[i] == '\n' && text[i - 1] != '\r') crLfEnds += '\r';
+    crLfEnds += text[i];
   }
   NoProgress progress;
-  const UnixConversion conversion = unixToCrLf(text, progress);
-  EXPECT_EQ(conversion.edit.text, expected);
-  EXPECT_EQ(conversion.edit.count, static_cast<int64_t>(expected.size() - text.size()));
+  const TextEdit toLf = crLfToUnix(text, progress);
+  EXPECT_EQ(toLf.text, lfEnds);
+  EXPECT_EQ(toLf.count, static_cast<int64_t>(text.size() - lfEnds.size()));
+  const UnixConversion toCrLf = unixToCrLf(text, progress);
+  EXPECT_EQ(toCrLf.edit.text, crLfEnds);
+  EXPECT_EQ(toCrLf.edit.count, static_cast<int64_t>(crLfEnds.size() - text.size()));
 }
 
 // The general line-prefix removal, which the empty-line removal replaced
@@ -130,11 +124,7 @@ TEST(ByteCompaction, EmptyLinesGoAsThePrefixRemovalTakesThem) {
   for (const size_t size : {size_t{0}, size_t{1}, size_t{2}, size_t{5}, size_t{19}, size_t{40},
                             2 * kSlice + 9}) {
     for (int round = 0; round < 20; ++round) {
-      std::string text(size, 'x');
-      for (char& c : text) {
-        const auto roll = static_cast<unsigned>(random() % 5);
-        c = roll < 2 ? '\r' : roll < 4 ? '\n' : 'x';
-      }
+      std::string text = lineEndNoise(random, size, 3);
       if (size > kSlice + 2) text.replace(kSlice - 2, 4, "\r\n\r\n");
       NoProgress progress;
       const TextEdit expected = removeLinePrefix(text, "\r\n", progress);
