@@ -159,7 +159,10 @@ int runCli(const CliOptions& options, std::ostream& errors, const AroundSteps& a
       return 1;
     }
   }
-  if (!options.outFile.empty() && !writeWholeFile(options.outFile, visibleToolText(program))) {
+  // The output file is the run's result like a shell redirection's, not a
+  // user's document, and its flush to disk would cost more than the run.
+  if (!options.outFile.empty() &&
+      !writeWholeFile(options.outFile, visibleToolText(program), Durability::System)) {
     errors << "brimlet-cli: cannot write " << toUtf8(options.outFile) << "\n";
     return 1;
   }

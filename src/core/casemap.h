@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 namespace brimlet {
@@ -9,6 +10,23 @@ namespace brimlet {
 // <-> š œ ž ÿ). ß, µ and every other byte have no other case and stay.
 [[nodiscard]] unsigned char toLower(unsigned char byte);
 [[nodiscard]] unsigned char toUpper(unsigned char byte);
+
+// The upper-case table's byte, worked out by ranges rather than looked up,
+// so that loops over it become vector code.
+[[nodiscard]] constexpr char upperByRanges(char byte) {
+  const auto c = static_cast<unsigned char>(byte);
+  auto within = [c](unsigned char first, unsigned char last) {
+    return static_cast<unsigned char>(c - first) <= last - first;
+  };
+  const int down = (within('a', 'z') || (within(0xE0, 0xFE) && c != 0xF7) ? 0x20 : 0) |
+                   (c == 0x9A || c == 0x9C || c == 0x9E ? 0x10 : 0) | (c == 0xFF ? 0x60 : 0);
+  return static_cast<char>(c - down);
+}
+
+// The tables' mappings of `size` bytes from `from` to `to`, which may be the
+// same place, in vector code.
+void lowerBytes(const char* from, size_t size, char* to);
+void upperBytes(const char* from, size_t size, char* to);
 
 void lowerInPlace(std::string& text);
 void upperInPlace(std::string& text);

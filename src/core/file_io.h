@@ -45,6 +45,14 @@ struct FileRead {
 // sees the text: the space is reserved first, so a full disk leaves it as
 // it was; a fault of the disk during the write itself can still leave it
 // part-written, and is reported. A new file gets 0666 less the umask.
-[[nodiscard]] bool writeWholeFile(const std::string& path, std::string_view bytes);
+//
+// With Durability::System the file and folder are not flushed: the text is
+// handed to the system, which writes it out in its own time, as a shell
+// redirection does. The old file is still replaced in one step. Meant for
+// output files of scripted runs, where the flush of a large text would cost
+// more than the whole run; a user's own file is saved with Durability::Disk.
+enum class Durability { Disk, System };
+[[nodiscard]] bool writeWholeFile(const std::string& path, std::string_view bytes,
+                                  Durability durability = Durability::Disk);
 
 }  // namespace brimlet

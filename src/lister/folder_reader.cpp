@@ -1,11 +1,14 @@
 #include "lister/folder_reader.h"
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -47,7 +50,7 @@ bool isPrintableAscii(std::string_view name) {
   return std::all_of(name.begin(), name.end(), [](char c) { return c >= 0x20 && c < 0x7F; });
 }
 
-bool isFolder(const dirent& entry, const std::string& systemPath) {
+bool isFolder(const dirent64& entry, const std::string& systemPath) {
   if (entry.d_type == DT_DIR) return true;
   if (entry.d_type != DT_UNKNOWN) return false;
   // Only file systems that leave the type open cost a stat call.
@@ -56,30 +59,58 @@ bool isFolder(const dirent& entry, const std::string& systemPath) {
   return ::lstat(full.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
 }
 
-std::optional<Listing> list(std::string path, std::string systemPath, const FolderLog& log) {
-  DIR* folder = ::opendir(systemPath.empty() ? "/" : systemPath.c_str());
-  if (folder == nullptr) {
+// The system's records of a folder's entries, read straight into one buffer
+// for every folder: the C library's folder stream would allocate its own
+// buffer and look the folder up once more for each one.
+class EntryBuffer {
+ public:
+  EntryBuffer() : bytes_(std::make_unique<char[]>(kSize)) {}
+
+  // Calls `take` for every entry of the open folder `fd`.
+  template <class Take>
+  void readAll(int fd, Take&& take) {
+    for (;;) {
+      const ssize_t filled = ::getdents64(fd, bytes_.get(), kSize);
+      if (filled <= 0) return;
+      for (size_t at = 0; at < static_cast<size_t>(filled);) {
+        const auto* entry = reinterpret_cast<const dirent64*>(bytes_.get() + at);
+        at += entry->d_reclen;
+        take(*entry);
+      }
+    }
+  }
+
+ private:
+  static constexpr size_t kSize = size_t{1} << 16;
+  std::unique_ptr<char[]> bytes_;
+};
+
+std::optional<Listing> list(std::string path, std::string systemPath, EntryBuffer& buffer,
+                            const FolderLog& log) {
+  const int folder =
+      ::open(systemPath.empty() ? "/" : systemPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (folder < 0) {
     if (errno != ENOENT) log("-fehler: ordner nicht lesbar: " + path);
     return std::nullopt;
   }
   Listing listing;
   listing.path = std::move(path);
   listing.systemPath = std::move(systemPath);
-  while (const dirent* entry = ::readdir(folder)) {
-    const std::string_view systemName = entry->d_name;
-    if (systemName == "." || systemName == "..") continue;
+  buffer.readAll(folder, [&listing](const dirent64& entry) {
+    const std::string_view systemName = entry.d_name;
+    if (systemName == "." || systemName == "..") return;
     const size_t offset = listing.names.size();
     if (isPrintableAscii(systemName)) {
       listing.names += systemName;  // most names: the same bytes in both encodings
     } else {
       listing.names += decodeFileName(systemName);
     }
-    const bool folderEntry = isFolder(*entry, listing.systemPath);
+    const bool folderEntry = isFolder(entry, listing.systemPath);
     listing.entries.push_back({offset, listing.names.size() - offset, listing.systemNames.size(),
                                folderEntry ? systemName.size() : 0, folderEntry});
     if (folderEntry) listing.systemNames += systemName;
-  }
-  ::closedir(folder);
+  });
+  ::close(folder);
   log("Ordner: " + listing.path);
   return listing;
 }
@@ -112,7 +143,8 @@ FolderReading readFolder(const std::string& folder, bool subfoldersAsEntries, Pr
   // Open folders from the start folder down to the one being read; depth
   // is bounded by the path length, not by the call stack.
   std::vector<Listing> open;
-  if (auto start = list(folder, encodePath(folder), log)) open.push_back(std::move(*start));
+  EntryBuffer buffer;
+  if (auto start = list(folder, encodePath(folder), buffer, log)) open.push_back(std::move(*start));
   while (!open.empty()) {
     Listing& current = open.back();
     if (current.next == current.entries.size()) {
@@ -127,7 +159,7 @@ FolderReading readFolder(const std::string& folder, bool subfoldersAsEntries, Pr
       std::string systemSubfolder = current.systemPath + "/";
       systemSubfolder += current.systemName(entry);
       steps.nameDone();
-      if (auto sub = list(std::move(subfolder), std::move(systemSubfolder), log)) {
+      if (auto sub = list(std::move(subfolder), std::move(systemSubfolder), buffer, log)) {
         open.push_back(std::move(*sub));
       }
       continue;

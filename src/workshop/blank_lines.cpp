@@ -1,12 +1,27 @@
 #include "workshop/blank_lines.h"
 
-#include "workshop/line_prefix.h"
+#include <array>
+
+#include "workshop/byte_compaction.h"
 #include "workshop/progress_ticker.h"
+#include "workshop/slice_rewrite.h"
 
 namespace brimlet {
 
 TextEdit removeEmptyLines(std::string_view text, Progress& progress) {
-  return removeLinePrefix(text, "\r\n", progress);
+  static_assert(kSliceRoom >= kCompactionRoom);
+  const char* begin = text.data();
+  const char* end = begin + text.size();
+  std::string out = rewriteSlices(text, progress, [&](const char* from, size_t size, char* to) {
+    std::array<char, 3> before{'.', '\r', '\n'};
+    const auto offset = static_cast<size_t>(from - begin);
+    for (size_t k = 0; k < before.size(); ++k) {
+      if (offset + k >= before.size()) before[k] = begin[offset + k - before.size()];
+    }
+    return dropEmptyLines(from, size, before, from + size < end ? from[size] : '\0', to);
+  });
+  const auto removed = static_cast<int64_t>(text.size() - out.size()) / 2;
+  return {std::move(out), removed};
 }
 
 TextEdit thinEmptyLines(std::string_view text, Progress& progress) {

@@ -4,6 +4,9 @@
 #include <initializer_list>
 #include <utility>
 
+#include "workshop/byte_compaction.h"
+#include "workshop/slice_rewrite.h"
+
 namespace brimlet {
 namespace {
 
@@ -55,42 +58,60 @@ std::string byteDescription(unsigned char byte) {
   return std::string(1, static_cast<char>(byte));
 }
 
-ByteCounts countBytes(std::string_view text) {
-  // Four tables side by side keep consecutive equal bytes from waiting on
-  // each other's increment.
-  std::array<std::array<int64_t, 256>, 4> partial{};
-  const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
-  size_t i = 0;
-  for (; i + 4 <= text.size(); i += 4) {
-    ++partial[0][bytes[i]];
-    ++partial[1][bytes[i + 1]];
-    ++partial[2][bytes[i + 2]];
-    ++partial[3][bytes[i + 3]];
+namespace {
+
+// Four tables side by side keep consecutive equal bytes from waiting on
+// each other's increment.
+class ByteTally {
+ public:
+  void add(const char* text, size_t size) {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text);
+    size_t i = 0;
+    for (; i + 4 <= size; i += 4) {
+      ++partial_[0][bytes[i]];
+      ++partial_[1][bytes[i + 1]];
+      ++partial_[2][bytes[i + 2]];
+      ++partial_[3][bytes[i + 3]];
+    }
+    for (; i < size; ++i) ++partial_[0][bytes[i]];
   }
-  for (; i < text.size(); ++i) ++partial[0][bytes[i]];
-  ByteCounts counts{};
-  for (int b = 0; b < 256; ++b) {
-    counts[b] = partial[0][b] + partial[1][b] + partial[2][b] + partial[3][b];
+  [[nodiscard]] ByteCounts total() const {
+    ByteCounts counts{};
+    for (int b = 0; b < 256; ++b) {
+      counts[b] = partial_[0][b] + partial_[1][b] + partial_[2][b] + partial_[3][b];
+    }
+    return counts;
   }
-  return counts;
-}
+
+ private:
+  std::array<std::array<int64_t, 256>, 4> partial_{};
+};
+
+static_assert(kSliceRoom >= kCompactionRoom);
+
+}  // namespace
 
 std::string withoutBytes(std::string_view text, const std::array<bool, 256>& remove,
                          Progress& progress) {
-  constexpr size_t kChunk = size_t{1} << 16;
-  progress.setMaximum(static_cast<int64_t>(text.size()) - 1);
-  std::string out(text.size(), '\0');
-  size_t written = 0;
-  for (size_t start = 0; start < text.size(); start += kChunk) {
-    const size_t end = std::min(text.size(), start + kChunk);
-    for (size_t i = start; i < end; ++i) {
-      out[written] = text[i];
-      written += static_cast<size_t>(!remove[static_cast<unsigned char>(text[i])]);
-    }
-    progress.setValue(static_cast<int64_t>(end) - 1);
-  }
-  out.resize(written);
-  return out;
+  const ByteSet set(remove);
+  return rewriteSlices(text, progress, [&set](const char* from, size_t size, char* to) {
+    return compactBytes(from, size, set, to, nullptr);
+  });
+}
+
+ByteRemoval countAndRemoveBytes(std::string_view text, const std::array<bool, 256>& remove,
+                                Progress& progress) {
+  const ByteSet set(remove);
+  ByteTally tally;
+  std::string removed(kSlice + kSliceRoom, '\0');
+  ByteRemoval result;
+  result.text = rewriteSlices(text, progress, [&](const char* from, size_t size, char* to) {
+    const size_t kept = compactBytes(from, size, set, to, removed.data());
+    tally.add(removed.data(), size - kept);
+    return kept;
+  });
+  result.counts = tally.total();
+  return result;
 }
 
 }  // namespace brimlet

@@ -32,10 +32,18 @@ enum class CharacterClass {
 [[nodiscard]] std::string byteDescription(unsigned char byte);
 
 using ByteCounts = std::array<int64_t, 256>;
-[[nodiscard]] ByteCounts countBytes(std::string_view text);
 
 // The text without the bytes flagged in `remove`.
 [[nodiscard]] std::string withoutBytes(std::string_view text, const std::array<bool, 256>& remove,
                                        Progress& progress);
+
+// The same, in the same pass counting the removed bytes by value.
+struct ByteRemoval {
+  std::string text;
+  ByteCounts counts{};
+};
+[[nodiscard]] ByteRemoval countAndRemoveBytes(std::string_view text,
+                                              const std::array<bool, 256>& remove,
+                                              Progress& progress);
 
 }  // namespace brimlet

@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
+#include "workshop/byte_compaction.h"
 #include "workshop/progress_ticker.h"
+#include "workshop/slice_rewrite.h"
 
 namespace brimlet {
 namespace {
@@ -28,38 +31,29 @@ UnixConversion unixToCrLf(std::string_view text, Progress& progress) {
     return result;
   }
   progress.setMaximum(lastPosition(text));
-  ProgressTicker ticker(progress);
   std::string& out = result.edit.text;
   out.reserve(text.size() + static_cast<size_t>(result.lineFeeds));
-  size_t copied = 0;
-  for (size_t lf = find(text, '\n', 1); lf < text.size(); lf = find(text, '\n', lf + 1)) {
-    if (text[lf - 1] == '\r') continue;
-    out.append(text, copied, lf - copied);
-    out += '\r';
-    copied = lf;
-    ++result.edit.count;
-    ticker.at(static_cast<int64_t>(lf));
+  // Slice by slice through a buffer that stays in the cache, as
+  // rewriteSlices does, with room for a CR before every byte.
+  std::vector<char> buffer(2 * kSlice + kCompactionRoom);
+  for (size_t start = 0; start < text.size(); start += kSlice) {
+    const size_t size = std::min(kSlice, text.size() - start);
+    const char before = start == 0 ? '\r' : text[start - 1];
+    out.append(buffer.data(), insertCrBeforeLf(text.data() + start, size, before, buffer.data()));
+    progress.setValue(static_cast<int64_t>(start + size) - 1);
   }
-  out.append(text, copied);
+  result.edit.count = static_cast<int64_t>(out.size() - text.size());
   return result;
 }
 
 TextEdit crLfToUnix(std::string_view text, Progress& progress) {
-  TextEdit result;
-  progress.setMaximum(lastPosition(text));
-  ProgressTicker ticker(progress);
-  std::string& out = result.text;
-  out.reserve(text.size());
-  size_t copied = 0;
-  for (size_t cr = find(text, '\r', 0); cr + 1 < text.size(); cr = find(text, '\r', cr + 1)) {
-    if (text[cr + 1] != '\n') continue;
-    out.append(text, copied, cr - copied);
-    copied = cr + 1;
-    ++result.count;
-    ticker.at(static_cast<int64_t>(cr));
-  }
-  out.append(text, copied);
-  return result;
+  static_assert(kSliceRoom >= kCompactionRoom);
+  const char* end = text.data() + text.size();
+  std::string out = rewriteSlices(text, progress, [end](const char* from, size_t size, char* to) {
+    return dropCrBeforeLf(from, size, from + size < end ? from[size] : '\0', to);
+  });
+  const auto removed = static_cast<int64_t>(text.size() - out.size());
+  return {std::move(out), removed};
 }
 
 TextEdit lineEndAfterNul(std::string_view text, Progress& progress) {

@@ -3,7 +3,10 @@
 #include <algorithm>
 
 #include "core/casemap.h"
+#include "core/wide_vectors.h"
+#include "workshop/byte_compaction.h"
 #include "workshop/crlf_lines.h"
+#include "workshop/slice_rewrite.h"
 
 namespace brimlet {
 namespace {
@@ -20,67 +23,94 @@ std::string_view trimmed(std::string_view line, TrimSide side) {
   return line;
 }
 
+// Whether the byte after `byte` starts a word: after a blank, hyphen or LF.
+// Compared by the smallest difference, since the compiler makes a bit test
+// of the plain comparisons that it cannot turn into vector code.
+bool startsWord(char byte) {
+  const auto blank = static_cast<unsigned char>(byte ^ ' ');
+  const auto hyphen = static_cast<unsigned char>(byte ^ '-');
+  const auto lineFeed = static_cast<unsigned char>(byte ^ '\n');
+  return std::min({blank, hyphen, lineFeed}) == 0;
+}
+
+// Whether a byte follows a word separator depends on the byte before it in
+// the old text alone: the upper-case table never makes or takes one. So
+// every byte is decided on its own, in loops of vector code. `before` is the
+// byte before the slice; returns how many bytes changed.
+BRIMLET_WIDE_VECTORS unsigned capitaliseSlice(const char* from, size_t size, char before,
+                                              char* to) {
+  to[0] = startsWord(before) ? upperByRanges(from[0]) : from[0];
+  for (size_t i = 1; i < size; ++i) {
+    to[i] = startsWord(from[i - 1]) ? upperByRanges(from[i]) : from[i];
+  }
+  // 32 bits hold a slice's count and keep the vectors' lanes narrow.
+  unsigned changed = 0;
+  for (size_t i = 0; i < size; ++i) changed += to[i] != from[i] ? 1U : 0U;
+  return changed;
+}
+
 }  // namespace
 
 TextEdit trimLines(std::string_view text, TrimSide side) {
   TextEdit result;
   result.text.reserve(text.size() + 2);
+  // Lines that stay as they were, CR LF and all, are copied in runs.
+  size_t run = 0;
   CrLfLines lines(text);
   while (const std::optional<std::string_view> line = lines.next()) {
     const std::string_view kept = trimmed(*line, side);
-    if (kept.size() != line->size()) ++result.count;
+    const auto start = static_cast<size_t>(line->data() - text.data());
+    const size_t end = start + line->size();
+    if (kept.size() != line->size()) {
+      ++result.count;
+    } else if (text.substr(end, 2) == "\r\n") {
+      continue;
+    }
+    result.text.append(text, run, start - run);
     result.text.append(kept);
     result.text += "\r\n";
+    run = std::min(text.size(), end + 2);
   }
+  result.text.append(text, run);
   return result;
 }
 
 TextEdit collapseBlanks(std::string_view text, Progress& progress) {
-  constexpr size_t kChunk = size_t{1} << 16;
-  progress.setMaximum(static_cast<int64_t>(text.size()) - 1);
-  std::string out(text.size(), '\0');
-  size_t written = 0;
+  static_assert(kSliceRoom >= kCompactionRoom);
   bool afterBlank = false;
-  // Branch-free: every byte is written, and the write position only moves
-  // on when the byte is not a blank right after another blank.
-  for (size_t start = 0; start < text.size(); start += kChunk) {
-    const size_t end = std::min(text.size(), start + kChunk);
-    for (size_t i = start; i < end; ++i) {
-      const bool blank = text[i] == ' ';
-      out[written] = text[i];
-      written += static_cast<size_t>(!(blank && afterBlank));
-      afterBlank = blank;
-    }
-    progress.setValue(static_cast<int64_t>(end) - 1);
-  }
-  const auto removed = static_cast<int64_t>(text.size() - written);
-  out.resize(written);
+  std::string out = rewriteSlices(text, progress, [&afterBlank](const char* from, size_t size,
+                                                                char* to) {
+    return collapseBlankRuns(from, size, afterBlank, to);
+  });
+  const auto removed = static_cast<int64_t>(text.size() - out.size());
   return {std::move(out), removed};
 }
 
 std::string lowerCase(std::string_view text) {
-  std::string out(text);
-  lowerInPlace(out);
-  return out;
+  NoProgress quiet;
+  return rewriteSlices(text, quiet, [](const char* from, size_t size, char* to) {
+    lowerBytes(from, size, to);
+    return size;
+  });
 }
 
 std::string upperCase(std::string_view text) {
-  std::string out(text);
-  upperInPlace(out);
-  return out;
+  NoProgress quiet;
+  return rewriteSlices(text, quiet, [](const char* from, size_t size, char* to) {
+    upperBytes(from, size, to);
+    return size;
+  });
 }
 
 TextEdit capitaliseWordStarts(std::string_view text) {
-  TextEdit result{std::string(text), 0};
-  std::string& out = result.text;
-  for (size_t p = 0; p + 1 < out.size(); ++p) {
-    if (out[p] != ' ' && out[p] != '-' && out[p] != '\n') continue;
-    const auto before = static_cast<unsigned char>(out[p + 1]);
-    const unsigned char after = toUpper(before);
-    if (after == before) continue;
-    out[p + 1] = static_cast<char>(after);
-    ++result.count;
-  }
+  TextEdit result;
+  NoProgress quiet;
+  char before = 'x';  // the first byte of the text has no predecessor
+  result.text = rewriteSlices(text, quiet, [&](const char* from, size_t size, char* to) {
+    result.count += static_cast<int64_t>(capitaliseSlice(from, size, before, to));
+    before = from[size - 1];
+    return size;
+  });
   return result;
 }
 

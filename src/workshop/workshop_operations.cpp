@@ -117,7 +117,7 @@ void Workshop::qvl_1bs_Click() {
 
 // Every member of the class gets its announcement and its count, in the
 // order of their byte values, whether it occurs or not; the bytes are
-// counted in one pass and removed in another.
+// counted in the pass that removes them.
 void Workshop::removeClass(CharacterClass characterClass) {
   const std::vector<unsigned char> members = classMembers(characterClass);
   if (workingText.empty()) {
@@ -131,14 +131,13 @@ void Workshop::removeClass(CharacterClass characterClass) {
   for (const unsigned char member : members) remove[member] = true;
   ByteCounts counts{};
   if (members.size() == 1) {
-    // One member: its count is what the removal took out, no counting pass.
+    // One member: its count is what the removal took out, no counting.
     workingText = withoutBytes(undoCopy, remove, progress_);
     counts[members[0]] = static_cast<int64_t>(undoCopy.size() - workingText.size());
   } else {
-    counts = countBytes(undoCopy);
-    int64_t total = 0;
-    for (const unsigned char member : members) total += counts[member];
-    workingText = total == 0 ? undoCopy : withoutBytes(undoCopy, remove, progress_);
+    ByteRemoval removal = countAndRemoveBytes(undoCopy, remove, progress_);
+    workingText = std::move(removal.text);
+    counts = removal.counts;
   }
   for (const unsigned char member : members) {
     const std::string description = byteDescription(member);

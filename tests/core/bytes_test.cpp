@@ -46,6 +46,19 @@ TEST(CaseMap, LettersPairUpAndEverythingElseStays) {
   }
 }
 
+TEST(CaseMap, WholeTextsMapEveryByteAsTheTableDoes) {
+  std::string all;
+  for (int b = 0; b < 256; ++b) all += static_cast<char>(b);
+  std::string lower(all.size(), ' ');
+  std::string upper(all.size(), ' ');
+  lowerBytes(all.data(), all.size(), lower.data());
+  upperBytes(all.data(), all.size(), upper.data());
+  for (int b = 0; b < 256; ++b) {
+    EXPECT_EQ(static_cast<unsigned char>(lower[b]), toLower(static_cast<unsigned char>(b))) << b;
+    EXPECT_EQ(static_cast<unsigned char>(upper[b]), toUpper(static_cast<unsigned char>(b))) << b;
+  }
+}
+
 TEST(LineWalker, LinesEndAtCrAndTheTailIsNoLine) {
   LineWalker walker("a\r\n\r\nbc\r\ntail");
   std::vector<std::string> lines;

@@ -145,6 +145,28 @@ TEST(WholeFiles, AHardLinkedFileIsWrittenInPlaceForEveryName) {
   EXPECT_EQ(statOf(folder.file("one.txt")).st_ino, inode);
 }
 
+// An output handed to the system is never flushed: with a flush that
+// always fails, only the save that asks for the disk fails.
+TEST(WholeFiles, AnOutputForTheSystemIsReplacedWithoutAFlush) {
+  TempFolder folder;
+  folder.write("out.txt", "old");
+  folder.write("linked.txt", "old");
+  ASSERT_EQ(::link(folder.file("linked.txt").c_str(), folder.file("link2.txt").c_str()), 0);
+  const SystemCalls original = systemCalls();
+  systemCalls().fsync = [](int) {
+    errno = EIO;
+    return -1;
+  };
+  EXPECT_FALSE(writeWholeFile(folder.file("out.txt"), "disk"));
+  EXPECT_TRUE(writeWholeFile(folder.file("out.txt"), "system", Durability::System));
+  EXPECT_TRUE(writeWholeFile(folder.file("linked.txt"), "in place", Durability::System));
+  EXPECT_TRUE(writeWholeFile(folder.file("new.txt"), "new", Durability::System));
+  systemCalls() = original;
+  EXPECT_EQ(folder.read("out.txt"), "system");
+  EXPECT_EQ(folder.read("link2.txt"), "in place");
+  EXPECT_EQ(folder.read("new.txt"), "new");
+}
+
 // The seam: every call of the table counts, and the one numbered `failAt`
 // fails as a full disk or a faulty one would.
 struct Injection {
