@@ -10,6 +10,7 @@
 
 #include "core/cp1252.h"
 #include "core/file_name_codec.h"
+#include "core/load_limit.h"
 #include "core/system_calls.h"
 
 namespace brimlet {
@@ -163,7 +164,17 @@ FileRead readWholeFile(const std::string& programPath, size_t atMost) {
     result.status = S_ISDIR(info.st_mode) ? ReadStatus::IsFolder : ReadStatus::NotAFile;
     return result;
   }
-  result.bytes.resize(std::min(static_cast<size_t>(info.st_size), atMost));
+  // A file past what the program can hold is refused before anything is
+  // allocated, and so is one that grows past it while being read.
+  const uint64_t largest = largestLoadableFile();
+  const auto tooLarge = [&result] {
+    result.bytes = std::string();
+    result.status = ReadStatus::TooLarge;
+    return result;
+  };
+  const size_t wanted = std::min(static_cast<size_t>(info.st_size), atMost);
+  if (wanted > largest) return tooLarge();
+  result.bytes.resize(wanted);
   size_t filled = 0;
   char more[1 << 16];
   for (;;) {
@@ -185,6 +196,7 @@ FileRead readWholeFile(const std::string& programPath, size_t atMost) {
       continue;
     }
     const size_t taken = std::min(got, atMost - filled);
+    if (filled + taken > largest) return tooLarge();
     result.bytes.append(more, taken);
     filled += taken;
     if (taken < got) {
@@ -206,6 +218,8 @@ std::string readFailureText(ReadStatus status) {
       return cp("keine gültige datei");
     case ReadStatus::TooLong:
       return "pfad zu lang";
+    case ReadStatus::TooLarge:
+      return cp("datei zu groß");
     case ReadStatus::Ok:
     case ReadStatus::Unreadable:
       break;
