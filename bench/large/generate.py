@@ -4,6 +4,8 @@
   generate.py text FILE BYTES   Windows-1252 text with CR LF line ends: prose
                                 with umlauts, paths, numbers, blank lines,
                                 runs of blanks, tags, a few NULs and long lines
+  generate.py short FILE BYTES  the same kind of text in lines of 1 to 17 bytes
+                                (about 100 million lines a gigabyte)
   generate.py list FILE LINES   a list of Windows paths, CR LF, some with
                                 trailing blanks or trailing numbers
   generate.py lf IN OUT         IN with LF line ends (what tr -d '\\r' gives)
@@ -70,9 +72,18 @@ def pool_line(rnd, number):
     return line
 
 
-def text(target, size):
+def short_line(rnd, number):
+    kind = rnd.random()
+    if kind < 0.5:
+        return rnd.choice(WORDS)
+    if kind < 0.8:
+        return str(rnd.randint(0, 10 ** rnd.randint(1, 9)))
+    return f"{rnd.choice(WORDS)} {number % 1000}"
+
+
+def text(target, size, make_line=pool_line):
     rnd = random.Random(15)
-    pool = [pool_line(rnd, i).encode("cp1252") + b"\r\n" for i in range(POOL_LINES)]
+    pool = [make_line(rnd, i).encode("cp1252") + b"\r\n" for i in range(POOL_LINES)]
     written = 0
     with open(target, "wb") as out:
         while written < size:
@@ -112,6 +123,8 @@ if __name__ == "__main__":
     job = sys.argv[1]
     if job == "text":
         text(sys.argv[2], int(sys.argv[3]))
+    elif job == "short":
+        text(sys.argv[2], int(sys.argv[3]), short_line)
     elif job == "list":
         path_list(sys.argv[2], int(sys.argv[3]))
     else:

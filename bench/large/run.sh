@@ -26,12 +26,18 @@ out=$work/out.txt
 peer=$work/peer.txt
 cleanup() {
   rm -rf "$out" "$peer" "$work/home" "$work/export"
-  if [[ ${KEEP:-0} != 1 ]]; then rm -f "$text" "$lf" "$list" "$plain"; fi
+  if [[ ${KEEP:-0} != 1 ]]; then rm -f "$text" "$lf" "$list" "$plain" "$short" "$short_lf"; fi
 }
 trap cleanup EXIT
 
 [[ -f $text ]] || python3 "$here/generate.py" text "$text" "$size"
 [[ -f $lf ]] || python3 "$here/generate.py" lf "$text" "$lf"
+short=$work/short-$size.txt
+short_lf=$work/short-lf-$size.txt
+if [[ "qvl_srt short lines" =~ ${ONLY:-.} ]]; then
+  [[ -f $short ]] || python3 "$here/generate.py" short "$short" "$size"
+  [[ -f $short_lf ]] || python3 "$here/generate.py" lf "$short" "$short_lf"
+fi
 [[ -f $list ]] || python3 "$here/generate.py" list "$list" "$lines"
 plain=$work/plain-$lines.txt
 [[ -f $plain ]] || grep -av ' [0-9,]*.$' "$list" >"$plain"
@@ -119,6 +125,9 @@ $w "qvl_srt binary" "$text" "qvl_srt_b=1 qvl_srt_b_Click qvl_srt_Click" "LC_ALL=
   "sort -S 25% '$lf' | sed 's/\$/\r/' > '$peer'"
 $w "qvl_srt binary down" "$text" "qvl_srt_b=1 qvl_srt_b_Click qvl_srt_d=1 qvl_srt_d_Click qvl_srt_Click" \
   "LC_ALL=C sort -r" "sort -r -S 25% '$lf' | sed 's/\$/\r/' > '$peer'"
+$w "qvl_srt short lines binary" "$short" "qvl_srt_b=1 qvl_srt_b_Click qvl_srt_Click" "LC_ALL=C sort" \
+  "sort -S 25% '$short_lf' | sed 's/\$/\r/' > '$peer'"
+$w "qvl_srt short lines text" "$short" qvl_srt_Click
 $w "qvl_srt column 5" "$text" "qvl_srt_x=5 qvl_srt_Click"
 $w "qvl_ers ab > xy" "$text" "qvl_erst_e1=ab qvl_erst_e2=xy qvl_ers_Click" "sed 's/ab/xy/g'" \
   "sed 's/ab/xy/g' '$text' > '$peer'"
