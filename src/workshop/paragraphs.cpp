@@ -126,19 +126,25 @@ std::string joinLines(std::string_view text, int group, bool blank, Progress& pr
 }
 
 std::string pairLines(std::string_view text, int group, bool blank, Progress& progress) {
-  std::vector<std::string_view> lines;
-  CrLfLines walker(text);
-  while (const std::optional<std::string_view> line = walker.next()) lines.push_back(*line);
+  // One walker per column, each started at its column's first line: the
+  // rows are then read in one pass without a table of all lines.
+  const size_t count = countLines(text);
   const auto size = static_cast<size_t>(group);
-  const size_t rows = (lines.size() + size - 1) / size;
+  const size_t rows = (count + size - 1) / size;
+  std::vector<CrLfLines> columns;
+  CrLfLines walker(text);
+  for (size_t line = 0; line < count; ++line) {
+    if (line % rows == 0) columns.push_back(walker);
+    (void)walker.next();
+  }
   std::string out;
-  out.reserve(text.size() + lines.size() + 2);
+  out.reserve(text.size() + count + 2);
   progress.setMaximum(static_cast<int64_t>(rows));
   ProgressTicker ticker(progress);
   for (size_t row = 0; row < rows; ++row) {
     const size_t rowStart = out.size();
-    for (size_t i = row; i < lines.size(); i += rows) {
-      out.append(lines[i]);
+    for (size_t column = 0; column < columns.size() && row + column * rows < count; ++column) {
+      out.append(*columns[column].next());
       if (blank) out += ' ';
     }
     trimTrailingBlanks(out, rowStart);

@@ -87,7 +87,11 @@ INSTANTIATE_TEST_SUITE_P(
         JoinCase{"a\r\nb\r\nc\r\nd\r\ne\r\n", 3, true, "a b c\r\nd e", "a c e\r\nb d\r\n"},
         JoinCase{"1\r\n2\r\n3\r\n4", 2, true, "1 2\r\n3 4\r\n", "1 3\r\n2 4\r\n"},
         JoinCase{"a\r\n\r\nb\r\nc \r\n", 2, false, "a\r\nbc \r\n", "ab\r\nc\r\n"},
-        JoinCase{"a\r\n\r\nb\r\n", 2, true, "a \r\nb", "a b\r\n\r\n"}));
+        JoinCase{"a\r\n\r\nb\r\n", 2, true, "a \r\nb", "a b\r\n\r\n"},
+        // More columns than lines; a lone CR stays, a final lone LF ends a line.
+        JoinCase{"a\r\nb\rx\r\nc\n", 5, true, "a b\rx c", "a b\rx c\r\n"},
+        JoinCase{"1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n", 3, false, "123\r\n456\r\n7",
+                 "147\r\n25\r\n36\r\n"}));
 
 TEST(DeleteOddLines, KeepsEverySecondLine) {
   NoProgress progress;
