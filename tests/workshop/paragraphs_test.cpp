@@ -63,6 +63,28 @@ INSTANTIATE_TEST_SUITE_P(
                       WrapCase{"aaaa bbbb", 4, "aaaa\r\nbbbb\r\n"},
                       WrapCase{"a bcdefgh\r\n\r\nxy", 4, "a\r\nbcde\r\nfgh\r\n\r\nxy\r\n"}));
 
+// Formatting with a width gives the lines of wrapLines over the formatted
+// text, the unterminated tail and its lone LF included.
+TEST(FormatParagraphs, WithAWidthBreaksTheFormattedLines) {
+  const struct {
+    std::string input;
+    size_t width;
+    std::string expected;
+  } cases[] = {
+      {"Das ist\r\nein Satz.\r\nNoch einer\r\nhier.\r\n\r\nNeu\r\n", 8,
+       "Das ist\r\nein\r\nSatz.\r\nNoch\r\neiner\r\nhier.\r\n\r\nNeu\r\n"},
+      {"abc def\r\nghi jkl\r\nmno", 4, "abc\r\ndef\r\nghi\r\njkl\r\nmno\r\n"},
+      {"Satz eins.\r\nlang wort\n", 4, "Satz\r\neins\r\n.\r\nlang\r\nwort\r\n"},
+      {"", 4, ""},
+      // A lone LF inside a joined line stays where the break leaves it.
+      {"ab cd\n\r\nx.\r\n", 3, "ab\r\ncd\n\r\nx.\r\n"},
+  };
+  NoProgress progress;
+  for (const auto& c : cases) {
+    EXPECT_EQ(formatParagraphs(c.input, false, progress, c.width), c.expected) << c.input;
+  }
+}
+
 struct JoinCase {
   std::string input;
   int group;
