@@ -166,14 +166,13 @@ FileRead readWholeFile(const std::string& programPath, size_t atMost) {
   }
   // A file past what the program can hold is refused before anything is
   // allocated, and so is one that grows past it while being read.
-  const uint64_t largest = largestLoadableFile();
   const auto tooLarge = [&result] {
     result.bytes = std::string();
     result.status = ReadStatus::TooLarge;
     return result;
   };
   const size_t wanted = std::min(static_cast<size_t>(info.st_size), atMost);
-  if (wanted > largest) return tooLarge();
+  if (!mayLoad(wanted)) return tooLarge();
   result.bytes.resize(wanted);
   size_t filled = 0;
   char more[1 << 16];
@@ -196,7 +195,7 @@ FileRead readWholeFile(const std::string& programPath, size_t atMost) {
       continue;
     }
     const size_t taken = std::min(got, atMost - filled);
-    if (filled + taken > largest) return tooLarge();
+    if (!mayLoad(filled + taken)) return tooLarge();
     result.bytes.append(more, taken);
     filled += taken;
     if (taken < got) {

@@ -47,4 +47,9 @@ uint64_t largestLoadableFile(uint64_t availableMemory) {
 
 uint64_t largestLoadableFile() { return largestLoadableFile(availableMemory()); }
 
+bool mayLoad(uint64_t size) {
+  constexpr uint64_t kAlwaysLoadable = uint64_t{16} << 20;
+  return size <= kAlwaysLoadable || size <= largestLoadableFile();
+}
+
 }  // namespace brimlet

@@ -16,4 +16,8 @@ inline constexpr uint64_t kLargestTextBytes = (uint64_t{1} << 31) - 1;
 // available memory, or the address-space limit when that is lower).
 [[nodiscard]] uint64_t largestLoadableFile();
 
+// Whether a file of `size` bytes may be loaded. Files up to 16 MiB are taken
+// without a look at the memory, so reading many small files stays cheap.
+[[nodiscard]] bool mayLoad(uint64_t size);
+
 }  // namespace brimlet
