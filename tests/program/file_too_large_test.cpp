@@ -49,10 +49,10 @@ TEST_F(FileTooLarge, EveryWorkshopLoaderRefusesItAndKeepsTheText) {
 
 TEST_F(FileTooLarge, EveryListLoaderRefusesItAndKeepsTheLists) {
   MainWindow& main = program.main();
-  main.fileList = "a.mp3\r\n";
-  main.lineCount = 1;
-  main.invoke("main_neue_Click");
+  platform.clipboard = "a.mp3\r\n";
+  main.invoke("main_pst_Click");
   const std::string processed = main.processedList;
+  ASSERT_FALSE(processed.empty());
   const struct {
     const char* handler;
     std::vector<std::string> arguments;
