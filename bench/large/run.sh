@@ -55,7 +55,7 @@ rows=()
 timed() {  # timed COMMAND...: sets seconds and peak_mb
   /usr/bin/time -f '%e %M' -o "$work/time.txt" "$@" >/dev/null 2>"$work/stderr.txt" || true
   read -r seconds peak_kb < <(tail -1 "$work/time.txt")
-  peak_mb=$((peak_kb / 1024))
+  peak_mb=$((peak_kb / 1024))  # MiB
 }
 
 record() {  # record LABEL INPUT OUTPUT PEER_LABEL [PEER_COMMAND]
@@ -188,7 +188,7 @@ $l main_cpy 2 "main_neue_Click main_cpy_Click"
   echo "List: $(stat -c %s "$list") bytes, $lines lines."
   echo "Machine: $(nproc) cores, $(free -g | awk '/Mem:/ {print $2}') GB, load average at the end $(cut -d" " -f1-3 /proc/loadavg)."
   echo
-  echo "| Operation | s | MB/s | peak MB | peak / input | out bytes | peer | peer s | same bytes |"
+  echo "| Operation | s | MB/s | peak MiB | peak / input | out bytes | peer | peer s | same bytes |"
   echo "|---|---|---|---|---|---|---|---|---|"
   printf '%s\n' "${rows[@]}"
 } | tee "$work/results.md"
