@@ -71,7 +71,8 @@ std::string* dataOf(Program& program, ScriptedPlatform& platform, DataSlot slot)
 bool readInput(const std::string& path, std::string& bytes, std::ostream& errors) {
   FileRead file = readWholeFile(path);
   if (file.status != ReadStatus::Ok) {
-    errors << "brimlet-cli: cannot read " << toUtf8(path) << "\n";
+    errors << "brimlet-cli: cannot read " << toUtf8(path)
+           << (file.status == ReadStatus::TooLarge ? " (too large to hold)" : "") << "\n";
     return false;
   }
   bytes = std::move(file.bytes);

@@ -11,6 +11,7 @@
 
 #include "core/cp1252.h"
 #include "core/file_name_codec.h"
+#include "core/load_limit.h"
 #include "core/system_calls.h"
 
 namespace brimlet {
@@ -168,12 +169,21 @@ FileRead readWholeFile(const std::string& programPath, size_t atMost) {
     result.status = S_ISDIR(info.st_mode) ? ReadStatus::IsFolder : ReadStatus::NotAFile;
     return result;
   }
+  // A file past what the program can hold is refused before anything is
+  // allocated, and so is one that grows past it while being read.
+  const auto tooLarge = [&result] {
+    result.bytes = std::string();
+    result.status = ReadStatus::TooLarge;
+    return result;
+  };
+  const size_t wanted = std::min(static_cast<size_t>(info.st_size), atMost);
+  if (!mayLoad(wanted)) return tooLarge();
   // Room for the whole file at once, filled through a small buffer: the
   // kernel copies into a buffer that stays in the cache about twice as fast
   // as into fresh memory, and appending writes each byte of the text once
   // where a resize would zero it first. A file that grew since fstat is
   // read on to its end.
-  result.bytes.reserve(std::min(static_cast<size_t>(info.st_size), atMost));
+  result.bytes.reserve(wanted);
   std::array<char, kReadChunk> chunk;
   for (;;) {
     const ssize_t n = systemCalls().read(fd, chunk.data(), chunk.size());
@@ -186,6 +196,8 @@ FileRead readWholeFile(const std::string& programPath, size_t atMost) {
     }
     const auto got = static_cast<size_t>(n);
     const size_t taken = std::min(got, atMost - result.bytes.size());
+    const size_t filled = result.bytes.size() + taken;
+    if (filled > wanted && !mayLoad(filled)) return tooLarge();
     result.bytes.append(chunk.data(), taken);
     if (taken < got) {
       result.cut = true;
@@ -205,6 +217,8 @@ std::string readFailureText(ReadStatus status) {
       return cp("keine gültige datei");
     case ReadStatus::TooLong:
       return "pfad zu lang";
+    case ReadStatus::TooLarge:
+      return cp("datei zu groß");
     case ReadStatus::Ok:
     case ReadStatus::Unreadable:
       break;

@@ -8,8 +8,9 @@
 namespace brimlet {
 
 // Folder and NotAFile (a FIFO, a device) are both refused at once, before
-// anything is read, so a read neither blocks nor runs forever.
-enum class ReadStatus { Ok, Missing, IsFolder, NotAFile, TooLong, Unreadable };
+// anything is read, so a read neither blocks nor runs forever. TooLarge is
+// a file past largestLoadableFile(), refused before anything is allocated.
+enum class ReadStatus { Ok, Missing, IsFolder, NotAFile, TooLong, TooLarge, Unreadable };
 
 struct FileRead {
   ReadStatus status = ReadStatus::Missing;
@@ -25,7 +26,7 @@ struct FileRead {
 
 // The log line for a read that failed: "datei existiert nicht",
 // "keine gültige datei" (a folder or no regular file), "pfad zu lang",
-// "fehler beim lesen".
+// "datei zu groß", "fehler beim lesen".
 [[nodiscard]] std::string readFailureText(ReadStatus status);
 
 // What a read of `path` would meet, looked up without opening it: Ok for a

@@ -72,7 +72,7 @@ std::string_view fileNameListingBody(std::string_view text) {
   size_t bodyStart = 0;
   size_t endOfPrevious = 0;  // end of the line before the last one seen
   size_t endOfLast = 0;
-  for (int number = 1; lines.next(); ++number) {
+  for (int64_t number = 1; lines.next(); ++number) {
     endOfPrevious = endOfLast;
     endOfLast = std::min(lines.position(), text.size());
     if (number == 2) bodyStart = endOfLast;

@@ -62,6 +62,7 @@ void MainWindow::importList(const std::string& path) {
       return;
     case ReadStatus::NotAFile:
     case ReadStatus::TooLong:
+    case ReadStatus::TooLarge:
       log(readFailureText(file.status), 0);
       return;
     case ReadStatus::Unreadable:

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <vector>
 
 #include "core/lines.h"
 #include "core/text_compare.h"
@@ -119,75 +120,91 @@ int compareKeys(const Key& a, const Key& b, unsigned char fill, const Weights& w
   return 0;
 }
 
-// The first eight weights of a key, big-endian, zero-padded: comparing two
+// The first four weights of a key, big-endian, zero-padded: comparing two
 // of these never contradicts compareKeys, and mostly settles the order.
-uint64_t keyPrefix(const Key& key, unsigned char fill, const Weights& weights) {
-  uint64_t prefix = 0;
+uint32_t keyPrefix(const Key& key, unsigned char fill, const Weights& weights) {
+  uint32_t prefix = 0;
   int taken = 0;
-  for (int p = 0; p < key.used && taken < 8; ++p) {
+  for (int p = 0; p < key.used && taken < 4; ++p) {
     const Piece& piece = key.pieces[p];
-    for (uint64_t i = 0; i < piece.count && taken < 8; ++i, ++taken) {
+    for (uint64_t i = 0; i < piece.count && taken < 4; ++i, ++taken) {
       const unsigned char byte =
           piece.data ? static_cast<unsigned char>(piece.data[i]) : fill;
-      prefix |= uint64_t{weights[byte]} << (56 - 8 * taken);
+      prefix |= uint32_t{weights[byte]} << (24 - 8 * taken);
     }
   }
   return prefix;
 }
 
-struct Entry {
-  uint64_t prefix;
-  size_t line;
-};
-
-}  // namespace
-
-LineSort::LineSort(std::string_view text) {
-  lines_.reserve(countCr(text) + 1);
-  CrLfLines walker(text);
-  while (const std::optional<std::string_view> line = walker.next()) {
-    lines_.push_back(*line);
-    outputSize_ += line->size() + 2;
+// Where the line starting at `start` ends, as CrLfLines reads it: at the
+// next CR LF, else at the text's end less a final lone LF.
+size_t lineEnd(std::string_view text, size_t start) {
+  for (size_t search = start; search < text.size();) {
+    const void* hit = std::memchr(text.data() + search, '\r', text.size() - search);
+    if (hit == nullptr) break;
+    const auto cr = static_cast<size_t>(static_cast<const char*>(hit) - text.data());
+    if (cr + 1 < text.size() && text[cr + 1] == '\n') return cr;
+    search = cr + 1;
   }
+  return text.size() > start && text.back() == '\n' ? text.size() - 1 : text.size();
 }
 
-std::string LineSort::sorted(const SortOptions& options, Progress& progress) const {
+// A line as its key prefix and its start: eight bytes a line when the
+// text's offsets fit 32 bits, so sorting a gigabyte of ten-byte lines takes
+// less than the text again beside the text and its result. The line's end
+// is looked up again when the prefixes tie; memchr makes that cheaper than
+// keeping it.
+template <typename Offset>
+struct Entry {
+  uint32_t prefix;
+  Offset start;
+};
+
+template <typename Offset>
+std::string sortLines(std::string_view text, size_t lineCount, size_t outputSize,
+                      const SortOptions& options, Progress& progress) {
   const bool binary = options.comparison == Comparison::Binary;
   const KeyMaker makeKey(options.column == 0 ? 1 : options.column, binary ? 0 : ' ');
   const Weights& primary = binary ? kIdentity : collationWeights();
-  const int64_t n = static_cast<int64_t>(lines_.size());
-  progress.setMaximum(n);
+  progress.setMaximum(static_cast<int64_t>(lineCount));
 
-  std::vector<Entry> entries(lines_.size());
+  std::vector<Entry<Offset>> entries;
+  entries.reserve(lineCount);
+  const auto lineOf = [text](const Entry<Offset>& e) {
+    const auto start = static_cast<size_t>(e.start);
+    return text.substr(start, lineEnd(text, start) - start);
+  };
   ProgressTicker keying(progress);
-  for (size_t i = 0; i < lines_.size(); ++i) {
-    entries[i] = {keyPrefix(makeKey(lines_[i]), makeKey.fill(), primary), i};
-    keying.at(static_cast<int64_t>(i));
+  CrLfLines walker(text);
+  while (const std::optional<std::string_view> line = walker.next()) {
+    entries.push_back({keyPrefix(makeKey(*line), makeKey.fill(), primary),
+                       static_cast<Offset>(line->data() - text.data())});
+    keying.at(static_cast<int64_t>(entries.size()));
   }
   progress.setValue(0);
 
   // Text order: the collation weights, then the bytes; ties keep input order.
-  auto compare = [&](const Entry& a, const Entry& b) {
-    const Key ka = makeKey(lines_[a.line]);
-    const Key kb = makeKey(lines_[b.line]);
+  auto compare = [&](const Entry<Offset>& a, const Entry<Offset>& b) {
+    const Key ka = makeKey(lineOf(a));
+    const Key kb = makeKey(lineOf(b));
     int r = compareKeys(ka, kb, makeKey.fill(), primary);
     if (r == 0 && !binary) r = compareKeys(ka, kb, makeKey.fill(), kIdentity);
     return r;
   };
   const bool descending = options.descending;
-  std::sort(entries.begin(), entries.end(), [&](const Entry& a, const Entry& b) {
+  std::sort(entries.begin(), entries.end(), [&](const Entry<Offset>& a, const Entry<Offset>& b) {
     if (a.prefix != b.prefix) return descending ? a.prefix > b.prefix : a.prefix < b.prefix;
     const int r = compare(a, b);
     if (r != 0) return descending ? r > 0 : r < 0;
-    return a.line < b.line;
+    return a.start < b.start;
   });
   progress.setValue(0);
 
-  std::string out(outputSize_, '\0');
+  std::string out(outputSize, '\0');
   char* write = out.data();
   ProgressTicker writing(progress);
   for (size_t i = 0; i < entries.size(); ++i) {
-    const std::string_view line = lines_[entries[i].line];
+    const std::string_view line = lineOf(entries[i]);
     std::memcpy(write, line.data(), line.size());
     write[line.size()] = '\r';
     write[line.size() + 1] = '\n';
@@ -195,6 +212,23 @@ std::string LineSort::sorted(const SortOptions& options, Progress& progress) con
     writing.at(static_cast<int64_t>(i));
   }
   return out;
+}
+
+}  // namespace
+
+LineSort::LineSort(std::string_view text) : text_(text) {
+  CrLfLines walker(text);
+  while (const std::optional<std::string_view> line = walker.next()) {
+    ++lineCount_;
+    outputSize_ += line->size() + 2;
+  }
+}
+
+std::string LineSort::sorted(const SortOptions& options, Progress& progress) const {
+  if (text_.size() <= UINT32_MAX) {
+    return sortLines<uint32_t>(text_, lineCount_, outputSize_, options, progress);
+  }
+  return sortLines<uint64_t>(text_, lineCount_, outputSize_, options, progress);
 }
 
 }  // namespace brimlet

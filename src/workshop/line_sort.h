@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "core/progress.h"
 
@@ -23,21 +22,22 @@ struct SortOptions {
   Comparison comparison = Comparison::Text;
 };
 
-// The lines of a text in one pre-sized table (CrLfLines: a lone CR is part of
-// its line, an unterminated last line counts), sorted once. Keys are never
-// built as strings, so any key column costs no more memory than column 1.
-// Lines with equal keys keep their order.
+// The lines of a text (CrLfLines: a lone CR is part of its line, an
+// unterminated last line counts), sorted once. Keys are never built as
+// strings, so any key column costs no more memory than column 1. Lines with
+// equal keys keep their order. The text must outlive the LineSort.
 class LineSort {
  public:
   explicit LineSort(std::string_view text);
 
-  [[nodiscard]] size_t lineCount() const { return lines_.size(); }
+  [[nodiscard]] size_t lineCount() const { return lineCount_; }
 
   // Every line followed by CR LF, in sorted order.
   [[nodiscard]] std::string sorted(const SortOptions& options, Progress& progress) const;
 
  private:
-  std::vector<std::string_view> lines_;
+  std::string_view text_;
+  size_t lineCount_ = 0;
   size_t outputSize_ = 0;
 };
 

@@ -40,53 +40,8 @@ void trimTrailingBlanks(std::string& out, size_t from) {
   while (out.size() > from && out.back() == ' ') out.pop_back();
 }
 
-}  // namespace
-
-std::string formatParagraphs(std::string_view text, bool keepTails, Progress& progress) {
-  std::string out;
-  out.reserve(text.size());
-  progress.setMaximum(static_cast<int64_t>(text.size()));
-  ProgressTicker ticker(progress);
-  // The sentence group runs from groupStart to the next boundary; its line
-  // breaks that become blanks are collected until the boundary decides.
-  std::vector<size_t> joins;
-  size_t groupStart = 0;
-  size_t lineStart = 0;
-  for (size_t cr = text.find('\r'); cr != npos; cr = text.find('\r', cr + 1)) {
-    if (cr + 1 >= text.size() || text[cr + 1] != '\n') continue;
-    ticker.at(static_cast<int64_t>(cr));
-    const std::string_view line = text.substr(lineStart, cr - lineStart);
-    const size_t sentenceEnd = sentenceEndLength(line);
-    const bool beforeEmptyLine = text.substr(cr + 2, 2) == "\r\n";
-    const bool emptyLine = line.empty() && lineStart > 0;
-    lineStart = cr + 2;
-    if (sentenceEnd == 0 && !beforeEmptyLine && !emptyLine) {
-      if (line.size() < 1 || line.size() > 4) joins.push_back(cr);
-      continue;
-    }
-    const size_t boundary = cr - sentenceEnd;
-    size_t copied = groupStart;
-    if (!(keepTails && sentenceEnd == 0)) {
-      for (const size_t join : joins) {
-        out.append(text, copied, join - copied);
-        out += ' ';
-        copied = join + 2;
-      }
-    }
-    out.append(text, copied, boundary - copied);
-    out.append(text, boundary, cr + 2 - boundary);
-    groupStart = cr + 2;
-    joins.clear();
-  }
-  out.append(text, groupStart);
-  return out;
-}
-
-std::string wrapLines(std::string_view text, size_t width, Progress& progress) {
-  std::string out;
-  out.reserve(text.size() + text.size() / width * 2 + 2);
-  progress.setMaximum(static_cast<int64_t>(text.size()));
-  ProgressTicker ticker(progress);
+// The lines of `text` broken as wrapLines breaks them, appended to `out`.
+void appendWrapped(std::string& out, std::string_view text, size_t width) {
   CrLfLines lines(text);
   while (std::optional<std::string_view> line = lines.next()) {
     while (line->size() > width) {
@@ -100,7 +55,94 @@ std::string wrapLines(std::string_view text, size_t width, Progress& progress) {
       }
     }
     appendLine(out, *line);
+  }
+}
+
+// Room for any text of `size` bytes after its lines were broken at `width`
+// (0: not broken): a break adds at most two bytes per `width` bytes.
+size_t roomFor(size_t size, size_t width) {
+  return width == 0 ? size : size + size / width * 2 + 2;
+}
+
+}  // namespace
+
+std::string formatParagraphs(std::string_view text, bool keepTails, Progress& progress,
+                             size_t wrapWidth) {
+  std::string out;
+  out.reserve(roomFor(text.size(), wrapWidth));
+  progress.setMaximum(static_cast<int64_t>(text.size()));
+  ProgressTicker ticker(progress);
+  // Lines are written joined as they come; a group that turns out to stay
+  // as it was is written again from the text. Each output line is broken at
+  // the width as soon as it is complete, so neither the joins nor the
+  // unbroken text are ever held.
+  std::string scratch;
+  size_t lineOut = 0;  // where the output line being built starts
+  const auto endLine = [&] {
+    if (wrapWidth == 0 || out.size() - lineOut <= wrapWidth) {
+      out += "\r\n";
+    } else {
+      scratch.assign(out, lineOut);
+      scratch += "\r\n";
+      out.resize(lineOut);
+      appendWrapped(out, scratch, wrapWidth);
+    }
+    lineOut = out.size();
+  };
+  const auto writeAsItWas = [&](size_t groupOut, std::string_view lines) {
+    out.resize(groupOut);
+    if (wrapWidth == 0) {
+      out.append(lines);
+    } else {
+      appendWrapped(out, lines, wrapWidth);
+    }
+    lineOut = out.size();
+  };
+  size_t groupStart = 0;
+  size_t groupOut = 0;
+  size_t lineStart = 0;
+  for (size_t cr = text.find('\r'); cr != npos; cr = text.find('\r', cr + 1)) {
+    if (cr + 1 >= text.size() || text[cr + 1] != '\n') continue;
+    ticker.at(static_cast<int64_t>(cr));
+    const std::string_view line = text.substr(lineStart, cr - lineStart);
+    const size_t sentenceEnd = sentenceEndLength(line);
+    const bool beforeEmptyLine = text.substr(cr + 2, 2) == "\r\n";
+    const bool emptyLine = line.empty() && lineStart > 0;
+    lineStart = cr + 2;
+    if (sentenceEnd == 0 && !beforeEmptyLine && !emptyLine) {
+      out.append(line);
+      if (line.size() < 1 || line.size() > 4) {
+        out += ' ';
+      } else {
+        endLine();
+      }
+      continue;
+    }
+    if (keepTails && sentenceEnd == 0) {
+      writeAsItWas(groupOut, text.substr(groupStart, cr + 2 - groupStart));
+    } else {
+      out.append(line);
+      endLine();
+    }
+    groupStart = cr + 2;
+    groupOut = out.size();
+  }
+  writeAsItWas(groupOut, text.substr(groupStart));
+  return out;
+}
+
+std::string wrapLines(std::string_view text, size_t width, Progress& progress) {
+  std::string out;
+  out.reserve(roomFor(text.size(), width));
+  progress.setMaximum(static_cast<int64_t>(text.size()));
+  ProgressTicker ticker(progress);
+  // A line at a time, for the progress bar.
+  for (size_t start = 0; start < text.size();) {
+    const size_t end = findBytes(text, "\r\n", start);
+    const size_t next = end == npos ? text.size() : end + 2;
+    appendWrapped(out, text.substr(start, next - start), width);
     ticker.at(static_cast<int64_t>(out.size()));
+    start = next;
   }
   return out;
 }
@@ -126,19 +168,25 @@ std::string joinLines(std::string_view text, int group, bool blank, Progress& pr
 }
 
 std::string pairLines(std::string_view text, int group, bool blank, Progress& progress) {
-  std::vector<std::string_view> lines;
-  CrLfLines walker(text);
-  while (const std::optional<std::string_view> line = walker.next()) lines.push_back(*line);
+  // One walker per column, each started at its column's first line: the
+  // rows are then read in one pass without a table of all lines.
+  const size_t count = countLines(text);
   const auto size = static_cast<size_t>(group);
-  const size_t rows = (lines.size() + size - 1) / size;
+  const size_t rows = (count + size - 1) / size;
+  std::vector<CrLfLines> columns;
+  CrLfLines walker(text);
+  for (size_t line = 0; line < count; ++line) {
+    if (line % rows == 0) columns.push_back(walker);
+    (void)walker.next();
+  }
   std::string out;
-  out.reserve(text.size() + lines.size() + 2);
+  out.reserve(text.size() + count + 2);
   progress.setMaximum(static_cast<int64_t>(rows));
   ProgressTicker ticker(progress);
   for (size_t row = 0; row < rows; ++row) {
     const size_t rowStart = out.size();
-    for (size_t i = row; i < lines.size(); i += rows) {
-      out.append(lines[i]);
+    for (size_t column = 0; column < columns.size() && row + column * rows < count; ++column) {
+      out.append(*columns[column].next());
       if (blank) out += ' ';
     }
     trimTrailingBlanks(out, rowStart);

@@ -16,8 +16,10 @@ namespace brimlet {
 // stay as they are. A lone CR is part of its line.
 //   "Das ist\r\nein Satz.\r\nNoch einer\r\nhier.\r\n\r\nNeu\r\n"
 //     -> "Das ist ein Satz.\r\nNoch einer hier.\r\n\r\nNeu\r\n"
+// With a `wrapWidth` the result comes as wrapLines(result, wrapWidth) would
+// give it, built in one buffer.
 [[nodiscard]] std::string formatParagraphs(std::string_view text, bool keepTails,
-                                           Progress& progress);
+                                           Progress& progress, size_t wrapWidth = 0);
 
 // Breaks every line longer than `width` (at least 1) at the last blank
 // within its first width + 1 bytes, which goes; a word longer than the

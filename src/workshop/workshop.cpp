@@ -175,13 +175,17 @@ void Workshop::loadFile(const std::string& path) {
     return;
   }
   // Every copy is made before anything changes, so a file too large for
-  // the memory left changes nothing.
+  // the memory left changes nothing. The working text gets its room for
+  // the final line end at once: appending to the file's exact bytes would
+  // move them all, a third copy at the peak.
   std::string name = path;
-  std::string undo = file.bytes;
-  appendFinalLineEnd(file.bytes);
+  std::string working;
+  working.reserve(file.bytes.size() + 2);
+  working.append(file.bytes);
+  appendFinalLineEnd(working);
   workingName = std::move(name);
-  workingText = std::move(file.bytes);
-  undoCopy = std::move(undo);
+  workingText = std::move(working);
+  undoCopy = std::move(file.bytes);
   refreshTitle();
   log(workingName + " geladen", 0);
 }

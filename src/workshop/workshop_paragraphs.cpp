@@ -43,12 +43,14 @@ void Workshop::qvl_abs_Click() {
     return;
   }
   if (!beginOperation(cp("absätze formatieren"), LogForm::Progress)) return;
-  workingText = formatParagraphs(undoCopy, width == 1, progress_);
+  // Both steps are one pass, so the formatted text is never held beside
+  // the broken one; the log tells them apart as before.
+  const size_t wrapWidth = width < 20 ? 0 : static_cast<size_t>(width);
+  workingText = formatParagraphs(undoCopy, width == 1, progress_, wrapWidth);
   log(cp("absätze formatiert"), 3);
-  if (width < 20) return;
+  if (wrapWidth == 0) return;
   const std::string what = cp("absätze auf ") + decimal(width);
   log("..." + what + " formatieren...", 2);
-  workingText = wrapLines(workingText, static_cast<size_t>(width), progress_);
   log(what + " formatiert", 3);
 }
 

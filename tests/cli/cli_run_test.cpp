@@ -1,3 +1,5 @@
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 #include "app/settings_file.h"
@@ -46,6 +48,16 @@ TEST(CliRun, AMissingStateFileIsExitOne) {
   CliRun cli({"--working", "/nonexistent/file.txt", "qvl_undo_Click"});
   cli.run();
   EXPECT_EQ(cli.exitCode, 1) << cli.describe();
+}
+
+TEST(CliRun, AStateFileTooLargeToHoldIsExitOneWithTheReason) {
+  testing::TempFolder folder;
+  folder.write("huge.txt", "");
+  ASSERT_EQ(::truncate(folder.file("huge.txt").c_str(), off_t{3} << 30), 0);
+  CliRun cli({"--working", folder.file("huge.txt"), "qvl_undo_Click"});
+  cli.run();
+  EXPECT_EQ(cli.exitCode, 1) << cli.describe();
+  EXPECT_NE(cli.home.read("stderr.txt").find("too large"), std::string::npos) << cli.describe();
 }
 
 TEST(CliRun, EndButtonWritesTheSettingsFileUnchanged) {

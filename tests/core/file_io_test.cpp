@@ -7,7 +7,9 @@
 #include <cerrno>
 #include <type_traits>
 
+#include "core/cp1252.h"
 #include "core/file_io.h"
+#include "core/load_limit.h"
 #include "core/system_calls.h"
 #include "support/temp_folder.h"
 
@@ -84,6 +86,31 @@ TEST(WholeFiles, AReadCanStopAtABound) {
     const FileRead read = readWholeFile(folder.file("six.txt"), c.atMost);
     EXPECT_EQ(read.bytes, c.bytes) << c.atMost;
     EXPECT_EQ(read.cut, c.cut) << c.atMost;
+  }
+}
+
+TEST(WholeFiles, AFilePastWhatTheProgramCanHoldIsRefusedBeforeItIsRead) {
+  TempFolder folder;
+  folder.write("huge.txt", "");
+  // Sparse: the size without the blocks.
+  ASSERT_EQ(::truncate(folder.file("huge.txt").c_str(), off_t{3} << 30), 0);
+  const FileRead read = readWholeFile(folder.file("huge.txt"));
+  EXPECT_EQ(read.status, ReadStatus::TooLarge);
+  EXPECT_TRUE(read.bytes.empty());
+  EXPECT_EQ(readFailureText(read.status), cp("datei zu groß"));
+  // A bounded read takes the start of any file.
+  EXPECT_EQ(readWholeFile(folder.file("huge.txt"), 4).bytes, std::string(4, '\0'));
+}
+
+TEST(WholeFiles, TheLargestLoadableFileIsAThirdOfTheMemoryUpTo2GB) {
+  constexpr uint64_t kGiB = uint64_t{1} << 30;
+  const struct {
+    uint64_t available;
+    uint64_t largest;
+  } cases[] = {{0, 0}, {2, 0}, {3, 1}, {3 * kGiB, kGiB}, {6 * kGiB, 2 * kGiB - 1},
+               {64 * kGiB, 2 * kGiB - 1}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(largestLoadableFile(c.available), c.largest) << c.available;
   }
 }
 

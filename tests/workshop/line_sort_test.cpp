@@ -45,9 +45,17 @@ INSTANTIATE_TEST_SUITE_P(
                  "\0\r\n\x80\r\n\xFF\r\n"s},
         SortCase{"PrefixFirst", "ab\r\na\r\nabc\r\n\r\n", {1, false, kBin},
                  "\r\na\r\nab\r\nabc\r\n"},
+        SortCase{"FinalLoneLfIsALineEnd", "b\r\na\n", {1, false, kBin}, "a\r\nb\r\n"},
+        SortCase{"CrBeforeALineEndAndAtTheEnd", "b\r\r\na\r", {1, false, kBin},
+                 "a\r\r\nb\r\r\n"},
         SortCase{"LoneCrStaysInItsLine", "b\rz\r\na\r\n", {1, false, kBin}, "a\r\nb\rz\r\n"},
         SortCase{"TextIgnoresCaseAndAccents", "\xC4pfel\r\nbirne\r\napfel\r\nZebra\r\nBirne\r\n",
                  {1, false, kText}, "apfel\r\n\xC4pfel\r\nBirne\r\nbirne\r\nZebra\r\n"},
+        // The first four key bytes alike: the rest of the line decides.
+        SortCase{"FourBytesAlikeBinary", "abcdz\r\nabcd\r\nabcdA\r\n", {1, false, kBin},
+                 "abcd\r\nabcdA\r\nabcdz\r\n"},
+        SortCase{"FourBytesAlikeTextDescending", "WEG a\r\nweg b\r\nWeg a\r\n", {1, true, kText},
+                 "weg b\r\nWeg a\r\nWEG a\r\n"},
         SortCase{"TextDescending", "a\r\nB\r\nc\r\n", {1, true, kText}, "c\r\nB\r\na\r\n"},
         // Short lines are keyed as blanks + themselves: before any letter.
         SortCase{"TextColumnThree", "xxb1\r\nyya2\r\nz\r\n", {3, false, kText},

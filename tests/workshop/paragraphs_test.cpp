@@ -63,6 +63,28 @@ INSTANTIATE_TEST_SUITE_P(
                       WrapCase{"aaaa bbbb", 4, "aaaa\r\nbbbb\r\n"},
                       WrapCase{"a bcdefgh\r\n\r\nxy", 4, "a\r\nbcde\r\nfgh\r\n\r\nxy\r\n"}));
 
+// Formatting with a width gives the lines of wrapLines over the formatted
+// text, the unterminated tail and its lone LF included.
+TEST(FormatParagraphs, WithAWidthBreaksTheFormattedLines) {
+  const struct {
+    std::string input;
+    size_t width;
+    std::string expected;
+  } cases[] = {
+      {"Das ist\r\nein Satz.\r\nNoch einer\r\nhier.\r\n\r\nNeu\r\n", 8,
+       "Das ist\r\nein\r\nSatz.\r\nNoch\r\neiner\r\nhier.\r\n\r\nNeu\r\n"},
+      {"abc def\r\nghi jkl\r\nmno", 4, "abc\r\ndef\r\nghi\r\njkl\r\nmno\r\n"},
+      {"Satz eins.\r\nlang wort\n", 4, "Satz\r\neins\r\n.\r\nlang\r\nwort\r\n"},
+      {"", 4, ""},
+      // A lone LF inside a joined line stays where the break leaves it.
+      {"ab cd\n\r\nx.\r\n", 3, "ab\r\ncd\n\r\nx.\r\n"},
+  };
+  NoProgress progress;
+  for (const auto& c : cases) {
+    EXPECT_EQ(formatParagraphs(c.input, false, progress, c.width), c.expected) << c.input;
+  }
+}
+
 struct JoinCase {
   std::string input;
   int group;
@@ -87,7 +109,11 @@ INSTANTIATE_TEST_SUITE_P(
         JoinCase{"a\r\nb\r\nc\r\nd\r\ne\r\n", 3, true, "a b c\r\nd e", "a c e\r\nb d\r\n"},
         JoinCase{"1\r\n2\r\n3\r\n4", 2, true, "1 2\r\n3 4\r\n", "1 3\r\n2 4\r\n"},
         JoinCase{"a\r\n\r\nb\r\nc \r\n", 2, false, "a\r\nbc \r\n", "ab\r\nc\r\n"},
-        JoinCase{"a\r\n\r\nb\r\n", 2, true, "a \r\nb", "a b\r\n\r\n"}));
+        JoinCase{"a\r\n\r\nb\r\n", 2, true, "a \r\nb", "a b\r\n\r\n"},
+        // More columns than lines; a lone CR stays, a final lone LF ends a line.
+        JoinCase{"a\r\nb\rx\r\nc\n", 5, true, "a b\rx c", "a b\rx c\r\n"},
+        JoinCase{"1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n", 3, false, "123\r\n456\r\n7",
+                 "147\r\n25\r\n36\r\n"}));
 
 TEST(DeleteOddLines, KeepsEverySecondLine) {
   NoProgress progress;
