@@ -135,6 +135,10 @@ uint64_t keyPrefix(const Key& key, unsigned char fill, const Weights& weights) {
   return prefix;
 }
 
+// A comparison that walks two long lines counts once per this many bytes,
+// so that lines of megabytes still reach a cancel point in time.
+constexpr size_t kBytesPerTick = 256;
+
 struct Entry {
   uint64_t prefix;
   size_t line;
@@ -175,8 +179,14 @@ std::string LineSort::sorted(const SortOptions& options, Progress& progress) con
     return r;
   };
   const bool descending = options.descending;
+  SortTicker sorting(progress, n);
   std::sort(entries.begin(), entries.end(), [&](const Entry& a, const Entry& b) {
-    if (a.prefix != b.prefix) return descending ? a.prefix > b.prefix : a.prefix < b.prefix;
+    if (a.prefix != b.prefix) {
+      sorting.at();
+      return descending ? a.prefix > b.prefix : a.prefix < b.prefix;
+    }
+    sorting.at(1 + static_cast<int64_t>(
+                       std::min(lines_[a.line].size(), lines_[b.line].size()) / kBytesPerTick));
     const int r = compare(a, b);
     if (r != 0) return descending ? r > 0 : r < 0;
     return a.line < b.line;
