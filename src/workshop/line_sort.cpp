@@ -146,12 +146,23 @@ struct Entry {
 
 }  // namespace
 
-LineSort::LineSort(std::string_view text) {
-  lines_.reserve(countCr(text) + 1);
+LineSort::LineSort(std::string_view text, Progress& progress) {
+  constexpr size_t kSlice = size_t{1} << 24;
+  constexpr int64_t kStride = int64_t{1} << 22;
+  progress.setMaximum(static_cast<int64_t>(text.size()));
+  // Counted slice by slice, so that counting a gigabyte has cancel points too.
+  size_t crs = 0;
+  for (size_t at = 0; at < text.size(); at += kSlice) {
+    crs += countCr(text.substr(at, kSlice));
+    progress.setValue(0);
+  }
+  lines_.reserve(crs + 1);
+  ProgressTicker walking(progress, kStride);
   CrLfLines walker(text);
   while (const std::optional<std::string_view> line = walker.next()) {
     lines_.push_back(*line);
     outputSize_ += line->size() + 2;
+    walking.at(line->data() - text.data());
   }
 }
 
@@ -162,10 +173,13 @@ std::string LineSort::sorted(const SortOptions& options, Progress& progress) con
   const int64_t n = static_cast<int64_t>(lines_.size());
   progress.setMaximum(n);
 
-  std::vector<Entry> entries(lines_.size());
+  // Filled as keyed rather than zeroed first, for the same reason as the
+  // output below.
+  std::vector<Entry> entries;
+  entries.reserve(lines_.size());
   ProgressTicker keying(progress);
   for (size_t i = 0; i < lines_.size(); ++i) {
-    entries[i] = {keyPrefix(makeKey(lines_[i]), makeKey.fill(), primary), i};
+    entries.push_back({keyPrefix(makeKey(lines_[i]), makeKey.fill(), primary), i});
     keying.at(static_cast<int64_t>(i));
   }
   progress.setValue(0);
@@ -193,15 +207,14 @@ std::string LineSort::sorted(const SortOptions& options, Progress& progress) con
   });
   progress.setValue(0);
 
-  std::string out(outputSize_, '\0');
-  char* write = out.data();
+  // Reserved, not filled: zeroing a gigabyte up front would leave the
+  // window without a cancel point for a second or more.
+  std::string out;
+  out.reserve(outputSize_);
   ProgressTicker writing(progress);
   for (size_t i = 0; i < entries.size(); ++i) {
-    const std::string_view line = lines_[entries[i].line];
-    std::memcpy(write, line.data(), line.size());
-    write[line.size()] = '\r';
-    write[line.size() + 1] = '\n';
-    write += line.size() + 2;
+    out += lines_[entries[i].line];
+    out += "\r\n";
     writing.at(static_cast<int64_t>(i));
   }
   return out;

@@ -29,7 +29,9 @@ struct SortOptions {
 // Lines with equal keys keep their order.
 class LineSort {
  public:
-  explicit LineSort(std::string_view text);
+  // The walk over the text reports its position, a cancel point every few
+  // megabytes.
+  LineSort(std::string_view text, Progress& progress);
 
   [[nodiscard]] size_t lineCount() const { return lines_.size(); }
 
