@@ -135,6 +135,10 @@ uint64_t keyPrefix(const Key& key, unsigned char fill, const Weights& weights) {
   return prefix;
 }
 
+// Large buffers are counted and sized in slices of this many bytes, each
+// followed by a cancel point.
+constexpr size_t kSlice = size_t{1} << 24;
+
 // A comparison that walks two long lines counts once per this many bytes,
 // so that lines of megabytes still reach a cancel point in time.
 constexpr size_t kBytesPerTick = 256;
@@ -147,7 +151,6 @@ struct Entry {
 }  // namespace
 
 LineSort::LineSort(std::string_view text, Progress& progress) {
-  constexpr size_t kSlice = size_t{1} << 24;
   constexpr int64_t kStride = int64_t{1} << 22;
   progress.setMaximum(static_cast<int64_t>(text.size()));
   // Counted slice by slice, so that counting a gigabyte has cancel points too.
@@ -207,14 +210,22 @@ std::string LineSort::sorted(const SortOptions& options, Progress& progress) con
   });
   progress.setValue(0);
 
-  // Reserved, not filled: zeroing a gigabyte up front would leave the
+  // Sized a slice at a time: zeroing a gigabyte in one go would leave the
   // window without a cancel point for a second or more.
   std::string out;
   out.reserve(outputSize_);
+  while (out.size() < outputSize_) {
+    out.resize(std::min(outputSize_, out.size() + kSlice));
+    progress.setValue(0);
+  }
+  char* write = out.data();
   ProgressTicker writing(progress);
   for (size_t i = 0; i < entries.size(); ++i) {
-    out += lines_[entries[i].line];
-    out += "\r\n";
+    const std::string_view line = lines_[entries[i].line];
+    std::memcpy(write, line.data(), line.size());
+    write[line.size()] = '\r';
+    write[line.size() + 1] = '\n';
+    write += line.size() + 2;
     writing.at(static_cast<int64_t>(i));
   }
   return out;
