@@ -62,7 +62,8 @@ class Desk : public Reporter {
   // The display window was closed by the user.
   virtual void displayClosed() = 0;
   // A running count in the workshop's status bar while a display tool
-  // works (pending events run); nullopt puts the data size back.
+  // works (pending events run, a cancel point); nullopt puts the data size
+  // back.
   virtual void showWorkshopProgress(std::optional<int64_t> count) = 0;
 };
 

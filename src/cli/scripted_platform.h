@@ -38,7 +38,14 @@ class ScriptedPlatform final : public Platform {
   bool canOpenExternally = true;
   std::string browserName;
 
-  void pumpEvents() override {}
+  // Counts the pumps, so that a test can cancel the running handler at the
+  // pump it chooses (`cancelAtPump`, 0 for never).
+  void pumpEvents() override { ++pumps; }
+  [[nodiscard]] bool cancelRequested() const override {
+    return cancelAtPump > 0 && pumps >= cancelAtPump;
+  }
+  int64_t pumps = 0;
+  int64_t cancelAtPump = 0;
   void setBusy(bool) override {}
   std::string chooseFolder(const std::string& title, const std::string& preselected) override;
   std::optional<std::string> chooseFileToOpen(const FileDialog& dialog) override;

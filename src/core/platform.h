@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/progress.h"
+
 namespace brimlet {
 
 struct LocalTime {
@@ -44,6 +46,16 @@ class Platform {
   // Lets pending window events run. Called often inside long loops; an
   // implementation decides how often it really does work.
   virtual void pumpEvents() = 0;
+  // Whether the user asked, while events ran, to stop the running handler
+  // (Esc, or closing a window). Each handler starts without a request.
+  [[nodiscard]] virtual bool cancelRequested() const { return false; }
+  // A cancel point of a long loop: lets events run, then stops the handler
+  // with OperationCancelled when the user asked for that meanwhile. Plain
+  // pumpEvents is for the few places that must not stop half-way.
+  void pumpEventsOrCancel() {
+    pumpEvents();
+    if (cancelRequested()) throw OperationCancelled{};
+  }
   // Busy pointer on, operation controls greyed (and back).
   virtual void setBusy(bool busy) = 0;
 
@@ -87,6 +99,19 @@ class Platform {
   // 32 bits from the system's random device: fit for passwords, which a
   // clock-seeded generator is not.
   [[nodiscard]] virtual uint32_t secureRandomWord() = 0;
+};
+
+// The busy pointer for as long as it lives, off again however the work ends
+// (cancelled included).
+class BusyPointer {
+ public:
+  explicit BusyPointer(Platform& platform) : platform_(platform) { platform_.setBusy(true); }
+  ~BusyPointer() { platform_.setBusy(false); }
+  BusyPointer(const BusyPointer&) = delete;
+  BusyPointer& operator=(const BusyPointer&) = delete;
+
+ private:
+  Platform& platform_;
 };
 
 }  // namespace brimlet

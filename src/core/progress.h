@@ -14,6 +14,11 @@ class Progress {
   virtual void setValue(int64_t value) = 0;
 };
 
+// Thrown at a cancel point of a long loop when the user stopped the running
+// operation; the handler boundary puts back what the handler had changed.
+// Deliberately no std::exception, so that only the boundary catches it.
+struct OperationCancelled {};
+
 // For algorithms run without a window (tests, benchmarks).
 class NoProgress final : public Progress {
  public:

@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "core/cp1252.h"
+#include "core/progress.h"
 
 namespace brimlet {
 
@@ -48,6 +49,8 @@ bool WindowModel::invoke(const Handler& handler, const std::vector<std::string>&
     std::vector<std::string> padded = arguments;
     padded.resize(handler.parameters.size());
     handler.run(padded);
+  } catch (const OperationCancelled&) {
+    failure = "abgebrochen";
   } catch (const std::bad_alloc&) {
     failure = "nicht genug speicher";
   } catch (const std::length_error&) {  // a text longer than a string can hold

@@ -60,8 +60,9 @@ class HandlerBoundary {
   virtual ~HandlerBoundary() = default;
   // The handler ran to its end: what was kept for putting back can go.
   virtual void handlerEnded() = 0;
-  // The handler was stopped by an exception (out of memory, mostly): the
-  // data go back to how they were before it, and `message` is logged.
+  // The handler was stopped by an exception (out of memory, or the user
+  // cancelled it): the data go back to how they were before it, and
+  // `message` is logged.
   virtual void handlerFailed(std::string_view message) = 0;
 };
 
@@ -88,7 +89,8 @@ class WindowModel {
   // Runs a handler with its arguments as texts (integers in decimal), unless
   // another handler is running. Returns false when it was turned away. No
   // handler ends the program: one that throws (runs out of memory) is
-  // stopped there and handed to the boundary, with "nicht genug speicher".
+  // stopped there and handed to the boundary, with "nicht genug speicher";
+  // one the user cancelled goes the same way, with "abgebrochen".
   bool invoke(const Handler& handler, const std::vector<std::string>& arguments);
   bool invoke(std::string_view name, const std::vector<std::string>& arguments = {});
 

@@ -45,11 +45,15 @@ void DisplayWindow::show_az_Click() {
 
 void DisplayWindow::show_azmt_Click() {
   if (!tool("show_azmt").enabled() || searchText_.empty() || fieldText().empty()) return;
-  keepFieldAsUndo();
-  if (!undoCopy_.ends_with("\r\n")) undoCopy_ += "\r\n";
+  // Analysed beside the field and its undo copy, which change only once the
+  // analysis is done: it may be cancelled or run out of memory.
+  std::string source = fieldText();
+  if (!source.ends_with("\r\n")) source += "\r\n";
   StatusProgress progress(desk_);
-  setFieldText(analyseTransferLog(undoCopy_, searchText_,
-                                  {options_.wholeLine, options_.lineNumbers}, progress));
+  std::string analysis = analyseTransferLog(source, searchText_,
+                                            {options_.wholeLine, options_.lineNumbers}, progress);
+  undoCopy_ = std::move(source);
+  setFieldText(analysis);
   show_result.touch();
   desk_.showWorkshopProgress(std::nullopt);
 }

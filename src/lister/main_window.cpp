@@ -116,6 +116,8 @@ void MainWindow::keepFileList() {
   if (kept_.fileList) return;
   kept_.fileList = std::move(fileList);
   kept_.lineCount = lineCount;
+  kept_.title = window().text();
+  kept_.sourceName = sourceName_;
   fileList.clear();
 }
 
@@ -134,6 +136,8 @@ void MainWindow::listsFailed() {
   if (kept_.fileList) {
     fileList = std::move(*kept_.fileList);
     lineCount = kept_.lineCount;
+    window().setText(kept_.title);
+    sourceName_ = std::move(kept_.sourceName);
   }
   if (kept_.buckets) {
     buckets = std::move(*kept_.buckets);

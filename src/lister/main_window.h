@@ -148,6 +148,9 @@ class MainWindow : public WindowModel {
   struct KeptLists {
     std::optional<std::string> fileList;
     int64_t lineCount = 0;
+    // The title names the list's source, which goes with the list.
+    std::string title;
+    std::string sourceName;
     std::optional<Buckets> buckets;
     std::string processedList;
     int64_t deepestPathLevel = 0;

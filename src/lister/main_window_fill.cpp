@@ -21,14 +21,14 @@ void MainWindow::main_dimp_Click() {
   forgetList();
   if (folder.ends_with('/')) folder.pop_back();
   log("...lese verzeichnis " + folder + "...", 1);
-  Platform& platform = session_.platform;
-  platform.setBusy(true);
-  BarProgress progress(PRBF, platform);
-  FolderReading reading =
-      readFolder(folder, session_.settings[Setting::OhneUnterverzeichnisse] != 0, progress,
-                 [this](std::string_view message) { log(message, 0); });
+  FolderReading reading;
+  {
+    const BusyPointer busy(session_.platform);
+    BarProgress progress(PRBF, session_.platform);
+    reading = readFolder(folder, session_.settings[Setting::OhneUnterverzeichnisse] != 0, progress,
+                         [this](std::string_view message) { log(message, 0); });
+  }
   PRBF.setVisible(false);
-  platform.setBusy(false);
   if (reading.list.empty()) {
     log("verzeichnis leer", 0);
     return;

@@ -198,7 +198,7 @@ bool Program::applyDisplayText(const std::string& text) {
 void Program::showWorkshopProgress(std::optional<int64_t> count) {
   if (count) {
     workshop_.STBC.setText(decimal(*count));
-    session_.platform.pumpEvents();
+    session_.platform.pumpEventsOrCancel();
   } else {
     workshop_.STBC.setText("Daten: " + decimal(static_cast<int64_t>(workshop_.workingText.size())) +
                            " Bytes");

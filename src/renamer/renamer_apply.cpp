@@ -12,6 +12,8 @@ namespace brimlet {
 namespace {
 
 // The renamer has no progress bar; long runs still let the window repaint.
+// Not a cancel point: files renamed so far cannot be put back by the
+// handler boundary, so a run (and its undo) always finishes with its journal.
 class EventPump final : public Progress {
  public:
   explicit EventPump(Platform& platform) : platform_(platform) {}

@@ -67,6 +67,7 @@ void Desktop::run(WindowModel& window, const std::string& handler,
   if (const Handler* h = window.findHandler(handler)) window.invoke(*h, args);
   platform_.handlerFinished();
   syncAll();
+  cancelFilter_.closeDeferredWindow();
   if (program_.ended()) QApplication::quit();
 }
 

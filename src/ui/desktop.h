@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "program/program.h"
+#include "ui/cancel_filter.h"
 #include "ui/dialog_view.h"
 #include "ui/qt_platform.h"
 #include "ui/window_view.h"
@@ -34,6 +35,7 @@ class Desktop {
   void setBusy(bool busy);
 
   QtPlatform platform_;
+  CancelFilter cancelFilter_{platform_};
   Program program_;
   WindowPlacement placement_;
   std::vector<std::unique_ptr<WindowView>> views_;

@@ -41,7 +41,9 @@ void QtPlatform::pumpEvents() {
     if (busyChanged) busyChanged(true);
   }
   if (beforePump) beforePump();
+  insidePump_ = true;
   QApplication::processEvents();
+  insidePump_ = false;
   sincePump_.restart();
 }
 

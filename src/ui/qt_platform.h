@@ -21,12 +21,20 @@ class QtPlatform final : public Platform {
   std::function<void(bool)> busyChanged;
 
   // A handler starts: events are first pumped once it has run for a while,
-  // so a short operation never greys the windows.
-  void handlerStarted() { sincePump_.restart(); }
+  // so a short operation never greys the windows. It starts uncancelled.
+  void handlerStarted() {
+    sincePump_.restart();
+    cancelRequested_ = false;
+  }
   // Ends what the last handler's pumps started (busy pointer, greyed controls).
   void handlerFinished();
 
   void pumpEvents() override;
+  [[nodiscard]] bool cancelRequested() const override { return cancelRequested_; }
+  // Asks the running handler to stop at its next cancel point.
+  void requestCancel() { cancelRequested_ = true; }
+  // Whether a long operation is letting events run at this moment.
+  [[nodiscard]] bool pumping() const { return insidePump_; }
   void setBusy(bool busy) override;
   std::string chooseFolder(const std::string& title, const std::string& preselected) override;
   std::optional<std::string> chooseFileToOpen(const FileDialog& dialog) override;
@@ -55,6 +63,8 @@ class QtPlatform final : public Platform {
 
   QElapsedTimer sincePump_;
   bool pumping_ = false;
+  bool insidePump_ = false;
+  bool cancelRequested_ = false;
   int busyDepth_ = 0;
   std::mt19937 generator_;
   std::random_device device_;

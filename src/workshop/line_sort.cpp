@@ -149,6 +149,14 @@ size_t lineEnd(std::string_view text, size_t start) {
   return text.size() > start && text.back() == '\n' ? text.size() - 1 : text.size();
 }
 
+// The output is sized in slices of this many bytes, each followed by a
+// cancel point.
+constexpr size_t kSlice = size_t{1} << 24;
+
+// A comparison that walks two long lines counts once per this many bytes,
+// so that lines of megabytes still reach a cancel point in time.
+constexpr size_t kBytesPerTick = 256;
+
 // A line as its key prefix and its start: eight bytes a line when the
 // text's offsets fit 32 bits, so sorting a gigabyte of ten-byte lines takes
 // less than the text again beside the text and its result. The line's end
@@ -184,23 +192,37 @@ std::string sortLines(std::string_view text, size_t lineCount, size_t outputSize
   progress.setValue(0);
 
   // Text order: the collation weights, then the bytes; ties keep input order.
+  SortTicker sorting(progress, static_cast<int64_t>(lineCount));
   auto compare = [&](const Entry<Offset>& a, const Entry<Offset>& b) {
-    const Key ka = makeKey(lineOf(a));
-    const Key kb = makeKey(lineOf(b));
+    const std::string_view la = lineOf(a);
+    const std::string_view lb = lineOf(b);
+    sorting.at(1 + static_cast<int64_t>(std::min(la.size(), lb.size()) / kBytesPerTick));
+    const Key ka = makeKey(la);
+    const Key kb = makeKey(lb);
     int r = compareKeys(ka, kb, makeKey.fill(), primary);
     if (r == 0 && !binary) r = compareKeys(ka, kb, makeKey.fill(), kIdentity);
     return r;
   };
   const bool descending = options.descending;
   std::sort(entries.begin(), entries.end(), [&](const Entry<Offset>& a, const Entry<Offset>& b) {
-    if (a.prefix != b.prefix) return descending ? a.prefix > b.prefix : a.prefix < b.prefix;
+    if (a.prefix != b.prefix) {
+      sorting.at();
+      return descending ? a.prefix > b.prefix : a.prefix < b.prefix;
+    }
     const int r = compare(a, b);
     if (r != 0) return descending ? r > 0 : r < 0;
     return a.start < b.start;
   });
   progress.setValue(0);
 
-  std::string out(outputSize, '\0');
+  // Sized a slice at a time: zeroing a gigabyte in one go would leave the
+  // window without a cancel point for a second or more.
+  std::string out;
+  out.reserve(outputSize);
+  while (out.size() < outputSize) {
+    out.resize(std::min(outputSize, out.size() + kSlice));
+    progress.setValue(0);
+  }
   char* write = out.data();
   ProgressTicker writing(progress);
   for (size_t i = 0; i < entries.size(); ++i) {
@@ -216,11 +238,14 @@ std::string sortLines(std::string_view text, size_t lineCount, size_t outputSize
 
 }  // namespace
 
-LineSort::LineSort(std::string_view text) : text_(text) {
+LineSort::LineSort(std::string_view text, Progress& progress) : text_(text) {
+  progress.setMaximum(static_cast<int64_t>(text.size()));
+  ProgressTicker walking(progress, int64_t{1} << 22);
   CrLfLines walker(text);
   while (const std::optional<std::string_view> line = walker.next()) {
     ++lineCount_;
     outputSize_ += line->size() + 2;
+    walking.at(line->data() - text.data());
   }
 }
 

@@ -28,7 +28,9 @@ struct SortOptions {
 // equal keys keep their order. The text must outlive the LineSort.
 class LineSort {
  public:
-  explicit LineSort(std::string_view text);
+  // The walk over the text reports its position, a cancel point every few
+  // megabytes.
+  LineSort(std::string_view text, Progress& progress);
 
   [[nodiscard]] size_t lineCount() const { return lineCount_; }
 

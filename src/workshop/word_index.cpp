@@ -91,8 +91,10 @@ uint64_t finish(uint64_t hash) {
 WordIndex buildWordIndex(std::string_view text, const WordIndexOptions& options,
                          Progress& progress) {
   const std::array<bool, 256> separator = separators(options);
-  progress.setMaximum(static_cast<int64_t>(std::count(text.begin(), text.end(), '\r')));
-  ProgressTicker ticker(progress, 1024);
+  // By bytes, not lines: a text without line ends still reaches its cancel
+  // points.
+  progress.setMaximum(static_cast<int64_t>(text.size()));
+  ProgressTicker ticker(progress);
   Index index;
   int64_t line = 1;
   size_t wordStart = 0;
@@ -106,13 +108,17 @@ WordIndex buildWordIndex(std::string_view text, const WordIndexOptions& options,
     if (i > wordStart) index.add(text.substr(wordStart, i - wordStart), finish(hash), line);
     hash = kFnvBasis;
     wordStart = i + 1;
-    if (byte == '\n' && i > 0 && text[i - 1] == '\r') ticker.at(line++);
+    if (byte == '\n' && i > 0 && text[i - 1] == '\r') ++line;
+    ticker.at(static_cast<int64_t>(i));
   }
   if (text.size() > wordStart) index.add(text.substr(wordStart), finish(hash), line);
 
   std::vector<Entry>& entries = index.entries();
   if (options.sorted) {
-    std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
+    progress.setMaximum(static_cast<int64_t>(entries.size()));
+    SortTicker sorting(progress, static_cast<int64_t>(entries.size()));
+    std::sort(entries.begin(), entries.end(), [&sorting](const Entry& a, const Entry& b) {
+      sorting.at();
       return compareText(a.word, b.word) < 0;
     });
   }

@@ -59,7 +59,8 @@ void Workshop::qvl_asfil_Click() {
 
 void Workshop::qvl_vdj_Click() {
   if (noDataCheck()) return;
-  undoCopy = workingText;
+  takeWorkingTextAsUndo();
+  workingText = undoCopy;
   appendFinalLineEnd(workingText);
   const int64_t songs = countDjSongs(workingText);
   if (songs == 0) {

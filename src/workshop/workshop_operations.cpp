@@ -173,7 +173,7 @@ void Workshop::qvl_srt_Click() {
       session_.settings[Setting::SortierenBinaer] == 1 ? Comparison::Binary : Comparison::Text;
 
   takeWorkingTextAsUndo();
-  const LineSort lines(undoCopy);
+  const LineSort lines(undoCopy, progress_);
   if (lines.lineCount() < 2) {
     workingText = undoCopy;
     appendFinalLineEnd(workingText);

@@ -24,7 +24,7 @@ void Workshop::declareParagraphs() {
 
 size_t Workshop::beginLineOperation(std::string_view tooFew) {
   if (noDataCheck()) return 0;
-  undoCopy = std::move(workingText);
+  takeWorkingTextAsUndo();
   const size_t lines = countLines(undoCopy);
   if (lines < 2) {
     workingText = undoCopy;

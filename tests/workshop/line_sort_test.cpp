@@ -24,7 +24,7 @@ class SortLines : public ::testing::TestWithParam<SortCase> {};
 TEST_P(SortLines, GivesTheExpectedOrder) {
   const SortCase& c = GetParam();
   NoProgress progress;
-  EXPECT_EQ(LineSort(c.input).sorted(c.options, progress), c.expected);
+  EXPECT_EQ(LineSort(c.input, progress).sorted(c.options, progress), c.expected);
 }
 
 constexpr Comparison kBin = Comparison::Binary;
@@ -69,11 +69,12 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& param) { return param.param.name; });
 
 TEST(LineSort, CountsLinesAsTheFinalLineEndMakesThem) {
-  EXPECT_EQ(LineSort("a").lineCount(), 1u);
-  EXPECT_EQ(LineSort("a\r\n").lineCount(), 1u);
-  EXPECT_EQ(LineSort("a\n").lineCount(), 1u);
-  EXPECT_EQ(LineSort("a\r\n\n").lineCount(), 2u);
-  EXPECT_EQ(LineSort("a\rb").lineCount(), 1u);
+  NoProgress progress;
+  EXPECT_EQ(LineSort("a", progress).lineCount(), 1u);
+  EXPECT_EQ(LineSort("a\r\n", progress).lineCount(), 1u);
+  EXPECT_EQ(LineSort("a\n", progress).lineCount(), 1u);
+  EXPECT_EQ(LineSort("a\r\n\n", progress).lineCount(), 2u);
+  EXPECT_EQ(LineSort("a\rb", progress).lineCount(), 1u);
 }
 
 // The binary order is that of `LC_ALL=C sort` on the same lines.
@@ -100,7 +101,7 @@ TEST(LineSort, BinaryOrderMatchesTheCLocaleSortTool) {
     expected += c;
   }
   NoProgress progress;
-  EXPECT_EQ(LineSort(text).sorted({1, false, Comparison::Binary}, progress), expected);
+  EXPECT_EQ(LineSort(text, progress).sorted({1, false, Comparison::Binary}, progress), expected);
 }
 
 }  // namespace
