@@ -113,7 +113,10 @@ void Workshop::log(std::string_view message, int mode) {
 }
 
 void Workshop::refreshStatus() {
-  STBC.setText("Daten: " + decimal(static_cast<int64_t>(workingText.size())) + " Bytes");
+  // While an operation runs, the text it works on sits in the undo copy;
+  // the status names that one until the handler has ended.
+  const std::string& text = operationOpen_ ? undoCopy : workingText;
+  STBC.setText("Daten: " + decimal(static_cast<int64_t>(text.size())) + " Bytes");
 }
 
 bool Workshop::noDataCheck() {
@@ -145,7 +148,9 @@ void Workshop::takeWorkingTextAsUndo() {
 
 void Workshop::operationEnded() {
   replacedUndo_ = std::string();
+  if (!operationOpen_) return;
   operationOpen_ = false;
+  refreshStatus();
 }
 
 void Workshop::operationFailed() {

@@ -37,6 +37,7 @@ class CancelView : public testing::DesktopFixture {
     bool duringSort = false;
     QTimer::singleShot(0, [&] {
       duringSort = desktop.program().session().busy.busy();
+      statusDuringSort = workshop().STBC.text();
       stop();
     });
     click("frm8", "qvl_srt");
@@ -51,12 +52,15 @@ class CancelView : public testing::DesktopFixture {
   }
 
   const std::string text;
+  std::string statusDuringSort;
 };
 
 TEST_F(CancelView, EscStopsTheSort) {
   ASSERT_TRUE(sortStoppedBy(
       [this] { QTest::keyClick(desktop.view("frm8").widgetOf("clog"), Qt::Key_Escape); }));
   expectUnchanged();
+  // The text being sorted is not shown as gone while the sort runs.
+  EXPECT_EQ(statusDuringSort, "Daten: " + std::to_string(text.size()) + " Bytes");
   EXPECT_TRUE(desktop.view("frm8").isVisible());
   // The window works as before: the next sort runs to its end.
   click("frm8", "qvl_srt");
