@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <vector>
 
 #include "workshop/byte_compaction.h"
 #include "workshop/progress_ticker.h"
@@ -30,18 +29,15 @@ UnixConversion unixToCrLf(std::string_view text, Progress& progress) {
     result.edit.text = text;
     return result;
   }
-  progress.setMaximum(lastPosition(text));
+  static_assert(kSliceRoom >= kCompactionRoom);
+  char before = '\r';  // an LF at the text's start stays as it is
   std::string& out = result.edit.text;
-  out.reserve(text.size() + static_cast<size_t>(result.lineFeeds));
-  // Slice by slice through a buffer that stays in the cache, as
-  // rewriteSlices does, with room for a CR before every byte.
-  std::vector<char> buffer(2 * kSlice + kCompactionRoom);
-  for (size_t start = 0; start < text.size(); start += kSlice) {
-    const size_t size = std::min(kSlice, text.size() - start);
-    const char before = start == 0 ? '\r' : text[start - 1];
-    out.append(buffer.data(), insertCrBeforeLf(text.data() + start, size, before, buffer.data()));
-    progress.setValue(static_cast<int64_t>(start + size) - 1);
-  }
+  out = rewriteSlices<2>(text, text.size() + static_cast<size_t>(result.lineFeeds), progress,
+                         [&before](const char* from, size_t size, char* to) {
+                           const size_t written = insertCrBeforeLf(from, size, before, to);
+                           before = from[size - 1];
+                           return written;
+                         });
   result.edit.count = static_cast<int64_t>(out.size() - text.size());
   return result;
 }

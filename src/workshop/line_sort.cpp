@@ -151,7 +151,7 @@ size_t lineEnd(std::string_view text, size_t start) {
 
 // The output is sized in slices of this many bytes, each followed by a
 // cancel point.
-constexpr size_t kSlice = size_t{1} << 24;
+constexpr size_t kSizingSlice = size_t{1} << 24;
 
 // A comparison that walks two long lines counts once per this many bytes,
 // so that lines of megabytes still reach a cancel point in time.
@@ -220,7 +220,7 @@ std::string sortLines(std::string_view text, size_t lineCount, size_t outputSize
   std::string out;
   out.reserve(outputSize);
   while (out.size() < outputSize) {
-    out.resize(std::min(outputSize, out.size() + kSlice));
+    out.resize(std::min(outputSize, out.size() + kSizingSlice));
     progress.setValue(0);
   }
   char* write = out.data();
