@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds and runs every test.
 #   ./test.sh             release build, all tests (windows on the offscreen platform)
 #   ./test.sh --sanitize  the tests that need no window, under ASan + UBSan

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the whole-process comparisons that take medians of commands
 # run in turns: `timed CMD...` prints "wall cpu" seconds of one run (output
 # thrown away), `median` the median of the numbers on stdin.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Run at install time: makes the desktop entry whose Exec names the program
 # in the prefix it is being installed into. Expects BRIMLET_ENTRY_IN,
 # BRIMLET_ENTRY_OUT and BRIMLET_BINDIR.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The brimlet-cli command line: arguments separated by NUL.
 #include <cstddef>
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A block on the clipboard, pasted into the main window (and sorted by each
 // of its modes) and into the workshop.
 #include <cstddef>

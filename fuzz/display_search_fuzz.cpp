@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The display window's searches: the search text (plain, a "<<<" code, or
 // an exclusion "A" CR LF "B") against a field text, from any caret.
 // Input: caret byte, direction byte, search text, NUL, field text.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A DJ database converted into a table in the workshop, with each unit
 // option. Input: option byte, then the database text.
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Splits a fuzz input into NUL-separated fields. Inputs past `bound` bytes
 // are refused: some outputs grow with every match, and a run that spends its

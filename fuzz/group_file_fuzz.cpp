@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The group file as the program finds it at start, and the table and group
 // sort built from it.
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An imported list: a "dir" listing, a "File name" listing, or any text,
 // through the steps an import takes.
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A brimlet-cli recipe file.
 #include <cstddef>
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An RTF document opened in the display window.
 #include <cstddef>
 #include <cstdint>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz targets with clang (ASan + UBSan + libFuzzer) and runs each
 # for the given seconds on its corpus, seeded from fuzz/seeds and the sample
 # files. A finding stops the script with the target's crash file.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file as the program finds it at start: any bytes.
 #include <cstddef>
 #include <cstdint>

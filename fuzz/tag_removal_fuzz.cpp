@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tag removal in the workshop. Input: opening delimiter, NUL, closing
 // delimiter, NUL, text.
 #include <cstddef>

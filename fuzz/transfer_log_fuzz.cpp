@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The transfer-log analysis of the display window, as it hands the field
 // over (ending in CR LF). Input: option byte, search text, NUL, log.
 #include <cstddef>

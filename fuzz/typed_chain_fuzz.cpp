@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Chains as typed into the workshop, decoded, then used as wildcards for
 // finding, replacing and removing. Input: flag byte, then search chain,
 // replacement chain and kept form, each ended by NUL, then the text.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The one instrumented build: clang with AddressSanitizer + UndefinedBehavior-
 # Sanitizer and libFuzzer's coverage. It runs the window-free tests
 # (test.sh --sanitize) and holds the fuzz targets (fuzz/run.sh), so every

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes the README's screenshots from the real program: starts it on a
 # private X server with a window manager, fills each tool window with sample
 # data through its own buttons and saves doc/screenshots/{main,workshop,

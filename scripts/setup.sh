@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages Brimlet needs to build, test and run, only
 # those that are missing. Sourced by run.sh and test.sh.
 set -euo pipefail

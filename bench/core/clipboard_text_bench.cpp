@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The line-end translation of text exchanged with other programs, on a list
 // a hundred times the size of a usual paste.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times what a user waits for with a large text in the display window:
 // showing it, applying an edit back to the workshop, searching through it.
 //   display_bench [MEGABYTES]   (default 20)

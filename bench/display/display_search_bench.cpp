@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The display window's searches through 1 MB, the exclusion search where
 // nearly every A is part of a B (each round used to count from the start).
 #include <benchmark/benchmark.h>

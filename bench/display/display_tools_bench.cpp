@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The display tools over texts a hundred times the size they usually see.
 #include <benchmark/benchmark.h>
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Inputs of the large-input benchmark, the same bytes on every run.
 
   generate.py text FILE BYTES   Windows-1252 text with CR LF line ends: prose

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every workshop operation on a large working text and every list operation
 # of the main window on a long list, each as one whole brimlet-cli process:
 # wall time, peak resident memory against the input, MB/s, and where a peer

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Whole-process times of brimlet-cli against find, awk and sed on the same
 # inputs, best of RUNS runs each, and their ratios.
 #   compare.sh BRIMLET_CLI WORK_DIR [RUNS]

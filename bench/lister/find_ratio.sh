@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Whole-process time of reading a folder tree (main_dimp_Click, the list
 # written with --out) against `find TREE -printf '%p\n' > OUT`, in turns in
 # the same run; median wall and CPU times over RUNS runs, and their ratios.

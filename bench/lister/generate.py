@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Inputs of the lister comparisons.
 
   generate.py tree DIR   100,000 empty files in 2,000 folders (3 levels)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lister's list algorithms on a generated Windows path list.
 #include <benchmark/benchmark.h>
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Whole-process comparison of renaming a folder of files from a name list
 # against a perl loop of rename() calls over the same pairs. brimlet-cli
 # prepares (lists, sorts, checks every new name), writes its journal and

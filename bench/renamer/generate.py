@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Input of the renamer comparison.
 
   generate.py DIR COUNT

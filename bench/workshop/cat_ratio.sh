@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Whole-process time of the single-pass workshop operations against
 # `cat IN > OUT` of the same file, taken in turns in the same run so that the
 # machine's load falls on both alike. One table row per operation: median

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Whole-process comparison of workshop operations against the fastest peer
 # tool doing the same job on the same input. Each command runs three times
 # (after one warm-up); the best wall time counts.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the workshop benchmark corpus: German-like Windows-1252 text.
 
 Lines of 0 to 120 characters built from words with single-byte umlauts and

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the inputs of the conversion benchmarks.
 
 page.html: HTML of nested tags with attributes, entities and German text

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "lister/drive_letter_dialog.h"
 
 #include "core/cp1252.h"

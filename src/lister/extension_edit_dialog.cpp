@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "lister/extension_edit_dialog.h"
 
 #include "app/choosers.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "lister/folder_list.h"
 
 #include "lister/bucket_rewrite.h"

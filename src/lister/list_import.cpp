@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "lister/list_import.h"
 
 #include "core/lines.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "lister/main_window.h"
 
 #include "app/title_name.h"

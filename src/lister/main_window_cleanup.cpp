@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's clean-ups of the sorted list and its exchanges with the
 // clipboard, the export folder and the workshop.
 #include "app/choosers.h"

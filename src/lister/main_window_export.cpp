@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's exports of the sorted list: text files, numbered group
 // files, one file per extension, the text database and CSV tables.
 #include "app/program_folder.h"

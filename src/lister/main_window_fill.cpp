@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's ways of filling the file list: reading a folder,
 // importing or dropping a file, pasting, and sorting the list again.
 #include "app/choosers.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's work beside the list clean-ups: combining the files of
 // a folder, the folder list, the drive-letter change, and the dialogs and
 // pages it opens.

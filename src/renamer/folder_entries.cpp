@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "renamer/folder_entries.h"
 
 #include <dirent.h>

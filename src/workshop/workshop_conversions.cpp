@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The workshop's conversions: readable text out of binary data, the DJ
 // database as a table, tag removal and the word index.
 #include <algorithm>

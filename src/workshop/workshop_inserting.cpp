@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The workshop's insertions and line numbering.
 #include "core/cp1252.h"
 #include "workshop/inserting.h"

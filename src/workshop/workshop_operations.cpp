@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The workshop's text operations: each supplies its texts and its work, the
 // frame of Workshop does the rest.
 #include "core/cp1252.h"

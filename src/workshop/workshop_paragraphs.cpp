@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The workshop's paragraph formatting, line joining, odd-line deletion and
 // page splitting.
 #include "core/cp1252.h"

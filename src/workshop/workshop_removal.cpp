@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The workshop's removals: one character, typed chains, records, rising
 // number sequences and line rests.
 #include "core/cp1252.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The workshop's replacing, line-edge removals and reversals.
 #include <cstdlib>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The workshop's small stores beside the working text: the replace fields'
 // presets, the park buffers and the private clipboard buffers.
 #include "core/clipboard.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The byte-level rules every operation builds on: the code page, the case
 // table, the line walker and the integer reader.
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a fresh prefix whose name needs quoting in a
 # desktop entry and checks that everything lands where the desktop looks for
 # it. With --deb also builds the Debian package and checks its file list.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two rewrites of the sorted list's buckets: the folder list and the
 // drive-letter change, with the date stamps of the latter.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The extension-edit dialog, the settings dialog, the about box and the
 // help page, driven through their handlers.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The export buttons on real files in a temporary folder.
 #include <gtest/gtest.h>
 

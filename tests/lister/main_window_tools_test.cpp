@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Combining, the folder list and the drive-letter change as the main
 // window runs them, with their dialogs answered by the script.
 #include <gtest/gtest.h>

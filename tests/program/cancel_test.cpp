@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Esc or a closed window stops a long operation at its next cancel point:
 // each one, cancelled at its first, a middle and its last such point,
 // leaves every list and text as it was and says "abgebrochen".

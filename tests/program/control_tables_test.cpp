@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks over every window's control and handler table, so a control or
 // handler added to any window later is held to the same rules.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/settings_file.h"
 #include "core/cp1252.h"
 #include "core/file_io.h"

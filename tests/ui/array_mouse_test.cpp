@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The buttons of the workshop's control arrays take left and right clicks
 // with their modifier keys, and a right click opens no context menu.
 #include <gtest/gtest.h>

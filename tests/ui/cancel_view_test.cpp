@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A long sort in the workshop window on the offscreen platform, stopped as a
 // person would: Esc, or the window's close box, while it runs.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real windows on the offscreen platform: start, switch, close.
 #include <gtest/gtest.h>
 

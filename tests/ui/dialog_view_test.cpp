@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's dialogs on the offscreen platform: each opens over the
 // disabled main window, follows its model and gives the window back.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The display window's field on the offscreen platform: bytes, caret and the
 // way back to the workshop.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File names crossing between the UTF-8 file system and the program's
 // Windows-1252 text, through the real dialogs on the offscreen platform.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Real key presses on the offscreen windows: the program's key handlers get
 // only the keys they act on, every other key does what the widget does.
 #include <gtest/gtest.h>

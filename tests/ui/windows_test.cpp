@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windows' place, size and language on the offscreen platform.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The workshop window on the offscreen platform, driven as a person would:
 // a file dropped onto it, an operation's button, undo, and the save dialog.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The removal kernels work sixteen bytes at a time with a byte-by-byte tail;
 // random texts of every length around a vector's size, over several slices,
 // must come out as a plain filter makes them.

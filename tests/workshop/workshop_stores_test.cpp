@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The workshop's conversions as their buttons run them, and the park
 // buffers, private clipboard buffers and replace presets.
 #include <string>
