@@ -23,8 +23,10 @@ constexpr size_t kMegabyte = 1000 * 1000;
 // Lines of 0 to 120 bytes of words, some holding an address, CR LF.
 const std::string& prose() {
   static const std::string text = [] {
+    // clang-format off
     static const char* const words[] = {"und", "der", "Stra\xDF" "e", "SEND", "M\xFC" "ller",
                                         "info@example.de", "Zeit", "B\xE4ume", "RECEIVE", "Haus"};
+    // clang-format on
     std::mt19937 random(7);
     std::string out;
     out.reserve(100 * kMegabyte + 256);
@@ -64,8 +66,9 @@ const std::string& trackingLog() {
 // A word processor's document of 5 MB: paragraphs with umlauts as \'xx and \uN.
 const std::string& rtfDocument() {
   static const std::string rtf = [] {
-    std::string out = "{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}}"
-                      "{\\colortbl;\\red0\\green0\\blue0;}\\pard\\f0\\fs22 ";
+    std::string out =
+        "{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}}"
+        "{\\colortbl;\\red0\\green0\\blue0;}\\pard\\f0\\fs22 ";
     while (out.size() < 5 * kMegabyte) {
       out += "Die Gr\\'f6\\'dfe der \\u220\\'dc bersicht {\\b betr\\'e4gt} 2 MB.\\par\r\n";
     }
@@ -81,7 +84,8 @@ void BM_MatchingLines(benchmark::State& state) {
 BENCHMARK(BM_MatchingLines)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 void BM_MatchingLinesExclusion(benchmark::State& state) {
-  for (auto _ : state) benchmark::DoNotOptimize(matchingLines(prose(), {"Zeit", "Zeit Haus"}, false));
+  for (auto _ : state)
+    benchmark::DoNotOptimize(matchingLines(prose(), {"Zeit", "Zeit Haus"}, false));
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * prose().size()));
 }
 BENCHMARK(BM_MatchingLinesExclusion)->Unit(benchmark::kMillisecond)->Iterations(3);

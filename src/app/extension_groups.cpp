@@ -63,8 +63,8 @@ std::vector<std::string> listEntries(std::string_view list) {
 void rebuildExtensionTable(ExtensionGroups& groups) {
   size_t largest = 0;
   for (const auto& group : groups.groups) {
-    largest = std::max(largest, static_cast<size_t>(std::count(
-                                    group.editedList.begin(), group.editedList.end(), '+')));
+    largest = std::max(largest, static_cast<size_t>(std::count(group.editedList.begin(),
+                                                               group.editedList.end(), '+')));
   }
   if (largest == 0) {
     groups.table.largestEntryIndex = -1;  // the cells stay, but nothing is searched

@@ -14,8 +14,11 @@ namespace brimlet {
 // extension groups, the folders the dialogs start in and the run-time flags.
 struct Session {
   Session(Platform& desktop, std::string folder)
-      : platform(desktop), programFolder(std::move(folder)), saveDialogFolder(programFolder),
-        openDialogFolder(programFolder), groupFile(programFolder + "Brimlet_edgs.txt") {}
+      : platform(desktop),
+        programFolder(std::move(folder)),
+        saveDialogFolder(programFolder),
+        openDialogFolder(programFolder),
+        groupFile(programFolder + "Brimlet_edgs.txt") {}
 
   [[nodiscard]] std::string settingsPath() const { return programFolder + "Brimlet_set.txt"; }
 
@@ -24,11 +27,11 @@ struct Session {
   Settings settings;
   ExtensionGroups groups;
 
-  std::string programFolder;     // with trailing "/"
-  std::string saveDialogFolder;  // where every save dialog opens
-  std::string openDialogFolder;  // where the file-choice dialog opens
+  std::string programFolder;        // with trailing "/"
+  std::string saveDialogFolder;     // where every save dialog opens
+  std::string openDialogFolder;     // where the file-choice dialog opens
   std::string folderChooserMemory;  // the folder chosen last, preselected next time
-  std::string browserName;       // short name of the default web browser
+  std::string browserName;          // short name of the default web browser
   // The group file read at start and written by the extension-edit dialog;
   // loading another file there makes that one the group file.
   std::string groupFile;

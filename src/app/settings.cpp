@@ -80,7 +80,8 @@ bool settingForControl(std::string_view control, Setting& setting) {
 }
 
 Settings::Settings() {
-  for (int i = 0; i < kSettingCount; ++i) values_[static_cast<size_t>(i)] = kSettings[static_cast<size_t>(i)].defaultValue;
+  for (int i = 0; i < kSettingCount; ++i)
+    values_[static_cast<size_t>(i)] = kSettings[static_cast<size_t>(i)].defaultValue;
 }
 
 void storeOption(Settings& settings, const Control& box) {

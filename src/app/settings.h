@@ -67,9 +67,9 @@ inline constexpr int kSettingCount = static_cast<int>(Setting::Count);
 
 struct SettingInfo {
   SettingsSection section;
-  std::string_view keyUtf8;   // key text before the value, tabs included
+  std::string_view keyUtf8;  // key text before the value, tabs included
   int defaultValue;
-  std::string_view control;   // the control that shows it ("" for none)
+  std::string_view control;  // the control that shows it ("" for none)
 };
 
 [[nodiscard]] const SettingInfo& settingInfo(Setting setting);
@@ -81,8 +81,8 @@ struct SettingInfo {
 
 // Strings kept behind the three sections of the settings file.
 struct RememberedStrings {
-  std::string textDatabaseFolder;   // "$$$"
-  std::string defaultDatabaseFile;  // "§§§"
+  std::string textDatabaseFolder;             // "$$$"
+  std::string defaultDatabaseFile;            // "§§§"
   std::array<std::string, 3> replacePresets;  // "¥¥1¥¥" .. "¥¥3¥¥"
 };
 

@@ -57,7 +57,8 @@ void SettingsDialog::open() {
   }
   for (const char* name : {"set_alph", "set_lza", "set_sdir", "set_svset"}) {
     Setting setting{};
-    if (settingForControl(name, setting)) findControl(name)->setValue(settings[setting] == 1 ? 1 : 0);
+    if (settingForControl(name, setting))
+      findControl(name)->setValue(settings[setting] == 1 ? 1 : 0);
   }
   findControl("set_datab")->setText(settings.remembered.textDatabaseFolder);
   findControl("set_datdef")->setText(settings.remembered.defaultDatabaseFile);
@@ -74,7 +75,8 @@ void SettingsDialog::set_o_Click(int index) {
 
 void SettingsDialog::set_start_Click() {
   const int64_t chosen = findControl("set_start")->value();
-  if (chosen >= 0 && chosen <= 2) session_.settings[Setting::StarteProgrammMit] = static_cast<int32_t>(chosen);
+  if (chosen >= 0 && chosen <= 2)
+    session_.settings[Setting::StarteProgrammMit] = static_cast<int32_t>(chosen);
 }
 
 void SettingsDialog::set_ok_Click() { frm3_Close(); }

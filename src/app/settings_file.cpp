@@ -63,7 +63,8 @@ void parseSection(std::string_view text, SettingsSection section, Settings& sett
 // that string a value nobody set. A line starts after a CR (with or without
 // its LF), which no value can hold; a lone LF in a value starts none.
 size_t findAtLineStart(std::string_view text, std::string_view marker) {
-  for (size_t at = text.find(marker); at != std::string_view::npos; at = text.find(marker, at + 1)) {
+  for (size_t at = text.find(marker); at != std::string_view::npos;
+       at = text.find(marker, at + 1)) {
     if (at == 0 || text[at - 1] == '\r' || (at >= 2 && text.substr(at - 2, 2) == "\r\n")) return at;
   }
   return std::string_view::npos;

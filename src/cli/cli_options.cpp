@@ -70,7 +70,8 @@ Step parseStep(const std::string& text) {
   step.handler = text.substr(0, colon);
   for (size_t pos = colon; pos != std::string::npos;) {
     const size_t next = text.find(':', pos + 1);
-    step.arguments.push_back(cp(text.substr(pos + 1, next == std::string::npos ? next : next - pos - 1)));
+    step.arguments.push_back(
+        cp(text.substr(pos + 1, next == std::string::npos ? next : next - pos - 1)));
     pos = next;
   }
   return step;

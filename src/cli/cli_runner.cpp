@@ -156,7 +156,8 @@ int runCli(const CliOptions& options, std::ostream& errors, const AroundSteps& a
   }
 
   if (!options.dumpFolder.empty()) {
-    if (const std::string failed = dumpState(program, platform, options.dumpFolder); !failed.empty()) {
+    if (const std::string failed = dumpState(program, platform, options.dumpFolder);
+        !failed.empty()) {
       errors << "brimlet-cli: cannot write " << toUtf8(failed) << "\n";
       return 1;
     }

@@ -11,6 +11,7 @@ namespace {
 
 const char* kindName(ControlKind kind) {
   switch (kind) {
+    // clang-format off
     case ControlKind::Window: return "window";
     case ControlKind::Button: return "button";
     case ControlKind::CheckBox: return "check box";
@@ -23,6 +24,7 @@ const char* kindName(ControlKind kind) {
     case ControlKind::StatusBar: return "status bar";
     case ControlKind::ProgressBar: return "progress bar";
     case ControlKind::ListView: return "list view";
+      // clang-format on
   }
   return "";
 }

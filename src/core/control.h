@@ -9,14 +9,14 @@
 namespace brimlet {
 
 enum class ControlKind {
-  Window,       // the form itself: text is its title
-  Button,       // text is the caption
-  CheckBox,     // value 0/1
-  OptionButton, // value 0/1; options of one frame exclude each other
-  TextBox,      // one line of text
-  RichText,     // a text field with caret and selection that the model drives
-  LogBox,       // read-only lines, newest first
-  DropDown,     // items, value is the selected position (-1 none)
+  Window,        // the form itself: text is its title
+  Button,        // text is the caption
+  CheckBox,      // value 0/1
+  OptionButton,  // value 0/1; options of one frame exclude each other
+  TextBox,       // one line of text
+  RichText,      // a text field with caret and selection that the model drives
+  LogBox,        // read-only lines, newest first
+  DropDown,      // items, value is the selected position (-1 none)
   Label,
   StatusBar,
   ProgressBar,  // value and maximum

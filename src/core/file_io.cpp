@@ -110,8 +110,8 @@ ReadStatus statusOfError(int error) {
 
 enum class Outcome { Written, Failed, NoTemporary };
 
-Outcome replaceByTemporary(const std::string& path, std::string_view bytes,
-                           const struct stat* old, Durability durability) {
+Outcome replaceByTemporary(const std::string& path, std::string_view bytes, const struct stat* old,
+                           Durability durability) {
   std::string temporary = folderOf(path) + "/.brimlet-XXXXXX";
   const int fd = systemCalls().mkstemp(temporary.data());
   if (fd < 0) return Outcome::NoTemporary;
@@ -236,8 +236,7 @@ ReadStatus fileStatus(const std::string& programPath) {
   return S_ISDIR(info.st_mode) ? ReadStatus::IsFolder : ReadStatus::Ok;
 }
 
-bool writeWholeFile(const std::string& programPath, std::string_view bytes,
-                    Durability durability) {
+bool writeWholeFile(const std::string& programPath, std::string_view bytes, Durability durability) {
   const std::optional<std::string> target = linkTarget(encodePath(programPath));
   if (!target) return false;
   const std::string& path = *target;

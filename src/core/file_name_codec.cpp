@@ -11,7 +11,8 @@ namespace brimlet {
 namespace {
 
 bool isAscii(std::string_view s) {
-  return std::all_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  return std::all_of(s.begin(), s.end(),
+                     [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
 bool exists(const std::string& systemPath) {
@@ -37,7 +38,8 @@ std::string encodeComponent(const std::string& systemFolder, std::string_view co
 
 std::string decodeFileName(std::string_view systemName) {
   std::string name = isValidUtf8(systemName) ? cp(systemName) : std::string(systemName);
-  std::replace_if(name.begin(), name.end(), [](char c) { return c == '\r' || c == '\n'; }, '?');
+  std::replace_if(
+      name.begin(), name.end(), [](char c) { return c == '\r' || c == '\n'; }, '?');
   return name;
 }
 

@@ -11,17 +11,17 @@ namespace {
 
 // Base letters of the lower-case accented letters 0xDF..0xFF.
 constexpr std::string_view kAccentBases =
-    "s"                 // ß
-    "aaaaaaa"           // à á â ã ä å æ
-    "c"                 // ç
-    "eeee"              // è é ê ë
-    "iiii"              // ì í î ï
-    "dn"                // ð ñ
-    "ooooo"             // ò ó ô õ ö
-    "\xF7"              // ÷ is no letter
-    "o"                 // ø
-    "uuuu"              // ù ú û ü
-    "yty";              // ý þ ÿ
+    "s"        // ß
+    "aaaaaaa"  // à á â ã ä å æ
+    "c"        // ç
+    "eeee"     // è é ê ë
+    "iiii"     // ì í î ï
+    "dn"       // ð ñ
+    "ooooo"    // ò ó ô õ ö
+    "\xF7"     // ÷ is no letter
+    "o"        // ø
+    "uuuu"     // ù ú û ü
+    "yty";     // ý þ ÿ
 
 std::array<unsigned char, 256> makeWeights() {
   std::array<unsigned char, 256> weights{};

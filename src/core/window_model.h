@@ -112,8 +112,11 @@ class WindowModel {
   // A handler without arguments given as a function, for families of
   // controls that share one behaviour (a check box that stores a setting).
   void addHandler(std::string name, std::function<void()> action) {
-    handlers_.push_back({std::move(name), {}, [action = std::move(action)](
-                                                  const std::vector<std::string>&) { action(); }, {}});
+    handlers_.push_back(
+        {std::move(name),
+         {},
+         [action = std::move(action)](const std::vector<std::string>&) { action(); },
+         {}});
   }
 
   template <class W, class... Args>

@@ -4,15 +4,17 @@
 #include <algorithm>
 #include <string>
 
-#include "display/field_text.h"
 #include "core/number.h"
+#include "display/field_text.h"
 
 namespace brimlet {
 namespace {
 
 constexpr int64_t kDigitNotFound = 9999995;
 
-int64_t fieldLength(std::string_view text) { return byteToField(text, static_cast<int64_t>(text.size())); }
+int64_t fieldLength(std::string_view text) {
+  return byteToField(text, static_cast<int64_t>(text.size()));
+}
 
 FieldSelection selectionAt(std::string_view text, int64_t byte, size_t length) {
   const int64_t start = byteToField(text, byte);
@@ -81,7 +83,8 @@ std::optional<std::string> nearestDigit(std::string_view text, int64_t caret, bo
   char best = 0;
   int64_t bestPosition = forward ? kDigitNotFound : 0;
   for (char digit = '0'; digit <= '9'; ++digit) {
-    const auto hit = findInField(text, std::string_view(&digit, 1), forward ? caret + 1 : caret, forward);
+    const auto hit =
+        findInField(text, std::string_view(&digit, 1), forward ? caret + 1 : caret, forward);
     const int64_t position = hit.value_or(forward ? kDigitNotFound : -1);
     if (forward ? position < bestPosition : position > bestPosition) {
       best = digit;

@@ -21,8 +21,8 @@ struct FieldSelection {
 // backward at what ends before the caret; not case-sensitive; nullopt when
 // nothing is found (the field stays as it was).
 [[nodiscard]] std::optional<FieldSelection> searchField(std::string_view text,
-                                                        std::string_view searchText,
-                                                        int64_t caret, bool forward);
+                                                        std::string_view searchText, int64_t caret,
+                                                        bool forward);
 
 // The exclusion search: the search text is "A" CR LF "B", where B contains
 // A; it finds the next A that is not part of a B, starting at the stored

@@ -10,7 +10,8 @@ namespace brimlet {
 
 bool DisplayWindow::isToolFrame(std::string_view frame) {
   const auto tools = {"Werkzeuge", "Anagramme", "Akronym", "Passwörter"};
-  return std::any_of(tools.begin(), tools.end(), [frame](const char* tool) { return cp(tool) == frame; });
+  return std::any_of(tools.begin(), tools.end(),
+                     [frame](const char* tool) { return cp(tool) == frame; });
 }
 
 void DisplayWindow::declareTools() {
@@ -43,8 +44,8 @@ void DisplayWindow::declareTools() {
   addControl("qvl_pwd", ControlKind::Button, "&Vorschlagen", "Passwörter");
   addControl("qvl_pwd_cp", ControlKind::Button, "Kopieren &3", "Passwörter");
   // The address tools wait for the hidden keys; the result buttons for a result.
-  setControlsEnabled(false, {"show_azmt", "show_azmt_z", "show_email", "qvl_angr_zf",
-                             "qvl_angr_sv", "qvl_acr_cp", "qvl_pwd_cp", "show_undo2"});
+  setControlsEnabled(false, {"show_azmt", "show_azmt_z", "show_email", "qvl_angr_zf", "qvl_angr_sv",
+                             "qvl_acr_cp", "qvl_pwd_cp", "show_undo2"});
 
   addHandler("show_az_Click", &DisplayWindow::show_az_Click);
   addHandler("show_azmt_Click", &DisplayWindow::show_azmt_Click);
@@ -95,8 +96,9 @@ void DisplayWindow::declareTools() {
 }
 
 void DisplayWindow::frm4_Load() {
-  tool("show_649_cb").setItems({"asc mod", "asc qs", "bs mod", "bs qs", "za mod", "za qs",
-                                "6/49 alle", "zufall 1", "zufall 6"});
+  tool("show_649_cb")
+      .setItems({"asc mod", "asc qs", "bs mod", "bs qs", "za mod", "za qs", "6/49 alle", "zufall 1",
+                 "zufall 6"});
   tool("show_649_cb").setValue(static_cast<int>(NumberRule::All));
 }
 

@@ -51,8 +51,8 @@ void DisplayWindow::show_azmt_Click() {
   std::string source = fieldText();
   if (!source.ends_with("\r\n")) source += "\r\n";
   StatusProgress progress(desk_);
-  std::string analysis = analyseTransferLog(source, searchText_,
-                                            {options_.wholeLine, options_.lineNumbers}, progress);
+  std::string analysis =
+      analyseTransferLog(source, searchText_, {options_.wholeLine, options_.lineNumbers}, progress);
   undoCopy_ = std::move(source);
   setFieldText(analysis);
   show_result.touch();

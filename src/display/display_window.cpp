@@ -83,12 +83,13 @@ void DisplayWindow::setControlsEnabled(bool enabled, std::initializer_list<const
 
 void DisplayWindow::open(const DisplayContent& content) {
   window().setVisible(true);
-  setControlsVisible(content.tools,
-                     {"show_fr1", "show_clear", "show_reset", "show_isel", "show_sel", "show_undo",
-                      "show_undo2", "show_find", "show_cnt", "show_cnt_e", "show_cont_b",
-                      "show_cont_f", "show_insel", "show_az", "show_az_nr", "show_649_cb",
-                      "qvl_angr_ds", "qvl_pwd_aT", "qvl_pwd_anz", "show_rtftxt", "lbl62",
-                      "qvl_pwd_k4", "qvl_pwd_k3", "qvl_pwd_k0", "qvl_pwd_autoundo", "show_snan"});
+  setControlsVisible(
+      content.tools,
+      {"show_fr1",         "show_clear",  "show_reset", "show_isel",   "show_sel",    "show_undo",
+       "show_undo2",       "show_find",   "show_cnt",   "show_cnt_e",  "show_cont_b", "show_cont_f",
+       "show_insel",       "show_az",     "show_az_nr", "show_649_cb", "qvl_angr_ds", "qvl_pwd_aT",
+       "qvl_pwd_anz",      "show_rtftxt", "lbl62",      "qvl_pwd_k4",  "qvl_pwd_k3",  "qvl_pwd_k0",
+       "qvl_pwd_autoundo", "show_snan"});
   // The tool frames go with the tools; the tools the hidden keys enable come
   // back with them too, so one opening without tools does not lose them.
   for (const auto& control : controls()) {
@@ -219,7 +220,8 @@ void DisplayWindow::show_result_SelChange(int start, int length) {
 std::string DisplayWindow::selectedText() const {
   const std::string& text = fieldText();
   const int64_t from = fieldToByte(text, show_result.selectionStart());
-  const int64_t to = fieldToByte(text, show_result.selectionStart() + show_result.selectionLength());
+  const int64_t to =
+      fieldToByte(text, show_result.selectionStart() + show_result.selectionLength());
   return text.substr(static_cast<size_t>(from), static_cast<size_t>(to - from));
 }
 

@@ -54,8 +54,8 @@ std::optional<int64_t> caretByteNumber(std::string_view text, int64_t field) {
 
 std::optional<int64_t> findForward(std::string_view text, std::string_view target, int64_t from) {
   if (target.empty() || from < 0 || from >= static_cast<int64_t>(text.size())) return std::nullopt;
-  const auto hit = std::search(text.begin() + from, text.end(), target.begin(), target.end(),
-                               sameLetter);
+  const auto hit =
+      std::search(text.begin() + from, text.end(), target.begin(), target.end(), sameLetter);
   if (hit == text.end()) return std::nullopt;
   return hit - text.begin();
 }

@@ -64,8 +64,8 @@ std::array<int64_t, 6> textNumbers(std::string_view text, NumberRule rule) {
   const bool letters = all || rule == NumberRule::LetterMod || rule == NumberRule::LetterQs;
   const bool digits = all || rule == NumberRule::DigitMod || rule == NumberRule::DigitQs;
   const Sums sums = sumsOf(text, bytes, letters, digits);
-  return {foldMod49(sums.bytes),   foldDigitSum(sums.bytes),   foldMod49(sums.letters),
-          foldDigitSum(sums.letters), foldMod49(sums.digits), foldDigitSum(sums.digits)};
+  return {foldMod49(sums.bytes),      foldDigitSum(sums.bytes), foldMod49(sums.letters),
+          foldDigitSum(sums.letters), foldMod49(sums.digits),   foldDigitSum(sums.digits)};
 }
 
 std::string numbersOfText(std::string_view text, NumberRule rule) {

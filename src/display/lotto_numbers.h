@@ -10,7 +10,9 @@
 namespace brimlet {
 
 // The rules of the number list, in list order.
+// clang-format off
 enum class NumberRule { AscMod, AscQs, LetterMod, LetterQs, DigitMod, DigitQs, All, OneRandom, SixRandom };
+// clang-format on
 
 // A sum folded into 0..49: ((sum - 1) mod 49) + 1, so 0 stays 0.
 [[nodiscard]] int64_t foldMod49(int64_t sum);

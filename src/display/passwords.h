@@ -10,9 +10,9 @@
 namespace brimlet {
 
 struct PasswordRules {
-  int length = 12;     // 7 to 256
-  int count = 10;      // 1 to 99999
-  int classRule = 3;   // 4: all four classes, 3: at least three, 1: any
+  int length = 12;    // 7 to 256
+  int count = 10;     // 1 to 99999
+  int classRule = 3;  // 4: all four classes, 3: at least three, 1: any
 };
 
 // Passwords of special characters (!%&()+,-.;=?_@), digits, lower- and

@@ -21,6 +21,7 @@ namespace {
 constexpr int kWindows1252 = 1252;
 
 // Destinations whose text is no part of the document's body.
+// clang-format off
 constexpr std::string_view kSkippedDestinations[] = {
     "author",    "buptim",     "colortbl",   "comment",      "company",   "creatim",
     "datastore", "doccomm",    "fldinst",    "fonttbl",      "footer",    "footerf",
@@ -29,6 +30,7 @@ constexpr std::string_view kSkippedDestinations[] = {
     "operator",  "pict",       "printim",    "revtim",       "revtbl",    "rsidtbl",
     "stylesheet", "subject",   "themedata",  "title",        "xmlnstbl",  "pgdsctbl",
     "pn",        "pntxta",     "pntxtb"};
+// clang-format on
 
 // Control words that stand for a character of the text.
 struct CharacterWord {
@@ -36,15 +38,17 @@ struct CharacterWord {
   char32_t character;
 };
 constexpr CharacterWord kCharacterWords[] = {
-    {"par", U'\n'},         {"line", U'\n'},        {"row", U'\n'},       {"sect", U'\n'},
-    {"page", U'\n'},        {"tab", U'\t'},         {"cell", U'\t'},      {"nestcell", U'\t'},
-    {"emdash", U'\u2014'},  {"endash", U'\u2013'},  {"lquote", U'\u2018'}, {"rquote", U'\u2019'},
+    {"par", U'\n'},           {"line", U'\n'},          {"row", U'\n'},
+    {"sect", U'\n'},          {"page", U'\n'},          {"tab", U'\t'},
+    {"cell", U'\t'},          {"nestcell", U'\t'},      {"emdash", U'\u2014'},
+    {"endash", U'\u2013'},    {"lquote", U'\u2018'},    {"rquote", U'\u2019'},
     {"ldblquote", U'\u201C'}, {"rdblquote", U'\u201D'}, {"bullet", U'\u2022'},
-    {"emspace", U' '},      {"enspace", U' '},      {"qmspace", U' '}};
+    {"emspace", U' '},        {"enspace", U' '},        {"qmspace", U' '}};
 
 // The code page a font's \fcharset stands for; 0 for "the document's".
 int codePageOfCharset(int32_t charset) {
   switch (charset) {
+    // clang-format off
     case 0: case 2: return kWindows1252;
     case 77: return 10000;
     case 128: return 932;
@@ -63,6 +67,7 @@ int codePageOfCharset(int32_t charset) {
     case 238: return 1250;
     case 255: return 437;
     default: return 0;
+      // clang-format on
   }
 }
 
@@ -196,12 +201,14 @@ class RtfReader {
     }
     if (consumeFallback()) return;
     switch (c) {
+      // clang-format off
       case '\\': case '{': case '}': byteOut(c); break;
       case '~': charOut(U'\u00A0'); break;
       case '_': charOut(U'-'); break;
       case '\r': case '\n': charOut(U'\n'); break;
       case '\t': charOut(U'\t'); break;
       default: break;  // optional hyphen, index markers
+        // clang-format on
     }
   }
 
@@ -214,10 +221,14 @@ class RtfReader {
     for (int i = 0; i < 2; ++i) {
       const char h = rtf_[pos_++];
       value *= 16;
-      if (h >= '0' && h <= '9') value += h - '0';
-      else if (h >= 'a' && h <= 'f') value += h - 'a' + 10;
-      else if (h >= 'A' && h <= 'F') value += h - 'A' + 10;
-      else return std::nullopt;
+      if (h >= '0' && h <= '9')
+        value += h - '0';
+      else if (h >= 'a' && h <= 'f')
+        value += h - 'a' + 10;
+      else if (h >= 'A' && h <= 'F')
+        value += h - 'A' + 10;
+      else
+        return std::nullopt;
     }
     return static_cast<char>(value);
   }
@@ -249,7 +260,8 @@ class RtfReader {
     }
     if (word == "u" && parameter) {
       flushBytes();
-      if (!state_.skip) charOut(static_cast<char32_t>(*parameter < 0 ? *parameter + 65536 : *parameter));
+      if (!state_.skip)
+        charOut(static_cast<char32_t>(*parameter < 0 ? *parameter + 65536 : *parameter));
       skipPending_ = state_.unicodeSkip;
       return;
     }

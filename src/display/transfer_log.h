@@ -23,7 +23,6 @@ struct TransferLogOptions {
 // counts of matches that mention SEND, RECEIVE and DELIVER. Progress gets
 // the number of records read so far. `log` ends with CR LF.
 [[nodiscard]] std::string analyseTransferLog(std::string_view log, std::string_view searchText,
-                                             const TransferLogOptions& options,
-                                             Progress& progress);
+                                             const TransferLogOptions& options, Progress& progress);
 
 }  // namespace brimlet

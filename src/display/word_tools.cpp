@@ -65,7 +65,8 @@ std::optional<std::string> anagramCheck(std::string_view text) {
   for (const char c : two) --balance[static_cast<unsigned char>(c)];
   const auto differs = [&](size_t from, size_t to) {
     return std::any_of(balance.begin() + static_cast<int64_t>(from),
-                       balance.begin() + static_cast<int64_t>(to), [](int64_t b) { return b != 0; });
+                       balance.begin() + static_cast<int64_t>(to),
+                       [](int64_t b) { return b != 0; });
   };
   if (!differs(0, 256)) return "die zeichenketten bilden ein anagramm!\r\n";
   if (!differs(0, ' ') && !differs(' ' + 1, 256)) {

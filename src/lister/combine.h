@@ -12,9 +12,9 @@ namespace brimlet {
 // never read, and neither is a file named `outputName`, which would
 // otherwise swallow the result of the previous run.
 struct Combination {
-  bool listed = false;                   // false: the folder could not be read
+  bool listed = false;  // false: the folder could not be read
   std::string bytes;
-  std::vector<std::string> unreadable;   // files skipped because reading failed
+  std::vector<std::string> unreadable;  // files skipped because reading failed
 };
 
 // `folder` ends with "/"; paths and names are the program's text.

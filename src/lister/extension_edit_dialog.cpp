@@ -145,7 +145,8 @@ void ExtensionEditDialog::end_su_Click() {
 
 void ExtensionEditDialog::end_verz_Click() {
   const std::string folder = chooseFolder(session_, cp("Ordner mit Textdatenbank auswählen"));
-  if (!folder.empty() && folder != "Error") session_.settings.remembered.textDatabaseFolder = folder;
+  if (!folder.empty() && folder != "Error")
+    session_.settings.remembered.textDatabaseFolder = folder;
 }
 
 void ExtensionEditDialog::frm2_Close() {

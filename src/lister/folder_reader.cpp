@@ -46,7 +46,6 @@ struct Listing {
   }
 };
 
-
 bool isPrintableAscii(std::string_view name) {
   return std::all_of(name.begin(), name.end(), [](char c) { return c >= 0x20 && c < 0x7F; });
 }

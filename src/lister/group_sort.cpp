@@ -286,7 +286,8 @@ Buckets unsortedBuckets(std::string_view list, int64_t lineCount) {
 std::string processedText(const Buckets& buckets, std::span<const bool> selection) {
   static constexpr std::string_view kSeparator = "***\r\n";
   auto taken = [&buckets, selection](size_t i) {
-    return !buckets.texts[i].empty() && (selection.empty() || (i < selection.size() && selection[i]));
+    return !buckets.texts[i].empty() &&
+           (selection.empty() || (i < selection.size() && selection[i]));
   };
   size_t size = 0;
   for (size_t i = 0; i < buckets.texts.size(); ++i) {

@@ -46,7 +46,8 @@ std::string_view cleanLine(Cleanup cleanup, std::string_view line) {
       if (line == "***") return line;
       const size_t dot = line.rfind('.');
       const size_t separator = lastSeparator(line);
-      if (dot == std::string_view::npos || (separator != std::string_view::npos && separator > dot)) {
+      if (dot == std::string_view::npos ||
+          (separator != std::string_view::npos && separator > dot)) {
         return line;
       }
       return line.substr(0, dot);

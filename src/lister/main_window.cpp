@@ -17,7 +17,8 @@ MainWindow::MainWindow(Session& session, Desk& desk)
       extensionEdit(session, desk),
       settingsDialog(session, desk),
       aboutBox(session, desk),
-      driveLetters(session, desk, [this](const std::string& prefix) { changeDriveLetters(prefix); }),
+      driveLetters(session, desk,
+                   [this](const std::string& prefix) { changeDriveLetters(prefix); }),
       session_(session),
       desk_(desk) {
   addControl("main_dimp", ControlKind::Button, "Verzeichnis ein&lesen", "Einlesen");
@@ -38,7 +39,8 @@ MainWindow::MainWindow(Session& session, Desk& desk)
   addControl("main_fex_e", ControlKind::Button, "Je Dateit&yp eine Datei", "Speichern");
   addControl("main_fex_ck", ControlKind::Button, "Csv mit Ko&mma", "Speichern");
   addControl("main_fex_cs", ControlKind::Button, "Csv mi&t Semikolon", "Speichern");
-  addControl("main_fex_cdls", ControlKind::CheckBox, "Csv: Dateiname in letzte&r Spalte", "Speichern");
+  addControl("main_fex_cdls", ControlKind::CheckBox, "Csv: Dateiname in letzte&r Spalte",
+             "Speichern");
   addControl("main_show", ControlKind::Button, "An&zeigen", "Werkzeuge");
   addControl("main_inqvl", ControlKind::Button, "Liste an Quorvel &senden", "Werkzeuge");
   addControl("main_foli", ControlKind::Button, "Ordnerliste erze&ugen", "Werkzeuge");
@@ -202,11 +204,10 @@ void MainWindow::sortList(const std::string& prefix, SortMode mode) {
     case SortMode::Groups: {
       log("...gruppen sortieren...", 1);
       progress.setMaximum(lineCount);
-      std::optional<Buckets> sorted =
-          groupSort(fileList, session_.groups.table, progress,
-                    [this](int64_t number, std::string_view line) {
-                      log("Zeile " + decimal(number) + ": " + std::string(line), 0);
-                    });
+      std::optional<Buckets> sorted = groupSort(
+          fileList, session_.groups.table, progress, [this](int64_t number, std::string_view line) {
+            log("Zeile " + decimal(number) + ": " + std::string(line), 0);
+          });
       if (!sorted) {
         forgetList();
         log(prefix + cp("-fehler: nichts für Gruppen gefunden"), 2);

@@ -94,8 +94,8 @@ class MainWindow : public WindowModel {
   SortMode sortModeUsed = SortMode::Groups;
   std::string processedList;
   int64_t deepestPathLevel = 0;
-  std::string exportFolder;  // with trailing "/", "" until chosen
-  bool csvFileNameLast = false;  // the file name in the table's last column
+  std::string exportFolder;       // with trailing "/", "" until chosen
+  bool csvFileNameLast = false;   // the file name in the table's last column
   std::string lastCombineFolder;  // with trailing "/", "" until a folder was combined
 
   Control& zlog;

@@ -41,7 +41,8 @@ bool MainWindow::saveFile(const std::string& path, std::string_view bytes) {
 
 void MainWindow::textSave(bool selection) {
   if (noDataCheck()) return;
-  const std::string text = selection ? processedText(buckets, session_.groups.selected) : processedList;
+  const std::string text =
+      selection ? processedText(buckets, session_.groups.selected) : processedList;
   if (saveThroughDialog("Brimlet - Speichern", "Text-Dateien | *.Txt| Alle Dateien | *.*", ".txt",
                         text)) {
     log(selection ? "auswahl in datei gespeichert" : "alles in datei gespeichert", 0);
@@ -66,7 +67,8 @@ void MainWindow::main_fex_g_Click() {
     if (number.size() < 2) number.insert(number.begin(), '0');
     allSaved = saveFile(exportFolder + number + ".txt", buckets.texts[i]) && allSaved;
   }
-  if (allSaved) log(decimal(static_cast<int64_t>(buckets.texts.size())) + " dateien gespeichert", 0);
+  if (allSaved)
+    log(decimal(static_cast<int64_t>(buckets.texts.size())) + " dateien gespeichert", 0);
 }
 
 void MainWindow::main_fex_d_Click() {

@@ -37,7 +37,8 @@ bool MainWindow::combine(const std::string& folder, const std::string& name) {
 }
 
 void MainWindow::main_komb_Click() {
-  const std::string folder = chooseFolder(session_, cp("Ordner zum Dateien zusammenfügen auswählen"));
+  const std::string folder =
+      chooseFolder(session_, cp("Ordner zum Dateien zusammenfügen auswählen"));
   if (folder.empty() || folder == "Error") return;
   const std::optional<std::string> name =
       session_.platform.inputBox(cp("Brimlet: Dateien zusammenfügen"),

@@ -38,8 +38,8 @@ bool ArrayMouse::eventFilter(QObject* watched, QEvent* event) {
   const Element element = elementOf(watched->objectName().toStdString());
   const Handler* handler = view_.model().findHandler(element.handler);
   if (handler == nullptr) return false;
-  const int button = mouse->button() == Qt::LeftButton    ? 1
-                     : mouse->button() == Qt::RightButton ? 2
+  const int button = mouse->button() == Qt::LeftButton     ? 1
+                     : mouse->button() == Qt::RightButton  ? 2
                      : mouse->button() == Qt::MiddleButton ? 4
                                                            : 0;
   const Qt::KeyboardModifiers keys = mouse->modifiers();

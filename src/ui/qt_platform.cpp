@@ -72,9 +72,9 @@ std::string QtPlatform::chooseFolder(const std::string& title, const std::string
 }
 
 std::optional<std::string> QtPlatform::chooseFileToOpen(const FileDialog& dialog) {
-  const QString file = QFileDialog::getOpenFileName(dialogParent(), toQString(dialog.title),
-                                                    pathToQString(dialog.folder),
-                                                    qtFileFilter(dialog.filter));
+  const QString file =
+      QFileDialog::getOpenFileName(dialogParent(), toQString(dialog.title),
+                                   pathToQString(dialog.folder), qtFileFilter(dialog.filter));
   if (file.isEmpty()) return std::nullopt;
   return pathFromQString(file);
 }
@@ -197,7 +197,8 @@ std::string QtPlatform::defaultBrowserName() {
 LocalTime QtPlatform::now() { return currentLocalTime(); }
 
 void QtPlatform::seedRandomFromClock() {
-  generator_.seed(static_cast<uint32_t>(std::chrono::system_clock::now().time_since_epoch().count()));
+  generator_.seed(
+      static_cast<uint32_t>(std::chrono::system_clock::now().time_since_epoch().count()));
 }
 
 double QtPlatform::random() { return std::uniform_real_distribution<double>(0.0, 1.0)(generator_); }

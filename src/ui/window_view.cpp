@@ -3,9 +3,9 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QElapsedTimer>
@@ -22,10 +22,10 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QSignalBlocker>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <QWindow>
 
@@ -166,7 +166,8 @@ WindowView::WindowView(WindowModel& model, HandlerRunner run, WindowPlacement& p
   // screen the panel scrolls, so the window still fits and keeps its log.
   const int panelWidth = operations_->sizeHint().width() + 4;
   const QScreen* screen = QGuiApplication::primaryScreen();
-  const int roomForPanel = screen != nullptr ? screen->availableGeometry().width() - 440 : panelWidth;
+  const int roomForPanel =
+      screen != nullptr ? screen->availableGeometry().width() - 440 : panelWidth;
   scroll->setMinimumWidth(std::clamp(roomForPanel, 400, panelWidth));
   scroll->setHorizontalScrollBarPolicy(panelWidth > roomForPanel ? Qt::ScrollBarAsNeeded
                                                                  : Qt::ScrollBarAlwaysOff);
@@ -285,7 +286,8 @@ void WindowView::applyRichText(Bound& b) {
   QTextCursor cursor = edit->textCursor();
   const int last = edit->document()->characterCount() - 1;
   const int start = static_cast<int>(std::clamp<int64_t>(c.selectionStart(), 0, last));
-  const int end = static_cast<int>(std::clamp<int64_t>(c.selectionStart() + c.selectionLength(), start, last));
+  const int end =
+      static_cast<int>(std::clamp<int64_t>(c.selectionStart() + c.selectionLength(), start, last));
   if (cursor.selectionStart() != start || cursor.selectionEnd() != end) {
     cursor.setPosition(start);
     cursor.setPosition(end, QTextCursor::KeepAnchor);
@@ -393,9 +395,9 @@ void WindowView::closeEvent(QCloseEvent* event) {
 
 void WindowView::mousePressEvent(QMouseEvent* event) {
   const int button = mouseButton(event->button());
-  if (button != 2 || !runIfPresent(model_.form() + "_MouseDown",
-                                   {std::to_string(button),
-                                    std::to_string(shiftState(event->modifiers()))})) {
+  if (button != 2 ||
+      !runIfPresent(model_.form() + "_MouseDown",
+                    {std::to_string(button), std::to_string(shiftState(event->modifiers()))})) {
     QWidget::mousePressEvent(event);
   }
 }

@@ -149,7 +149,8 @@ constexpr SpreadTables kSpread = makeSpreadTables();
 BRIMLET_SSSE3 size_t pack(__m128i bytes, unsigned mask, char* to) {
   const unsigned low = mask & 0xFF;
   const unsigned high = mask >> 8;
-  const __m128i lowOrder = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(kPack.order[low].data()));
+  const __m128i lowOrder =
+      _mm_loadl_epi64(reinterpret_cast<const __m128i*>(kPack.order[low].data()));
   const __m128i highOrder =
       _mm_loadl_epi64(reinterpret_cast<const __m128i*>(kPack.order[high].data()));
   _mm_storel_epi64(reinterpret_cast<__m128i*>(to), _mm_shuffle_epi8(bytes, lowOrder));
@@ -177,10 +178,11 @@ BRIMLET_SSSE3 unsigned memberMask(__m128i bytes, __m128i rowLow, __m128i rowHigh
   const __m128i high = _mm_and_si128(_mm_srli_epi16(bytes, 4), nibble);
   const __m128i bitLow = _mm_setr_epi8(1, 2, 4, 8, 16, 32, 64, -128, 0, 0, 0, 0, 0, 0, 0, 0);
   const __m128i bitHigh = _mm_setr_epi8(0, 0, 0, 0, 0, 0, 0, 0, 1, 2, 4, 8, 16, 32, 64, -128);
-  const __m128i hit = _mm_or_si128(
-      _mm_and_si128(_mm_shuffle_epi8(rowLow, low), _mm_shuffle_epi8(bitLow, high)),
-      _mm_and_si128(_mm_shuffle_epi8(rowHigh, low), _mm_shuffle_epi8(bitHigh, high)));
-  const auto outside = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(hit, _mm_setzero_si128())));
+  const __m128i hit =
+      _mm_or_si128(_mm_and_si128(_mm_shuffle_epi8(rowLow, low), _mm_shuffle_epi8(bitLow, high)),
+                   _mm_and_si128(_mm_shuffle_epi8(rowHigh, low), _mm_shuffle_epi8(bitHigh, high)));
+  const auto outside =
+      static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(hit, _mm_setzero_si128())));
   return ~outside & 0xFFFFU;
 }
 
@@ -260,8 +262,8 @@ BRIMLET_SSSE3 size_t dropEmptyVectors(const char* from, size_t size,
     const __m128i pairCr = _mm_and_si128(_mm_cmpeq_epi8(bytes, cr), _mm_cmpeq_epi8(next, lf));
     const __m128i pairLf = _mm_and_si128(_mm_cmpeq_epi8(back1, cr), _mm_cmpeq_epi8(bytes, lf));
     const __m128i lfAfterLineEnd = _mm_and_si128(back3, _mm_cmpeq_epi8(back2, lf));
-    const __m128i dropped = _mm_or_si128(_mm_and_si128(pairCr, afterLineEnd),
-                                         _mm_and_si128(pairLf, lfAfterLineEnd));
+    const __m128i dropped =
+        _mm_or_si128(_mm_and_si128(pairCr, afterLineEnd), _mm_and_si128(pairLf, lfAfterLineEnd));
     const auto drop = static_cast<unsigned>(_mm_movemask_epi8(dropped));
     kept += packKept(bytes, drop, to + kept);
   }
@@ -271,7 +273,8 @@ BRIMLET_SSSE3 size_t dropEmptyVectors(const char* from, size_t size,
 // Writes the low eight bytes of `bytes` with a CR before each whose bit in
 // `mask` is set; returns how many bytes that makes.
 BRIMLET_SSSE3 size_t spread(__m128i bytes, unsigned mask, char* to) {
-  const __m128i order = _mm_loadu_si128(reinterpret_cast<const __m128i*>(kSpread.order[mask].data()));
+  const __m128i order =
+      _mm_loadu_si128(reinterpret_cast<const __m128i*>(kSpread.order[mask].data()));
   const __m128i crs = _mm_loadu_si128(reinterpret_cast<const __m128i*>(kSpread.crs[mask].data()));
   _mm_storeu_si128(reinterpret_cast<__m128i*>(to),
                    _mm_or_si128(_mm_shuffle_epi8(bytes, order), crs));
@@ -336,8 +339,8 @@ size_t dropCrBeforeLf(const char* from, size_t size, char after, char* to) {
   return dropCrByteByByte(from, size, after, to);
 }
 
-size_t dropEmptyLines(const char* from, size_t size, const std::array<char, 3>& before,
-                      char after, char* to) {
+size_t dropEmptyLines(const char* from, size_t size, const std::array<char, 3>& before, char after,
+                      char* to) {
 #if defined(__x86_64__)
   if (vectors()) return dropEmptyVectors(from, size, before, after, to);
 #endif

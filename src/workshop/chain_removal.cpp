@@ -18,8 +18,8 @@ std::array<bool, 256> byteSelection(char byte, bool caseSensitive) {
   const auto wanted = static_cast<unsigned char>(byte);
   for (int b = 0; b < 256; ++b) {
     const auto candidate = static_cast<unsigned char>(b);
-    selected[candidate] = caseSensitive ? candidate == wanted
-                                        : toLower(candidate) == toLower(wanted);
+    selected[candidate] =
+        caseSensitive ? candidate == wanted : toLower(candidate) == toLower(wanted);
   }
   return selected;
 }

@@ -26,8 +26,8 @@ struct ChainRemoval {
   bool toLineEnd = false;
   bool withLineBreak = false;
 };
-[[nodiscard]] TextEdit removeChain(std::string_view text, std::string_view chain,
-                                   ChainRemoval how, Progress& progress);
+[[nodiscard]] TextEdit removeChain(std::string_view text, std::string_view chain, ChainRemoval how,
+                                   Progress& progress);
 
 // Removes every wildcard match; a prefix without a suffix after it ends the
 // removal there.   "a[1]b[]c[22]", "[" "]" -> "ab", 2

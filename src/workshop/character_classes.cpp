@@ -25,6 +25,7 @@ std::vector<unsigned char> expand(Ranges ranges) {
 
 std::vector<unsigned char> classMembers(CharacterClass characterClass) {
   switch (characterClass) {
+    // clang-format off
     case CharacterClass::Special:
       return expand({{1, 9}, {11, 12}, {14, 31}, {35, 35}, {92, 92}, {94, 94}, {96, 96},
                      {123, 127}, {129, 162}, {164, 164}, {166, 166}, {168, 168}, {170, 170},
@@ -43,6 +44,7 @@ std::vector<unsigned char> classMembers(CharacterClass characterClass) {
     case CharacterClass::Consonants:
       return expand({{66, 68}, {70, 72}, {74, 78}, {80, 84}, {86, 90}, {98, 100}, {102, 104},
                      {106, 110}, {112, 116}, {118, 122}, {223, 223}});
+    // clang-format on
     case CharacterClass::Blanks:
       return expand({{32, 32}});
     case CharacterClass::Digits:

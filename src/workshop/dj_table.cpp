@@ -107,10 +107,9 @@ std::vector<Attribute> attributesOf(std::string_view element) {
 // A sorted list of at most 30 names: a name that sorts after a full list's
 // last one stays out, any other pushes that last one out.
 void mergeName(std::vector<std::string_view>& columns, std::string_view name) {
-  const auto place = std::lower_bound(columns.begin(), columns.end(), name,
-                                      [](std::string_view a, std::string_view b) {
-                                        return compareText(a, b) < 0;
-                                      });
+  const auto place = std::lower_bound(
+      columns.begin(), columns.end(), name,
+      [](std::string_view a, std::string_view b) { return compareText(a, b) < 0; });
   if (place != columns.end() && *place == name) return;
   const auto index = place - columns.begin();
   if (columns.size() == kMaxColumns) {
@@ -130,8 +129,8 @@ int64_t numberAtStart(std::string_view text) {
 }
 
 std::string megabytes(std::string_view bytes) {
-  const auto hundredths =
-      static_cast<int64_t>(std::llround(static_cast<double>(numberAtStart(bytes)) / 1048576.0 * 100));
+  const auto hundredths = static_cast<int64_t>(
+      std::llround(static_cast<double>(numberAtStart(bytes)) / 1048576.0 * 100));
   std::string out = decimal(hundredths / 100);
   const int64_t fraction = hundredths % 100;
   if (fraction != 0) {

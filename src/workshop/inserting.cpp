@@ -10,8 +10,8 @@
 
 namespace brimlet {
 
-TextEdit insertAtLines(std::string_view text, std::string_view entry, LineEdge edge,
-                       bool skipEmpty, Progress& progress) {
+TextEdit insertAtLines(std::string_view text, std::string_view entry, LineEdge edge, bool skipEmpty,
+                       Progress& progress) {
   TextEdit result;
   const size_t lines = countLines(text);
   std::string& out = result.text;

@@ -13,14 +13,14 @@ namespace brimlet {
 // with `skipEmpty` empty lines stay empty and do not count. Every line ends
 // with CR LF.
 //   "a\r\n\r\nb", "-", Start, skipEmpty -> "-a\r\n\r\n-b\r\n", 2
-[[nodiscard]] TextEdit insertAtLines(std::string_view text, std::string_view entry,
-                                     LineEdge edge, bool skipEmpty, Progress& progress);
+[[nodiscard]] TextEdit insertAtLines(std::string_view text, std::string_view entry, LineEdge edge,
+                                     bool skipEmpty, Progress& progress);
 
 // The numbering template: its length is the minimum number width, its
 // value the offset the numbers start after.
 struct NumberingTemplate {
-  int minimumWidth = 0;     // 0-9
-  int32_t offset = 0;       // 0-999999000
+  int minimumWidth = 0;  // 0-9
+  int32_t offset = 0;    // 0-999999000
 };
 [[nodiscard]] NumberingTemplate readNumberingTemplate(std::string_view typed);
 

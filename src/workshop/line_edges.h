@@ -28,7 +28,6 @@ enum class LineEdge { Start, End };
 // Every line loses the digits 0-9 at one edge; lines left empty, and empty
 // lines, disappear. The count is the number of digits removed.
 //   "12ab34\r\n99\r\nx", Start -> "ab34\r\nx\r\n", 4
-[[nodiscard]] TextEdit removeEdgeDigits(std::string_view text, LineEdge edge,
-                                        Progress& progress);
+[[nodiscard]] TextEdit removeEdgeDigits(std::string_view text, LineEdge edge, Progress& progress);
 
 }  // namespace brimlet

@@ -42,8 +42,8 @@ struct Key {
 class KeyMaker {
  public:
   KeyMaker(int64_t column, unsigned char fill) : column_(column), fill_(fill) {
-    const uint64_t width = column < 0 ? static_cast<uint64_t>(-(column + 1)) + 1
-                                      : static_cast<uint64_t>(column);
+    const uint64_t width =
+        column < 0 ? static_cast<uint64_t>(-(column + 1)) + 1 : static_cast<uint64_t>(column);
     k_ = width - 1;
     m_ = width;
   }
@@ -129,8 +129,7 @@ uint32_t keyPrefix(const Key& key, unsigned char fill, const Weights& weights) {
   for (int p = 0; p < key.used && taken < 4; ++p) {
     const Piece& piece = key.pieces[p];
     for (uint64_t i = 0; i < piece.count && taken < 4; ++i, ++taken) {
-      const unsigned char byte =
-          piece.data ? static_cast<unsigned char>(piece.data[i]) : fill;
+      const unsigned char byte = piece.data ? static_cast<unsigned char>(piece.data[i]) : fill;
       prefix |= uint32_t{weights[byte]} << (24 - 8 * taken);
     }
   }

@@ -14,7 +14,12 @@ constexpr size_t npos = std::string_view::npos;
 
 bool isClosingMark(char byte) {
   switch (static_cast<unsigned char>(byte)) {
-    case 34: case 39: case 41: case 147: case 148: case 171:
+    case 34:
+    case 39:
+    case 41:
+    case 147:
+    case 148:
+    case 171:
       return true;
     default:
       return false;

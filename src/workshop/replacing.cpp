@@ -38,8 +38,7 @@ WildcardReplacement replaceWildcard(std::string_view text, const Wildcard& find,
                                     const std::optional<Wildcard>& keep, Progress& progress) {
   WildcardReplacement result;
   result.edit = rewriteSpans(
-      text, text.size(), progress,
-      [&](size_t from) { return findWildcard(text, find, from); },
+      text, text.size(), progress, [&](size_t from) { return findWildcard(text, find, from); },
       [&](std::string& out, Span span) {
         if (!keep) {
           out.append(replacement);

@@ -11,7 +11,8 @@ namespace {
 // Occurrences that may overlap: the search goes on one byte after each hit.
 int64_t countOverlapping(std::string_view text, std::string_view needle) {
   int64_t count = 0;
-  for (size_t at = text.find(needle); at != std::string_view::npos; at = text.find(needle, at + 1)) {
+  for (size_t at = text.find(needle); at != std::string_view::npos;
+       at = text.find(needle, at + 1)) {
     ++count;
   }
   return count;

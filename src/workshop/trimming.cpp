@@ -79,10 +79,10 @@ TextEdit trimLines(std::string_view text, TrimSide side) {
 TextEdit collapseBlanks(std::string_view text, Progress& progress) {
   static_assert(kSliceRoom >= kCompactionRoom);
   bool afterBlank = false;
-  std::string out = rewriteSlices(text, progress, [&afterBlank](const char* from, size_t size,
-                                                                char* to) {
-    return collapseBlankRuns(from, size, afterBlank, to);
-  });
+  std::string out =
+      rewriteSlices(text, progress, [&afterBlank](const char* from, size_t size, char* to) {
+        return collapseBlankRuns(from, size, afterBlank, to);
+      });
   const auto removed = static_cast<int64_t>(text.size() - out.size());
   return {std::move(out), removed};
 }

@@ -10,8 +10,8 @@
 namespace brimlet {
 
 struct WordIndexOptions {
-  bool sorted = false;         // in the program's text order, else in order of first occurrence
-  bool capitalsOnly = false;   // write only words whose first byte is A-Z
+  bool sorted = false;        // in the program's text order, else in order of first occurrence
+  bool capitalsOnly = false;  // write only words whose first byte is A-Z
   bool digitsSeparate = false;
   bool hyphensSeparate = false;  // "-" and the two dashes
   bool withCount = false;

@@ -18,8 +18,10 @@ namespace {
 using keys::kCtrl;
 constexpr int kRightButton = 2;
 
+// clang-format off
 enum MenuEntry { kShow = 0, kUndo = 2, kCopy = 4, kPaste = 5, kSaveSettings = 7,
                  kStartWithWorkshop = 8, kEditSettings = 10 };
+// clang-format on
 
 }  // namespace
 
@@ -235,8 +237,7 @@ void Workshop::frm8_MouseDown(int button) {
   const std::string greyedWithoutText = workingText.empty() ? "-" : "";
   const bool startsHere = session_.settings[Setting::StarteProgrammMit] == 2;
   const std::string items = greyedWithoutText + "Anzeigen|-|" + greyedWithoutText + "Undo|-|" +
-                            greyedWithoutText +
-                            cp("Kopieren|Einfügen|-|Einstellungen speichern|") +
+                            greyedWithoutText + cp("Kopieren|Einfügen|-|Einstellungen speichern|") +
                             (startsHere ? "+-" : "") + "Programmstart mit Quorvel|-|" +
                             cp("Einstellungsdatei im Notepad öffnen");
   switch (session_.platform.popupMenu(items)) {
@@ -349,9 +350,7 @@ DisplayContent Workshop::displayContent() const {
 
 void Workshop::qvl_show_Click() { desk_.showInDisplay(displayContent()); }
 
-void Workshop::qvl_help_Click() {
-  log(openHelpPage(session_, "qvl").logLine, 0);
-}
+void Workshop::qvl_help_Click() { log(openHelpPage(session_, "qvl").logLine, 0); }
 
 void Workshop::qvl_qfs_Click() { desk_.showTool(Tool::Main); }
 

@@ -14,8 +14,7 @@
 namespace brimlet {
 namespace {
 
-constexpr const char* kBreakModes[] = {"kein ZU", "ZU löschen", "X:\\", "80Zeichen",
-                                       "Leerzeichen"};
+constexpr const char* kBreakModes[] = {"kein ZU", "ZU löschen", "X:\\", "80Zeichen", "Leerzeichen"};
 
 }  // namespace
 

@@ -161,8 +161,7 @@ void Workshop::qvl_1313_Click() {
 }
 
 void Workshop::qvl_131313_Click() {
-  runOperation({"von 2 leerzeilen 1 entfernen", "von 2 leerzeilen 1", " entfernt"},
-               thinEmptyLines);
+  runOperation({"von 2 leerzeilen 1 entfernen", "von 2 leerzeilen 1", " entfernt"}, thinEmptyLines);
 }
 
 void Workshop::qvl_srt_Click() {
@@ -181,7 +180,9 @@ void Workshop::qvl_srt_Click() {
     log("keine Zeilen zu sortieren", 0);
     return;
   }
-  log(options.descending ? cp("... Zeilen abwärts sortieren...") : cp("... Zeilen aufwärts sortieren..."), 2);
+  log(options.descending ? cp("... Zeilen abwärts sortieren...")
+                         : cp("... Zeilen aufwärts sortieren..."),
+      2);
   workingText = lines.sorted(options, progress_);
   reportResult(LogForm::Progress, static_cast<int64_t>(lines.lineCount()), "Zeilen", " sortiert");
 }

@@ -88,9 +88,9 @@ void Workshop::qvl_etf_Click() {
   ChainRemoval how;
   how.toLineEnd = optionOn(Setting::GanzeZeile);
   how.withLineBreak = how.toLineEnd && optionOn(Setting::InclZeilenumbruch);
-  const std::string description = how.toLineEnd ? "restzeile " + *chain +
-                                                      (how.withLineBreak ? " mit zeilenumbruch" : "")
-                                                : "kette " + *chain;
+  const std::string description =
+      how.toLineEnd ? "restzeile " + *chain + (how.withLineBreak ? " mit zeilenumbruch" : "")
+                    : "kette " + *chain;
   runOperation({description + " entfernen", description, " entfernt"},
                [&](std::string_view text, Progress& progress) {
                  return removeChain(text, *chain, how, progress);

@@ -92,11 +92,10 @@ void Workshop::qvl_enze_Click() {
   }
   const bool start = optionOn(Setting::ZeilenanfangEntfernen);
   const std::string noun = "zeichen " + *entry + " am zeilen" + (start ? "anfang" : "ende");
-  runOperation({noun + " entfernen", noun, " entfernt"},
-               [&](std::string_view text, Progress& progress) {
-                 return removeEntryAtLineEdges(text, *entry,
-                                               start ? LineEdge::Start : LineEdge::End, progress);
-               });
+  runOperation({noun + " entfernen", noun, " entfernt"}, [&](std::string_view text,
+                                                             Progress& progress) {
+    return removeEntryAtLineEdges(text, *entry, start ? LineEdge::Start : LineEdge::End, progress);
+  });
 }
 
 void Workshop::qvl_enzz_Click() {
@@ -107,13 +106,11 @@ void Workshop::qvl_enzz_Click() {
     return;
   }
   const bool start = optionOn(Setting::ZeilenanfangEntfernen);
-  const std::string noun =
-      decimal(count) + " zeichen am zeilen" + (start ? "anfang" : "ende");
-  runOperation({" " + noun + " entfernen", noun, " entfernt"},
-               [&](std::string_view text, Progress& progress) {
-                 return cutLineEdges(text, count, start ? LineEdge::Start : LineEdge::End,
-                                     progress);
-               });
+  const std::string noun = decimal(count) + " zeichen am zeilen" + (start ? "anfang" : "ende");
+  runOperation({" " + noun + " entfernen", noun, " entfernt"}, [&](std::string_view text,
+                                                                   Progress& progress) {
+    return cutLineEdges(text, count, start ? LineEdge::Start : LineEdge::End, progress);
+  });
 }
 
 namespace {

@@ -107,7 +107,8 @@ void Workshop::pcb_MouseDown(int index, int button) {
 
 void Workshop::perb_MouseDown(int index, int button, int shift) {
   if (index < 1 || index > kPresetButtons) return;
-  std::string& preset = session_.settings.remembered.replacePresets[static_cast<size_t>((index - 1) % 3)];
+  std::string& preset =
+      session_.settings.remembered.replacePresets[static_cast<size_t>((index - 1) % 3)];
   Control& field = *findControl(index <= 3 ? "qvl_erst_e1" : "qvl_erst_e2");
   if (shift == kShiftCtrl) {
     preset.clear();

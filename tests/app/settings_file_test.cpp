@@ -1,62 +1,63 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/settings_file.h"
+
 #include <gtest/gtest.h>
 
-#include "app/settings_file.h"
 #include "core/cp1252.h"
 
 namespace brimlet {
 namespace {
 
 // The file as the program writes it with every default, typed out by hand.
-const std::string kDefaultFile = cp(
-    "brimlet\r\n"
-    "sortieren\t\t\t = 0\r\n"
-    "alphab. b einzeln\t\t = 1\r\n"
-    "leerz. b einlesen entf.\t\t = 1\r\n"
-    "einstellung speichern\t\t = 0\r\n"
-    "verzeichnis o. unterverzeichnis\t = 0\r\n"
-    "starte programm mit\t\t = 0\r\n"
-    "\r\n"
-    "quorvel\r\n"
-    "nur zählen\t\t\t = 0\r\n"
-    "case sensitive\t\t\t = 1\r\n"
-    "ganze zeile\t\t\t = 0\r\n"
-    "incl zeilenumbruch\t\t = 0\r\n"
-    "führende nullen\t\t\t = 0\r\n"
-    "char von ersetzen\t\t = 0\r\n"
-    "char nach ersetzen\t\t = 0\r\n"
-    "zeilenanfang entfernen\t\t = 0\r\n"
-    "sortieren down\t\t\t = 0\r\n"
-    "sortieren binär\t\t\t = 0\r\n"
-    "2 zeilen tauschen\t\t = 0\r\n"
-    "2 zeichen tauschen\t\t = 0\r\n"
-    "char von 1 ze entfernen\t\t = 0\r\n"
-    "char von einfügen\t\t = 0\r\n"
-    "zeilenanfang einfügen\t\t = 0\r\n"
-    "einfügen ohne Leerzeilen\t = 0\r\n"
-    "zeilennr ohne Leerzeichen\t = 0\r\n"
-    "zeilennr ohne Leerzeilen\t = 0\r\n"
-    "text aus binär rigide\t\t = 0\r\n"
-    "2 zeilen m leerzeichen\t\t = 0\r\n"
-    "char von 1 entfernen\t\t = 0\r\n"
-    "char von kette entfernen\t = 0\r\n"
-    "wildcart von kette entfernen\t = 0\r\n"
-    "wildcart von ersetzen\t\t = 0\r\n"
-    "behalten von wildcart\t\t = 0\r\n"
-    "index sortiert\t\t = 1\r\n"
-    "index nur großbuchstaben\t = 0\r\n"
-    "index ohne zahlen\t\t = 0\r\n"
-    "index ohne bindestriche\t = 0\r\n"
-    "index mit anzahl\t\t = 1\r\n"
-    "index mit 1. vorkommen\t\t = 0\r\n"
-    "VirtualDj SongLenth als Min\t = 0\r\n"
-    "VirtualDj FileSize als MM\t = 0\r\n"
-    "\r\n"
-    "dremmick\r\n"
-    "daten verwenden\t\t\t = 0\r\n"
-    "nummerierung\t\t\t = 0\r\n"
-    "set datei löschen\t\t = 0\r\n"
-    "ggfs vorh. Nummerierung entf.\t = 0\r\n");
+const std::string kDefaultFile =
+    cp("brimlet\r\n"
+       "sortieren\t\t\t = 0\r\n"
+       "alphab. b einzeln\t\t = 1\r\n"
+       "leerz. b einlesen entf.\t\t = 1\r\n"
+       "einstellung speichern\t\t = 0\r\n"
+       "verzeichnis o. unterverzeichnis\t = 0\r\n"
+       "starte programm mit\t\t = 0\r\n"
+       "\r\n"
+       "quorvel\r\n"
+       "nur zählen\t\t\t = 0\r\n"
+       "case sensitive\t\t\t = 1\r\n"
+       "ganze zeile\t\t\t = 0\r\n"
+       "incl zeilenumbruch\t\t = 0\r\n"
+       "führende nullen\t\t\t = 0\r\n"
+       "char von ersetzen\t\t = 0\r\n"
+       "char nach ersetzen\t\t = 0\r\n"
+       "zeilenanfang entfernen\t\t = 0\r\n"
+       "sortieren down\t\t\t = 0\r\n"
+       "sortieren binär\t\t\t = 0\r\n"
+       "2 zeilen tauschen\t\t = 0\r\n"
+       "2 zeichen tauschen\t\t = 0\r\n"
+       "char von 1 ze entfernen\t\t = 0\r\n"
+       "char von einfügen\t\t = 0\r\n"
+       "zeilenanfang einfügen\t\t = 0\r\n"
+       "einfügen ohne Leerzeilen\t = 0\r\n"
+       "zeilennr ohne Leerzeichen\t = 0\r\n"
+       "zeilennr ohne Leerzeilen\t = 0\r\n"
+       "text aus binär rigide\t\t = 0\r\n"
+       "2 zeilen m leerzeichen\t\t = 0\r\n"
+       "char von 1 entfernen\t\t = 0\r\n"
+       "char von kette entfernen\t = 0\r\n"
+       "wildcart von kette entfernen\t = 0\r\n"
+       "wildcart von ersetzen\t\t = 0\r\n"
+       "behalten von wildcart\t\t = 0\r\n"
+       "index sortiert\t\t = 1\r\n"
+       "index nur großbuchstaben\t = 0\r\n"
+       "index ohne zahlen\t\t = 0\r\n"
+       "index ohne bindestriche\t = 0\r\n"
+       "index mit anzahl\t\t = 1\r\n"
+       "index mit 1. vorkommen\t\t = 0\r\n"
+       "VirtualDj SongLenth als Min\t = 0\r\n"
+       "VirtualDj FileSize als MM\t = 0\r\n"
+       "\r\n"
+       "dremmick\r\n"
+       "daten verwenden\t\t\t = 0\r\n"
+       "nummerierung\t\t\t = 0\r\n"
+       "set datei löschen\t\t = 0\r\n"
+       "ggfs vorh. Nummerierung entf.\t = 0\r\n");
 
 TEST(SettingsFile, DefaultsAreWrittenByteForByte) {
   EXPECT_EQ(settingsFileText(Settings{}), kDefaultFile);
@@ -87,8 +88,8 @@ TEST(SettingsFile, ValuesGoByPositionAndLastCharacter) {
       "brimlet\r\n"
       "starte programm mit = 2\r\n"  // first value line: sets "sortieren"
       "x = 7\r\n"
-      "y = 10\r\n"                   // last character 0
-      "z = x\r\n"                    // no digit: 0
+      "y = 10\r\n"  // last character 0
+      "z = x\r\n"   // no digit: 0
       "\r\n",
       s);
   EXPECT_EQ(s[Setting::Sortieren], 2);
@@ -111,14 +112,16 @@ TEST(SettingsFile, ExtraValueLinesAndAnUnterminatedLastLineAreIgnored) {
 }
 
 TEST(SettingsFile, JunkLeavesTheDefaults) {
+  // clang-format off
   const std::string junk[] = {
       "", "\r\n", std::string(1000, '\0'), "brimlet", "quorvel\r", "$$$abc", "\xA7\xA7\xA7",
       "brimlet\r\n=\r\n", std::string("\xFF\xFE\x00=\r\x01", 6),
       kDefaultFile.substr(0, kDefaultFile.size() / 2)};
+  // clang-format on
   for (const std::string& text : junk) {
     Settings s;
     parseSettingsFile(text, s);
-    EXPECT_EQ(settingsFileText(s), settingsFileText(Settings{}) ) << text.size();
+    EXPECT_EQ(settingsFileText(s), settingsFileText(Settings{})) << text.size();
   }
 }
 

@@ -35,7 +35,9 @@ class CliRun {
     return *this;
   }
 
-  [[nodiscard]] std::string dump(const std::string& name) const { return home.read("dump/" + name); }
+  [[nodiscard]] std::string dump(const std::string& name) const {
+    return home.read("dump/" + name);
+  }
 
   // Everything worth seeing when an expectation fails.
   [[nodiscard]] std::string describe() const {

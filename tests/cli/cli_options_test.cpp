@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <gtest/gtest.h>
-
 #include "cli/cli_options.h"
+
+#include <gtest/gtest.h>
 
 namespace brimlet {
 namespace {
@@ -23,8 +23,8 @@ TEST(CliOptions, StepsSplitIntoHandlerArgumentsAndFieldSettings) {
 }
 
 TEST(CliOptions, ValuesAndTitlesAreConvertedToTheCodePage) {
-  const CliParse p = parseCliOptions({"--answer", "Ordner zum Einlesen auswählen=/x",
-                                      "--field", "qvl_e=ß", "--clock", "2026-01-02 03:04:05"});
+  const CliParse p = parseCliOptions({"--answer", "Ordner zum Einlesen auswählen=/x", "--field",
+                                      "qvl_e=ß", "--clock", "2026-01-02 03:04:05"});
   ASSERT_EQ(p.error, "");
   EXPECT_EQ(p.options.answers[0].first, "Ordner zum Einlesen ausw\xE4hlen");
   EXPECT_EQ(p.options.fields[0].value, "\xDF");

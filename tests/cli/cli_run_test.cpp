@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <unistd.h>
-
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include "app/settings_file.h"
 #include "cli/cli_harness.h"
@@ -64,7 +63,8 @@ TEST(CliRun, AStateFileTooLargeToHoldIsExitOneWithTheReason) {
 TEST(CliRun, EndButtonWritesTheSettingsFileUnchanged) {
   CliRun cli({"main_close_Click"});
   std::string settings =
-      "brimlet\r\nsortieren\t\t\t = 1\r\nalphab. b einzeln\t\t = 1\r\nleerz. b einlesen entf.\t\t = "
+      "brimlet\r\nsortieren\t\t\t = 1\r\nalphab. b einzeln\t\t = 1\r\nleerz. b einlesen entf.\t\t "
+      "= "
       "1\r\neinstellung speichern\t\t = 1\r\n";
   cli.home.write("Brimlet_set.txt", settings);
   cli.run();
@@ -87,11 +87,12 @@ TEST(CliRun, ASettingsFileThatCannotBeWrittenAtTheEndIsExitOne) {
   stored[Setting::EinstellungSpeichern] = 1;
   const std::string settings = settingsFileText(stored);
   cli.home.write("Brimlet_set.txt", settings);
-  std::filesystem::permissions(cli.home.file("Brimlet_set.txt"), std::filesystem::perms::owner_read);
+  std::filesystem::permissions(cli.home.file("Brimlet_set.txt"),
+                               std::filesystem::perms::owner_read);
   cli.run();
   EXPECT_EQ(cli.exitCode, 1) << cli.describe();
-  EXPECT_EQ(cli.home.read("stderr.txt"),
-            "brimlet-cli: fehler beim speichern der einstellungen " + cli.home.file("Brimlet_set.txt") + "\n");
+  EXPECT_EQ(cli.home.read("stderr.txt"), "brimlet-cli: fehler beim speichern der einstellungen " +
+                                             cli.home.file("Brimlet_set.txt") + "\n");
   EXPECT_EQ(cli.home.read("Brimlet_set.txt"), settings);
 }
 

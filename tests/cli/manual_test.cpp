@@ -20,7 +20,9 @@ std::set<std::string> optionsNamed(const std::string& text) {
     if (text.compare(i, 2, "\\-") == 0) ++i;
     plain += text[i];
   }
-  const auto isNamePart = [](char c) { return std::islower(static_cast<unsigned char>(c)) || c == '-'; };
+  const auto isNamePart = [](char c) {
+    return std::islower(static_cast<unsigned char>(c)) || c == '-';
+  };
   std::set<std::string> options;
   for (size_t at = 0; (at = plain.find("--", at)) != std::string::npos;) {
     size_t end = at + 2;
@@ -54,9 +56,9 @@ TEST(Manual, TheListingNamesEachWindowsHandlersInStepFormUnderItsWindow) {
   const size_t renamer = listing.find("frm7 \"Dremmick\"\n");
   ASSERT_NE(workshop, std::string::npos) << listing;
   ASSERT_LT(workshop, renamer) << listing;
-  for (const std::string& line : {std::string("    frm8_KeyDown:N:N\n"),
-                                  std::string("    frm8_MessageProc:TEXT\n"),
-                                  std::string("\"Ein&f\xC3\xBCgen\"  [Datei]\n")}) {
+  for (const std::string& line :
+       {std::string("    frm8_KeyDown:N:N\n"), std::string("    frm8_MessageProc:TEXT\n"),
+        std::string("\"Ein&f\xC3\xBCgen\"  [Datei]\n")}) {
     const size_t at = listing.find(line, workshop);
     EXPECT_LT(at, renamer) << line;
   }

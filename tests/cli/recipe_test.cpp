@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/recipe.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -6,7 +8,6 @@
 #include <sstream>
 
 #include "cli/cli_harness.h"
-#include "cli/recipe.h"
 #include "core/cp1252.h"
 
 namespace brimlet {
@@ -94,7 +95,8 @@ TEST(InPlace, AFiveOperationRecipeOverAHundredFiles) {
   ASSERT_EQ(cli.exitCode, 0) << cli.describe();
   for (int i = 0; i < 100; ++i) {
     const std::string name = "list" + std::to_string(i) + ".txt";
-    EXPECT_EQ(files.read(name), "ZETA " + std::to_string(i) + "\r\nMID\xC4 DLE\r\nALPHA\r\n") << name;
+    EXPECT_EQ(files.read(name), "ZETA " + std::to_string(i) + "\r\nMID\xC4 DLE\r\nALPHA\r\n")
+        << name;
   }
   // The dump shows the last file's run, reported in the workshop's log.
   const std::string log = cli.dump("clog.txt");

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/state_dump.h"
+
 #include <gtest/gtest.h>
 
-#include "cli/state_dump.h"
 #include "support/allocation_limit.h"
 #include "support/temp_folder.h"
 

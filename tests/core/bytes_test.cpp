@@ -25,9 +25,14 @@ TEST(Cp1252, EveryByteSurvivesARoundTripThroughUnicode) {
 
 TEST(Cp1252, SourceLiteralsBecomeSingleBytes) {
   EXPECT_EQ(cp("Speicher gelöscht"), "Speicher gel\xF6scht");
-  EXPECT_EQ(cp("§§§ ¥¥1¥¥ € ß"), "\xA7\xA7\xA7 \xA5\xA5" "1\xA5\xA5 \x80 \xDF");
-  EXPECT_EQ(cp("→"), "?");                  // no byte in the code page
-  EXPECT_EQ(cp("a\xFF" "b"), "a\xFF" "b");  // broken UTF-8 is taken byte by byte
+  EXPECT_EQ(cp("§§§ ¥¥1¥¥ € ß"),
+            "\xA7\xA7\xA7 \xA5\xA5"
+            "1\xA5\xA5 \x80 \xDF");
+  EXPECT_EQ(cp("→"), "?");  // no byte in the code page
+  EXPECT_EQ(cp("a\xFF"
+               "b"),
+            "a\xFF"
+            "b");  // broken UTF-8 is taken byte by byte
   EXPECT_EQ(toUtf8("gel\xF6scht \x80"), "gelöscht €");
 }
 
@@ -79,10 +84,12 @@ TEST(LineWalker, TheByteAfterCrIsSkippedWhateverItIs) {
 
 TEST(IntegerValue, ReadsLikeTheProgramsNumberFields) {
   const std::pair<const char*, int32_t> cases[] = {
+      // clang-format off
       {"", 0},        {"x5", 0},     {"  42", 42},           {"-12ab", -12},
       {"+7", 7},      {"0012", 12},  {"3,45", 3},            {"99999999999", 2147483647},
       {"-99999999999", -2147483648}, {" - 3", 0},
   };
+  // clang-format on
   for (const auto& [text, expected] : cases) EXPECT_EQ(integerValue(text), expected) << text;
   EXPECT_EQ(decimal(-15), "15");
   EXPECT_EQ(decimal(1234567), "1234567");

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/clipboard.h"
+
 #include <gtest/gtest.h>
 
 #include "cli/scripted_platform.h"
-#include "core/clipboard.h"
 #include "core/cp1252.h"
 
 namespace brimlet {
@@ -69,10 +70,10 @@ struct ForeignText {
 
 TEST(TextFromOtherPrograms, LineEndsBecomeCrLf) {
   const ForeignText cases[] = {
-      {"a\nb\nc", "a\r\nb\r\nc"},          // a list typed elsewhere
-      {"a\r\nb\r\n", "a\r\nb\r\n"},        // already CR LF: no CR doubled
-      {"\n\n", "\r\n\r\n"},                // blank lines at the start
-      {"a\rb", "a\rb"},                    // a lone CR is left alone
+      {"a\nb\nc", "a\r\nb\r\nc"},    // a list typed elsewhere
+      {"a\r\nb\r\n", "a\r\nb\r\n"},  // already CR LF: no CR doubled
+      {"\n\n", "\r\n\r\n"},          // blank lines at the start
+      {"a\rb", "a\rb"},              // a lone CR is left alone
       {"a\r\r\nb", "a\r\r\nb"},
       {"", ""},
   };

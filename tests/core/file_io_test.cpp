@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <gtest/gtest.h>
+#include "core/file_io.h"
 
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -9,7 +10,6 @@
 #include <type_traits>
 
 #include "core/cp1252.h"
-#include "core/file_io.h"
 #include "core/load_limit.h"
 #include "core/system_calls.h"
 #include "support/temp_folder.h"
@@ -108,7 +108,11 @@ TEST(WholeFiles, TheLargestLoadableFileIsAThirdOfTheMemoryUpTo2GB) {
   const struct {
     uint64_t available;
     uint64_t largest;
-  } cases[] = {{0, 0}, {2, 0}, {3, 1}, {3 * kGiB, kGiB}, {6 * kGiB, 2 * kGiB - 1},
+  } cases[] = {{0, 0},
+               {2, 0},
+               {3, 1},
+               {3 * kGiB, kGiB},
+               {6 * kGiB, 2 * kGiB - 1},
                {64 * kGiB, 2 * kGiB - 1}};
   for (const auto& c : cases) {
     EXPECT_EQ(largestLoadableFile(c.available), c.largest) << c.available;
@@ -237,7 +241,8 @@ struct Wrapped<R (*)(A...)> {
     }
     const R result = (injection->original.*Member)(args...);
     if constexpr (is<Member, &SystemCalls::rename>()) injection->landed |= result == 0;
-    if constexpr (is<Member, &SystemCalls::pwrite>()) injection->landed |= injection->inPlace && result > 0;
+    if constexpr (is<Member, &SystemCalls::pwrite>())
+      injection->landed |= injection->inPlace && result > 0;
     return result;
   }
 };
@@ -279,8 +284,8 @@ class FaultInjection : public ::testing::Test {
   // Saves over `name` once per call the save makes, failing that call; the
   // save must report every failure that cost the text, and leave either the
   // old text whole or, once it was already in place, the new one.
-  void failEachCallInTurn(const TempFolder& folder, const std::string& name,
-                          const std::string& old, size_t expectedEntries) {
+  void failEachCallInTurn(const TempFolder& folder, const std::string& name, const std::string& old,
+                          size_t expectedEntries) {
     const std::string text = "the new text, longer than the old one";
     for (int n = 1;; ++n) {
       if (!old.empty()) folder.write(name, old);

@@ -18,6 +18,7 @@ struct NameCase {
 
 TEST(FileNameCodec, DecodesNamesFromTheFileSystem) {
   const NameCase cases[] = {
+      // clang-format off
       {"plain.mp3", "plain.mp3"},
       {"\xC3\x9C" "bersicht.png", "\xDC" "bersicht.png"},
       {"\xE2\x82\xAC" "uro", "\x80" "uro"},                  // U+20AC has a 1252 byte
@@ -30,6 +31,7 @@ TEST(FileNameCodec, DecodesNamesFromTheFileSystem) {
       {"cr\rname.mp3", "cr?name.mp3"},
       {"lf\nname\xFC", "lf?name\xFC"},
   };
+  // clang-format on
   for (const auto& c : cases) EXPECT_EQ(decodeFileName(c.system), c.program) << c.system;
 }
 
@@ -40,9 +42,14 @@ TEST(FileNameCodec, DecodesAPathPerComponent) {
 
 TEST(FileNameCodec, EveryListedNameIsFoundAgain) {
   TempFolder folder;
-  folder.write("\xC3\x9C" "bersicht.txt", "utf8");
+  folder.write(
+      "\xC3\x9C"
+      "bersicht.txt",
+      "utf8");
   folder.write("raw\xFC/inner\xFC.txt", "raw");
-  for (const char* name : {"\xC3\x9C" "bersicht.txt", "raw\xFC/inner\xFC.txt"}) {
+  for (const char* name : {"\xC3\x9C"
+                           "bersicht.txt",
+                           "raw\xFC/inner\xFC.txt"}) {
     const std::string listed = decodePath(folder.path()) + decodePath(name);
     EXPECT_EQ(encodePath(listed), folder.file(name));
   }
@@ -50,13 +57,18 @@ TEST(FileNameCodec, EveryListedNameIsFoundAgain) {
 
 TEST(FileNameCodec, NewNamesAreCreatedInUtf8) {
   TempFolder folder;
-  EXPECT_EQ(encodePath(decodePath(folder.path()) + "Gr\xF6\xDF" "e.txt"),
-            folder.file("Gr\xC3\xB6\xC3\x9F" "e.txt"));
+  EXPECT_EQ(encodePath(decodePath(folder.path()) + "Gr\xF6\xDF"
+                                                   "e.txt"),
+            folder.file("Gr\xC3\xB6\xC3\x9F"
+                        "e.txt"));
 }
 
 TEST(FileNameCodec, ANameThatLostACharacterFindsNoOtherFile) {
   TempFolder folder;
-  folder.write("snow\xE2\x98\x83" "man", "x");
+  folder.write(
+      "snow\xE2\x98\x83"
+      "man",
+      "x");
   EXPECT_EQ(encodePath(decodePath(folder.path()) + "snow?man"), folder.file("snow?man"));
 }
 

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/log.h"
+
 #include <gtest/gtest.h>
 
-#include "core/log.h"
 #include "support/allocation_limit.h"
 
 namespace brimlet {

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "display/display_search.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
 
-#include "display/display_search.h"
 #include "display/field_text.h"
 
 namespace brimlet {
@@ -24,7 +25,8 @@ TEST(SearchField, PlainTextForwardAndBackward) {
 
 TEST(SearchField, CharacterCodes) {
   const std::string text = "abA cA";
-  EXPECT_EQ(searchField(text, "<<<65", 0, true), (Sel{2, 1}));  // "a" is found too: not case-sensitive
+  EXPECT_EQ(searchField(text, "<<<65", 0, true),
+            (Sel{2, 1}));  // "a" is found too: not case-sensitive
   EXPECT_EQ(searchField(text, "<<<32", 0, true), (Sel{3, 1}));
   EXPECT_EQ(searchField(std::string("a\0b", 3), "<<<x", 0, true), (Sel{1, 1}));
   EXPECT_EQ(searchField(text, "<<<300", 0, true), std::nullopt);
@@ -35,7 +37,7 @@ TEST(SearchField, NearestDigit) {
   EXPECT_EQ(searchField(text, "<<<z", 2, true), (Sel{3, 1}));  // the 3, not the 0
   EXPECT_EQ(searchField(text, "<<<z", 6, false), (Sel{5, 1}));
   EXPECT_EQ(searchField(text, "<<<z", 5, false), (Sel{3, 1}));
-  EXPECT_EQ(searchField("7 ab", "<<<z", 0, true), std::nullopt);  // no digit after the caret
+  EXPECT_EQ(searchField("7 ab", "<<<z", 0, true), std::nullopt);   // no digit after the caret
   EXPECT_EQ(searchField("7 ab", "<<<z", 3, false), std::nullopt);  // only at position 0
 }
 
@@ -56,9 +58,8 @@ TEST(ExclusionSearch, SkipsEveryAThatIsPartOfB) {
 // The search once converted positions from the start of the text on every
 // round; the walker must give the very positions the plain conversions give.
 std::optional<ExclusionResult> exclusionByPlainConversions(std::string_view text,
-                                                           std::string_view a,
-                                                           std::string_view b, int64_t p,
-                                                           bool forward) {
+                                                           std::string_view a, std::string_view b,
+                                                           int64_t p, bool forward) {
   auto find = [&](std::string_view target, int64_t field) -> std::optional<int64_t> {
     if (field < 0) return std::nullopt;
     const int64_t byte = fieldToByte(text, field);
@@ -77,7 +78,9 @@ std::optional<ExclusionResult> exclusionByPlainConversions(std::string_view text
     }
     const int64_t at = aHit.value_or(-1);
     p = forward ? at + 1 : at - 1;
-    if (!bHit || (forward ? at < *bHit : at > *bHit + byteToField(b, static_cast<int64_t>(b.size())))) break;
+    if (!bHit ||
+        (forward ? at < *bHit : at > *bHit + byteToField(b, static_cast<int64_t>(b.size()))))
+      break;
   }
   result.searchPosition = std::max<int64_t>(p, 0);
   return result;

@@ -175,7 +175,9 @@ TEST_F(DisplayToolsTest, ATemplateOfBlanksEndsInTheStopMessage) {
 TEST_F(DisplayToolsTest, RtfSourceBecomesItsText) {
   display().setFieldText("{\\rtf1 Gr\\'fc\\'dfe\\par}");
   run("show_rtftxt_Click");
-  EXPECT_EQ(display().fieldText(), "Gr\xFC\xDF" "e\r\n");
+  EXPECT_EQ(display().fieldText(),
+            "Gr\xFC\xDF"
+            "e\r\n");
   run("show_undo_Click");
   EXPECT_EQ(display().fieldText(), "{\\rtf1 Gr\\'fc\\'dfe\\par}");
   display().setFieldText("kein rtf");

@@ -113,8 +113,8 @@ TEST_F(DisplayTest, NothingIsAppliedToTheMainWindow) {
 
 TEST_F(DisplayTest, TheRenamerGetsItsNamesWithAFinalLineEnd) {
   program.workshop().invoke("qvl_qzr_Click");
-  program.showInDisplay({"Dremmick Inhalt erstellen", "Dremmick Inhalt erstellen *", "", true,
-                         false});
+  program.showInDisplay(
+      {"Dremmick Inhalt erstellen", "Dremmick Inhalt erstellen *", "", true, false});
   display().setFieldText("a\r\nb");
   run("show_ubn_Click");
   EXPECT_EQ(program.renamer().namesText, "a\r\nb\r\n");

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <gtest/gtest.h>
-
 #include "display/field_text.h"
+
+#include <gtest/gtest.h>
 
 namespace brimlet {
 namespace {
@@ -13,7 +13,7 @@ TEST(FieldText, LoneLineEndsBecomeCrLf) {
 
 TEST(FieldText, PositionsCountALineEndOnce) {
   const std::string text = "ab\r\ncd\r\n\r\ne";
-  const std::pair<int64_t, int64_t> fieldAndByte[] = {{0, 0}, {2, 2}, {3, 4}, {5, 6},
+  const std::pair<int64_t, int64_t> fieldAndByte[] = {{0, 0}, {2, 2},  {3, 4}, {5, 6},
                                                       {6, 8}, {7, 10}, {8, 11}};
   for (const auto& [field, byte] : fieldAndByte) {
     EXPECT_EQ(fieldToByte(text, field), byte) << field;

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "display/rtf_reader.h"
+
 #include <gtest/gtest.h>
 
 #include <iterator>
 #include <random>
 #include <vector>
 
-#include "display/rtf_reader.h"
 #include "display/sample_file.h"
 
 namespace brimlet {
@@ -55,16 +56,19 @@ TEST_P(RealRtfFile, GivesTheWordsOfAnotherConverter) {
 
 INSTANTIATE_TEST_SUITE_P(Samples, RealRtfFile,
                          ::testing::Values("libreoffice-7.4-converted-brief-de",
-                                         "libreoffice-7.4-converted-notizen-de",
-                                         "tika-libreoffice-list", "tika-textedit-umlaut",
-                                         "tika-word-german-list", "tika-wordpad-czech-unicode",
-                                         "tika-wordpad-msftedit-umlaut"));
+                                           "libreoffice-7.4-converted-notizen-de",
+                                           "tika-libreoffice-list", "tika-textedit-umlaut",
+                                           "tika-word-german-list", "tika-wordpad-czech-unicode",
+                                           "tika-wordpad-msftedit-umlaut"));
 
 TEST(RtfReader, TheLetterComesOutInWindows1252) {
   const auto text = rtfToText(testing::readSample("rtf/libreoffice-7.4-converted-brief-de.rtf"));
   ASSERT_TRUE(text.has_value());
   EXPECT_EQ(text->substr(0, 40), "Sehr geehrte Frau M\xFCller,\r\n\r\nvielen Dank");
-  EXPECT_NE(text->find("Gr\xF6\xDF" "e der \xDC" "bersicht"), std::string::npos);
+  EXPECT_NE(text->find("Gr\xF6\xDF"
+                       "e der \xDC"
+                       "bersicht"),
+            std::string::npos);
 }
 
 struct RtfCase {
@@ -79,7 +83,9 @@ TEST(RtfReader, ReadsTheConstructsOfTheFormat) {
       {"{\\rtf1 \\'e4\\'C4}", "\xE4\xC4"},
       // \uN with its one fallback character, then with \uc2 two of them.
       {"{\\rtf1 x\\u8364?y}", "x\x80y"},
-      {"{\\rtf1\\uc2 \\u228\\'61\\'62c}", "\xE4" "c"},
+      {"{\\rtf1\\uc2 \\u228\\'61\\'62c}",
+       "\xE4"
+       "c"},
       {"{\\rtf1 \\u-3913?z}", "?z"},
       {"{\\rtf1 \\u55357?\\u56832?!}", "?!"},  // a pair of surrogates is one character
       {"{\\rtf1{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red0;}{\\*\\generator W;}T}", "T"},
@@ -106,9 +112,9 @@ namespace {
 // Broken and hostile sources (unbalanced groups, cut-off escapes, huge
 // numbers) must end in some text, never in a crash or a hang.
 TEST(RtfReader, SurvivesRandomSource) {
-  const std::string_view pieces[] = {"{", "}", "\\", "'", "u", "-", "9", "99999999999", "bin",
-                                     "uc", "*", "fonttbl", "f", "fcharset238", "par", " ", "\xE4",
-                                     "\\'", "\\u", "\\bin", "a"};
+  const std::string_view pieces[] = {
+      "{",       "}", "\\",          "'",   "u", "-",    "9",   "99999999999", "bin",   "uc", "*",
+      "fonttbl", "f", "fcharset238", "par", " ", "\xE4", "\\'", "\\u",         "\\bin", "a"};
   std::mt19937 random(12);
   for (int round = 0; round < 3000; ++round) {
     std::string rtf = "{\\rtf1";

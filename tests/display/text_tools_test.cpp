@@ -49,7 +49,8 @@ std::string analyse(const std::string& log, const std::string& search, bool list
 }
 
 TEST(TransferLog, ReducesRecordsToTheirKeyFields) {
-  const std::string log = "#Fields: a,b\r\n" + record("t1", "RECEIVE", "to@x", "Betreff", "from@y") +
+  const std::string log = "#Fields: a,b\r\n" +
+                          record("t1", "RECEIVE", "to@x", "Betreff", "from@y") +
                           record("t2", "SEND", "to@x", "Betreff", "from@y") +
                           record("t3", "SEND", "to@x", "Betreff", "from@y") +
                           record("t4", "DELIVER", "me@x", "Neu", "from@z");
@@ -61,13 +62,13 @@ TEST(TransferLog, ReducesRecordsToTheirKeyFields) {
             "t3,SEND,Betreff,\r\n"
             "t4,DELIVER,me@x,Neu,\r\n"
             "\r\n\r\n4\r\nSend: 2\r\nReceive: 1\r\nDeliver: 1\r\n");
-  EXPECT_EQ(analyse(log, "from@y", false),
-            "\r\n\r\n1\r\nSend: 1\r\nReceive: 0\r\nDeliver: 0\r\n");
+  EXPECT_EQ(analyse(log, "from@y", false), "\r\n\r\n1\r\nSend: 1\r\nReceive: 0\r\nDeliver: 0\r\n");
 }
 
 TEST(TransferLog, ARecordMaySpanLinesAndAShortTailEndsTheAnalysis) {
-  const std::string log = "t1,2,3,4,5\r\n,6,7,8,RECEIVE,10,11,12,13,14,15,16,17,18,19,20\r\n"
-                          "t2,only,five,commas,here,\r\n";
+  const std::string log =
+      "t1,2,3,4,5\r\n,6,7,8,RECEIVE,10,11,12,13,14,15,16,17,18,19,20\r\n"
+      "t2,only,five,commas,here,\r\n";
   EXPECT_EQ(analyse(log, "t", true, true),
             "1\tt1,RECEIVE,12,18,\r\n\r\n\r\n1\r\nSend: 0\r\nReceive: 1\r\nDeliver: 0\r\n");
 }
@@ -149,8 +150,8 @@ TEST(NumberTool, FoldsTheSumsOfAText) {
   EXPECT_EQ(numbersOfText("abc", NumberRule::All), "49\r\n15\r\n6\r\n6\r\n0\r\n0\r\n");
   EXPECT_EQ(numbersOfText("abc", NumberRule::AscQs), "15\r\n");
   EXPECT_EQ(numbersOfText("Zz9 9", NumberRule::All), "15\r\n16\r\n3\r\n7\r\n18\r\n18\r\n");
-  const std::pair<int64_t, int64_t> folds[] = {{0, 0}, {1, 1}, {49, 49}, {50, 5}, {1234, 10},
-                                               {1999, 28}, {99, 18}};
+  const std::pair<int64_t, int64_t> folds[] = {{0, 0},     {1, 1},     {49, 49}, {50, 5},
+                                               {1234, 10}, {1999, 28}, {99, 18}};
   for (const auto& [sum, qs] : folds) EXPECT_EQ(foldDigitSum(sum), qs) << sum;
   EXPECT_EQ(foldMod49(49), 49);
   EXPECT_EQ(foldMod49(50), 1);

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "display/word_tools.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
@@ -6,7 +8,6 @@
 #include "core/cp1252.h"
 #include "core/lines.h"
 #include "display/passwords.h"
-#include "display/word_tools.h"
 
 namespace brimlet {
 namespace {
@@ -28,14 +29,20 @@ TEST(AnagramPick, ChoosesAmongTheListedArrangements) {
   const std::string list = anagramList("abc", 5);
   for (uint32_t i = 0; i < 6; ++i) {
     uint32_t offered = 0;
-    const auto pick = pickAnagram(list, [&](uint32_t count) { offered = count; return i; });
+    const auto pick = pickAnagram(list, [&](uint32_t count) {
+      offered = count;
+      return i;
+    });
     EXPECT_EQ(offered, 6u);
     EXPECT_EQ(pick, list.substr(i * 5, 3));
   }
-  const auto never = [](uint32_t) -> uint32_t { ADD_FAILURE() << "no pick expected"; return 0; };
-  EXPECT_EQ(pickAnagram("abc\r\n", never), std::nullopt);             // under 6 bytes
-  EXPECT_EQ(pickAnagram("abc\r\n\r\n0\r\n", never), std::nullopt);    // count 0
-  EXPECT_EQ(pickAnagram("abc\r\n\r\nzwei\r\n", never), std::nullopt); // no number
+  const auto never = [](uint32_t) -> uint32_t {
+    ADD_FAILURE() << "no pick expected";
+    return 0;
+  };
+  EXPECT_EQ(pickAnagram("abc\r\n", never), std::nullopt);              // under 6 bytes
+  EXPECT_EQ(pickAnagram("abc\r\n\r\n0\r\n", never), std::nullopt);     // count 0
+  EXPECT_EQ(pickAnagram("abc\r\n\r\nzwei\r\n", never), std::nullopt);  // no number
   // A list shortened by hand: the count promises more lines than are left.
   EXPECT_EQ(pickAnagram("abc\r\n\r\n6\r\n", [](uint32_t count) { return count - 1; }), "abc");
 }
@@ -43,13 +50,16 @@ TEST(AnagramPick, ChoosesAmongTheListedArrangements) {
 TEST(AnagramCheck, ComparesTheFirstTwoLines) {
   const std::pair<std::string, std::optional<std::string>> cases[] = {
       {"listen", std::nullopt},
-      {"listen\r\n", cp("***nur eine zeile, kein vergleich möglich***\r\nbitte 2 zeilen angeben\r\n")},
+      {"listen\r\n",
+       cp("***nur eine zeile, kein vergleich möglich***\r\nbitte 2 zeilen angeben\r\n")},
       {"listen\r\nsilent\r\nmehr\r\n", "die zeichenketten bilden ein anagramm!\r\n"},
       {"dormitory\r\ndirty room\r\n",
        cp(">>>unterschiedliche zeilenlänge\r\n...\r\ndie zeichen !ohne leerzeichen! bilden ein "
           "anagramm!\r\n")},
       {"Listen\r\nsilent\r\n", "leider kein anagramm\r\n"},
-      {"\xE4" "b\r\nb\xE4\r\n", "die zeichenketten bilden ein anagramm!\r\n"},
+      {"\xE4"
+       "b\r\nb\xE4\r\n",
+       "die zeichenketten bilden ein anagramm!\r\n"},
       {"ab\r\nabc\r\n", cp(">>>unterschiedliche zeilenlänge\r\n...\r\nleider kein anagramm\r\n")},
   };
   for (const auto& [text, expected] : cases) EXPECT_EQ(anagramCheck(text), expected) << text;
@@ -60,7 +70,10 @@ TEST(Acronym, TakesTheLetterAfterEachSeparator) {
       {"rat des ortes", false, "DO"},
       {" rat des ortes", false, "RDO"},
       {"a-b c\r\nd", false, "BCD"},
-      {"x \xE4rger \xFC" "ber \xDF" "e \xE9t\xE9", false, "\xC4\xDC\xDF"},
+      {"x \xE4rger \xFC"
+       "ber \xDF"
+       "e \xE9t\xE9",
+       false, "\xC4\xDC\xDF"},
       {"x 1a 2b", false, ""},
       {"x 1a 2b", true, "12"},
       {"ende ", false, ""},
@@ -73,17 +86,24 @@ TEST(Acronym, TakesTheLetterAfterEachSeparator) {
 // A uniform source from a fixed generator, so failures repeat.
 struct Draws {
   std::mt19937 generator{2026};
-  uint32_t operator()(uint32_t n) { return std::uniform_int_distribution<uint32_t>(0, n - 1)(generator); }
+  uint32_t operator()(uint32_t n) {
+    return std::uniform_int_distribution<uint32_t>(0, n - 1)(generator);
+  }
 };
 
 int classesOf(std::string_view password) {
   int bits = 0;
   for (const char c : password) {
-    if (std::string_view("!%&()+,-.;=?_@").find(c) != std::string_view::npos) bits |= 1;
-    else if (c >= '0' && c <= '9') bits |= 2;
-    else if (c >= 'a' && c <= 'z') bits |= 4;
-    else if (c >= 'A' && c <= 'Z') bits |= 8;
-    else ADD_FAILURE() << "character outside the classes: " << int{c};
+    if (std::string_view("!%&()+,-.;=?_@").find(c) != std::string_view::npos)
+      bits |= 1;
+    else if (c >= '0' && c <= '9')
+      bits |= 2;
+    else if (c >= 'a' && c <= 'z')
+      bits |= 4;
+    else if (c >= 'A' && c <= 'Z')
+      bits |= 8;
+    else
+      ADD_FAILURE() << "character outside the classes: " << int{c};
   }
   return bits;
 }

@@ -95,8 +95,9 @@ TEST_F(ReadFolder, AnUnreadableSubfolderIsLoggedAndSkipped) {
   ::chmod((root + "/sub").c_str(), 0755);
   EXPECT_EQ(reading.entries, 1);
   EXPECT_EQ(reading.list, root + "/a.mp3\r\n");
-  EXPECT_NE(std::find(logged.begin(), logged.end(), "-fehler: ordner nicht lesbar: " + root + "/sub"),
-            logged.end());
+  EXPECT_NE(
+      std::find(logged.begin(), logged.end(), "-fehler: ordner nicht lesbar: " + root + "/sub"),
+      logged.end());
 }
 
 TEST_F(ReadFolder, TheRootReadsAsEmptyAndNonPathsAreNotRead) {
@@ -148,13 +149,18 @@ struct ListedName {
 
 TEST(ReadFolderNames, NamesAreDecodedAndFoldersOpenedByTheirOwnBytes) {
   const ListedName cases[] = {
-      {"\xC3\x9C" "bersicht.png", "\xDC" "bersicht.png"},
+      {"\xC3\x9C"
+       "bersicht.png",
+       "\xDC"
+       "bersicht.png"},
       {"cr\rname.mp3", "cr?name.mp3"},
       {"lf\nname.mp3", "lf?name.mp3"},
       {"\xE4rger.txt", "\xE4rger.txt"},  // not UTF-8: byte for byte
       {"\xE2\x82\xAC.txt", "\x80.txt"},  // the euro sign has a byte of its own
       // A folder whose name has no Windows-1252 form is still read.
-      {"\xE6\x97\xA5\xE6\x9C\xAC/lied.mp3", "?" "?/lied.mp3"},
+      {"\xE6\x97\xA5\xE6\x9C\xAC/lied.mp3",
+       "?"
+       "?/lied.mp3"},
       {"\xC3\xA4rger/\xC3\xB6l.txt", "\xE4rger/\xF6l.txt"},
   };
   testing::TempFolder tree;

@@ -95,12 +95,12 @@ TEST(GroupSort, SamplesEveryTwoThousandthLine) {
   }
   std::vector<std::pair<int64_t, std::string>> samples;
   NoProgress progress;
-  const auto sorted =
-      groupSort(list, tableOf({}), progress,
-                [&](int64_t n, std::string_view line) { samples.emplace_back(n, line); });
+  const auto sorted = groupSort(list, tableOf({}), progress, [&](int64_t n, std::string_view line) {
+    samples.emplace_back(n, line);
+  });
   ASSERT_TRUE(sorted.has_value());
-  EXPECT_EQ(samples, (std::vector<std::pair<int64_t, std::string>>{{2000, "f2000.x"},
-                                                                   {4000, "f4000.x"}}));
+  EXPECT_EQ(samples,
+            (std::vector<std::pair<int64_t, std::string>>{{2000, "f2000.x"}, {4000, "f4000.x"}}));
 }
 
 TEST(SingleSort, OneBucketPerExtensionInFirstAppearanceOrder) {

@@ -29,14 +29,16 @@ TEST(DirListing, TwoFolderBlocksGiveSizeFolderAndName) {
       "\r\n"
       " Verzeichnis von C:\\Musik\\Alt\r\n"
       "17.04.2019  18:31    <DIR>          Unter\r\n"
-      "06.12.2022  11:25            39\xA0" "348 cli.bin\r\n"
+      "06.12.2022  11:25            39\xA0"
+      "348 cli.bin\r\n"
       "short line\r\n"
       "               2 Verzeichnis(se), 160.585.662.464 Bytes frei\r\n"
       "06.12.2022  11:25                 7 tail.txt";
   EXPECT_EQ(convertDirListing(listing),
             "22;C:\\Musik\\.gitignore\r\n"
             "2.453.504;C:\\Musik\\Lied 1.mp3\r\n"
-            "39\xA0" "348;C:\\Musik\\Alt\\cli.bin\r\n"
+            "39\xA0"
+            "348;C:\\Musik\\Alt\\cli.bin\r\n"
             "7;C:\\Musik\\Alt\\tail.txt\r\n");
 }
 
@@ -58,7 +60,9 @@ TEST(DirListing, RealGermanListingsConvert) {
             "2.453.504;C:\\Users\\rene.schallner\\go\\src\\github.com\\renerocksai\\timeit\\"
             "timeit.exe\r\n");
   const std::string pico = convertDirListing(read("pico-embedded-cli-nbsp-dir.txt"));
-  EXPECT_TRUE(pico.starts_with("39\xA0" "348;C:\\dev\\rasp_pico\\pico-embedded\\build\\cli\\cli.bin\r\n"))
+  EXPECT_TRUE(
+      pico.starts_with("39\xA0"
+                       "348;C:\\dev\\rasp_pico\\pico-embedded\\build\\cli\\cli.bin\r\n"))
       << pico;
   EXPECT_EQ(std::count(pico.begin(), pico.end(), '\r'), 6);
 }

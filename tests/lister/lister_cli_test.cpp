@@ -21,6 +21,7 @@ TEST(ListerCli, ReadCleanAndCopyAFolder) {
   EXPECT_EQ(cli.dump("filelist.txt"), folder + "/Lied 01.MP3\r\n");
   EXPECT_EQ(cli.dump("processed.txt"), "Lied 01.MP3\r\n***\r\n");
   EXPECT_EQ(cli.dump("clipboard.txt"), std::string("Lied 01.MP3\r\n***\r\n\0", 19));
+  // clang-format off
   EXPECT_EQ(cli.dump("zlog.txt"),
             "10:11:12: daten ins clipboard kopiert\r\n"
             "10:11:12: 1 pfade entfernt\r\n"
@@ -32,6 +33,7 @@ TEST(ListerCli, ReadCleanAndCopyAFolder) {
   EXPECT_NE(cli.dump("status.txt").find("STBF=Geladen: " + std::to_string(folder.size() + 14) +
                                         " Bytes ~~~ Bearbeitet: 18 Bytes ~~~ Zeilen: 1\r\n"),
             std::string::npos);
+  // clang-format on
 }
 
 // A list set with --filelist used to count as no lines, so "Zeilen:" said 0
@@ -49,12 +51,16 @@ TEST(ListerCli, AListGivenOnTheCommandLineIsCountedAsItIs) {
 
 TEST(ListerCli, PathsOnTheCommandLineAreTheSystemsUtf8Names) {
   testing::TempFolder files;
+  // clang-format off
   files.write("Gr\xC3\xB6\xC3\x9F" "e.txt", "/a/x.mp3\r\n");
   CliRun cli({"--filelist", files.file("Gr\xC3\xB6\xC3\x9F" "e.txt"), "--out",
               files.file("\xC3\x9C" "bersicht.txt")});
+  // clang-format on
   cli.run();
   ASSERT_EQ(cli.exitCode, 0) << cli.describe();
-  EXPECT_EQ(files.read("\xC3\x9C" "bersicht.txt"), "/a/x.mp3\r\n");
+  EXPECT_EQ(files.read("\xC3\x9C"
+                       "bersicht.txt"),
+            "/a/x.mp3\r\n");
 }
 
 }  // namespace

@@ -18,7 +18,8 @@ class ListerTest : public ProgramTest {
   }
 
   MainWindow& main() { return program.main(); }
-  void run(WindowModel& window, std::string_view handler, const std::vector<std::string>& args = {}) {
+  void run(WindowModel& window, std::string_view handler,
+           const std::vector<std::string>& args = {}) {
     ASSERT_TRUE(window.invoke(handler, args)) << handler;
   }
   void run(std::string_view handler, const std::vector<std::string>& args = {}) {

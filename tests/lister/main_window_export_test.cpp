@@ -15,9 +15,9 @@ constexpr const char* kSaveTitle = "Brimlet - Speichern";
 constexpr const char* kCsvTitle = "Brimlet - Csv Speichern";
 
 TEST_F(ExportTest, EveryExportFirstNeedsAList) {
-  for (const char* handler : {"main_fex_a_Click", "main_fex_e_Click", "main_fex_ck_Click",
-                              "main_fex_cs_Click", "main_fex_w_Click", "main_fex_g_Click",
-                              "main_fex_d_Click"}) {
+  for (const char* handler :
+       {"main_fex_a_Click", "main_fex_e_Click", "main_fex_ck_Click", "main_fex_cs_Click",
+        "main_fex_w_Click", "main_fex_g_Click", "main_fex_d_Click"}) {
     main().zlog.setText("");
     run(handler);
     EXPECT_EQ(lastLog(), "keine daten geladen") << handler;

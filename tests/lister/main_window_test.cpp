@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 
 #include <filesystem>
@@ -90,8 +89,8 @@ TEST_F(MainWindowTest, ImportConvertsDirListingsAndFileNameListings) {
 TEST_F(MainWindowTest, DroppingAFolderOrNothingUsableKeepsTheList) {
   main().fileList = "alt\r\n";
   run("frm1_MessageProc", {files.path()});
-  EXPECT_EQ(logLines().back(),
-            cp("-fehler: " + files.path() + " ist ein ordner, nur dateien können eingelesen werden"));
+  EXPECT_EQ(logLines().back(), cp("-fehler: " + files.path() +
+                                  " ist ein ordner, nur dateien können eingelesen werden"));
   run("frm1_MessageProc", {files.file("fehlt.txt")});
   EXPECT_EQ(logLines().back(), "datei existiert nicht");
   ASSERT_EQ(::mkfifo(files.file("fifo").c_str(), 0600), 0);
@@ -114,11 +113,11 @@ TEST_F(MainWindowTest, PasteKeepsTheBlockWithItsNulAndTail) {
   EXPECT_EQ(main().fileList, "a.mp3\r\nb\0junk"s);
   EXPECT_EQ(main().processedList, "a.mp3\r\n***\r\n");
   EXPECT_EQ(main().window().text(), cp("Brimlet Eingefügt"));
-  EXPECT_EQ(logLines(), (std::vector<std::string>{
-                            cp("daten aus dem clipboard eingefügt"),
-                            "...ggfs leerzeichen am zeilenende entfernen...",
-                            "2 leerzeichen entfernt", "...gruppen sortieren...",
-                            cp("eingefügt + in Gruppen sortiert")}));
+  EXPECT_EQ(logLines(),
+            (std::vector<std::string>{cp("daten aus dem clipboard eingefügt"),
+                                      "...ggfs leerzeichen am zeilenende entfernen...",
+                                      "2 leerzeichen entfernt", "...gruppen sortieren...",
+                                      cp("eingefügt + in Gruppen sortiert")}));
 
   platform.clipboard = "abc\0"s;
   run("main_pst_Click");
@@ -147,7 +146,8 @@ TEST_F(MainWindowTest, CleanUpsChangeTheBucketsAndReport) {
   platform.clipboard = "C:\\M\\Song 12.mp3\r\n/u/x.b/readme\r\nplain 3,45\r\n\0"s;
   run("main_pst_Click");
   run("main_remx_Click");
-  EXPECT_EQ(main().processedList, "C:\\M\\Song 12\r\n***\r\n/u/x.b/readme\r\nplain 3,45\r\n***\r\n");
+  EXPECT_EQ(main().processedList,
+            "C:\\M\\Song 12\r\n***\r\n/u/x.b/readme\r\nplain 3,45\r\n***\r\n");
   EXPECT_EQ(logLines().back(), "1 dateiendungen entfernt");
   run("main_remp_Click");
   EXPECT_EQ(main().processedList, "Song 12\r\n***\r\nreadme\r\nplain 3,45\r\n***\r\n");

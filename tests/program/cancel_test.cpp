@@ -41,8 +41,8 @@ class Cancel : public testing::ProgramTest {
     const int64_t points = platform.pumps;
     ASSERT_GT(points, 0) << handler << " has no cancel point on a large input";
     for (const int64_t at : {int64_t{1}, (points + 1) / 2, points}) {
-      const std::string where = handler + " at " + std::to_string(at) + "/" +
-                                std::to_string(points);
+      const std::string where =
+          handler + " at " + std::to_string(at) + "/" + std::to_string(points);
       reset();
       platform.pumps = 0;
       platform.cancelAtPump = at;
@@ -79,6 +79,7 @@ TEST_F(Cancel, AWorkshopOperationLeavesTextAndUndoAsTheyWere) {
     const char* value = nullptr;
   };
   const Case cases[] = {
+      // clang-format off
       {"qvl_dos_Click"}, {"qvl_mlz_Click"}, {"qvl_sdz_Click"}, {"qvl_zf_Click"},
       {"qvl_1313_Click"}, {"qvl_131313_Click"}, {"qvl_srt_Click"}, {"qvl_idx_Click"},
       {"qvl_html_etf_Click"}, {"qvl_zlta_Click"}, {"qvl_zcta_Click"}, {"qvl_zlnr_Click"},
@@ -86,6 +87,7 @@ TEST_F(Cancel, AWorkshopOperationLeavesTextAndUndoAsTheyWere) {
       {"qvl_einf_Click", "qvl_einf_e", "x"},
       {"qvl_srt_Click", "qvl_srt_x", "-4"},
   };
+  // clang-format on
   for (const Case& c : cases) {
     if (c.field != nullptr) w.findControl(c.field)->setText(c.value);
     cancel(c.handler, text);
@@ -149,9 +151,8 @@ TEST_F(Cancel, AListOperationLeavesTheListsAndTitleAsTheyWere) {
   paste();
   const std::string processed = main.processedList;
   const std::string list = main.fileList;
-  for (const char* handler :
-       {"main_remp_Click", "main_remx_Click", "main_lze_Click", "main_zfe_Click",
-        "main_neue_Click"}) {
+  for (const char* handler : {"main_remp_Click", "main_remx_Click", "main_lze_Click",
+                              "main_zfe_Click", "main_neue_Click"}) {
     cancelAtEachStage(
         main, handler, paste,
         [&](const std::string& where) {
@@ -170,7 +171,8 @@ TEST_F(Cancel, TheTransferLogAnalysisLeavesTheFieldAndItsUndo) {
   DisplayWindow& display = program.display();
   display.invoke("frm4_KeyDown", {"84", "2"});  // shows the analysis
   std::string log;
-  while (log.size() < kTextSize) log += "t,2,3,4,5,6,7,8,RECEIVE,10,11,12,13,14,15,16,17,18,19,20\r\n";
+  while (log.size() < kTextSize)
+    log += "t,2,3,4,5,6,7,8,RECEIVE,10,11,12,13,14,15,16,17,18,19,20\r\n";
   display.show_find.setText("RECEIVE");
   display.invoke("show_find_Change");
   cancelAtEachStage(

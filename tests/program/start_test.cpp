@@ -54,11 +54,14 @@ TEST_F(StartTest, TheGroupFileFillsGroupsAndTable) {
 }
 
 TEST_F(StartTest, AGroupFilePastItsBoundIsReadUpToItWithOneLogLine) {
-  home.write("Brimlet_edgs.txt", "Viele=" + std::string(10 * kMaxGroupEntries, '+') + "#\r\nB=.b+#\r\n");
+  home.write("Brimlet_edgs.txt",
+             "Viele=" + std::string(10 * kMaxGroupEntries, '+') + "#\r\nB=.b+#\r\n");
   program.start();
-  EXPECT_EQ(program.session().groups.table.largestEntryIndex, static_cast<int>(kMaxGroupEntries) - 1);
+  EXPECT_EQ(program.session().groups.table.largestEntryIndex,
+            static_cast<int>(kMaxGroupEntries) - 1);
   EXPECT_EQ(program.session().groups.groups[1].editedList, ".b+");
-  EXPECT_EQ(program.main().zlog.text(), cp("08:09:10: gruppendatei zu groß, der rest wird ignoriert\r\n"));
+  EXPECT_EQ(program.main().zlog.text(),
+            cp("08:09:10: gruppendatei zu groß, der rest wird ignoriert\r\n"));
 }
 
 TEST_F(StartTest, ASettingsFilePastItsBoundIsReadUpToItWithOneLogLine) {
@@ -67,7 +70,8 @@ TEST_F(StartTest, ASettingsFilePastItsBoundIsReadUpToItWithOneLogLine) {
   home.write("Brimlet_set.txt", file);
   program.start();
   EXPECT_EQ(program.session().settings[Setting::Sortieren], 2);
-  EXPECT_EQ(program.main().zlog.text(), cp("08:09:10: einstellungsdatei zu groß, der rest wird ignoriert\r\n"));
+  EXPECT_EQ(program.main().zlog.text(),
+            cp("08:09:10: einstellungsdatei zu groß, der rest wird ignoriert\r\n"));
 }
 
 TEST_F(StartTest, EndButtonRewritesTheSettingsFileByteForByte) {
@@ -100,9 +104,9 @@ TEST(StartFailure, AnUnwritableSettingsFileIsLoggedNotFatal) {
   program.main().invoke("main_close_Click");
   EXPECT_TRUE(program.ended());
   EXPECT_EQ(program.main().zlog.text(), "00:00:00: fehler beim speichern der einstellungen\r\n");
-  EXPECT_EQ(platform.warnings, std::vector<std::string>{"fehler beim speichern der einstellungen|" +
-                                                        std::string(testing::kUnwritableFolder) +
-                                                        "Brimlet_set.txt"});
+  EXPECT_EQ(platform.warnings,
+            std::vector<std::string>{"fehler beim speichern der einstellungen|" +
+                                     std::string(testing::kUnwritableFolder) + "Brimlet_set.txt"});
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The real windows on the offscreen platform: start, switch, close.
+#include "ui/desktop.h"
+
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -7,7 +9,6 @@
 #include <QTimer>
 
 #include "support/temp_folder.h"
-#include "ui/desktop.h"
 
 namespace brimlet {
 namespace {

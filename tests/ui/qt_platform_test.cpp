@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/qt_platform.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QClipboard>
-
-#include "ui/qt_platform.h"
 
 namespace brimlet {
 namespace {

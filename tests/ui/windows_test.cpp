@@ -8,8 +8,8 @@
 #include <QWidget>
 
 #include "ui/codec.h"
-#include "ui/window_placement.h"
 #include "ui/qt_translations.h"
+#include "ui/window_placement.h"
 
 namespace brimlet {
 namespace {
@@ -43,8 +43,8 @@ TEST(BarPosition, ValuesBeyond32BitsAreScaled) {
   constexpr int64_t kFiveGb = 5'000'000'000;
   const BarCase cases[] = {
       {50, 100, 50, 100},
-      {0, 0, 0, 1},                      // no maximum yet
-      {150, 100, 100, 100},              // past the end
+      {0, 0, 0, 1},          // no maximum yet
+      {150, 100, 100, 100},  // past the end
       {-3, 100, 0, 100},
       {2'147'483'647, 2'147'483'647, 2'147'483'647, 2'147'483'647},
       {kFiveGb, kFiveGb, 1'666'666'666, 1'666'666'666},

@@ -19,7 +19,9 @@ namespace {
 
 TEST(WorkshopView, DropOperateUndoAndSave) {
   testing::TempFolder home;
-  home.write("brief.txt", "Sehr geehrte Frau M\xFCller\r\nGr\xFC\xDF" "e");
+  home.write("brief.txt",
+             "Sehr geehrte Frau M\xFCller\r\nGr\xFC\xDF"
+             "e");
   Desktop desktop(home.path());
   desktop.start();
   auto click = [&desktop](const char* form, const char* control) {
@@ -35,12 +37,19 @@ TEST(WorkshopView, DropOperateUndoAndSave) {
   EXPECT_TRUE(enter.isAccepted());
   QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
   QApplication::sendEvent(&desktop.view("frm8"), &drop);
-  EXPECT_EQ(workshop.workingText, "Sehr geehrte Frau M\xFCller\r\nGr\xFC\xDF" "e\r\n") << workshop.clog.text();
+  EXPECT_EQ(workshop.workingText,
+            "Sehr geehrte Frau M\xFCller\r\nGr\xFC\xDF"
+            "e\r\n")
+      << workshop.clog.text();
 
   click("frm8", "qvl_ucse");
-  EXPECT_EQ(workshop.workingText, "SEHR GEEHRTE FRAU M\xDCLLER\r\nGR\xDC\xDF" "E\r\n");
+  EXPECT_EQ(workshop.workingText,
+            "SEHR GEEHRTE FRAU M\xDCLLER\r\nGR\xDC\xDF"
+            "E\r\n");
   click("frm8", "qvl_undo");
-  EXPECT_EQ(workshop.workingText, "Sehr geehrte Frau M\xFCller\r\nGr\xFC\xDF" "e\r\n");
+  EXPECT_EQ(workshop.workingText,
+            "Sehr geehrte Frau M\xFCller\r\nGr\xFC\xDF"
+            "e\r\n");
 
   const QString target = QString::fromStdString(home.file("gespeichert.txt"));
   QTimer::singleShot(0, [&target] {
@@ -50,7 +59,9 @@ TEST(WorkshopView, DropOperateUndoAndSave) {
     QMetaObject::invokeMethod(dialog, "accept");
   });
   click("frm8", "qvl_save");
-  EXPECT_EQ(home.read("gespeichert.txt"), "Sehr geehrte Frau M\xFCller\r\nGr\xFC\xDF" "e\r\n");
+  EXPECT_EQ(home.read("gespeichert.txt"),
+            "Sehr geehrte Frau M\xFCller\r\nGr\xFC\xDF"
+            "e\r\n");
   EXPECT_EQ(desktop.view("frm8").windowTitle().right(15), QStringLiteral("gespeichert.txt"));
 }
 

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "workshop/blank_lines.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "workshop/blank_lines.h"
 #include "workshop/line_prefix.h"
 
 namespace brimlet {
@@ -40,14 +41,12 @@ TEST_P(ThinEmptyLines, LeavesOneEmptyLineOfEveryRun) {
   EXPECT_EQ(r.count, GetParam().count);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, ThinEmptyLines,
-                         ::testing::Values(Case{"a\r\n\r\n\r\n\r\nb", "a\r\n\r\nb", 2},
-                                           Case{"a\r\n\r\nb", "a\r\n\r\nb", 0},
-                                           Case{"a\r\n\r\n\r\n", "a\r\n\r\n", 1},
-                                           Case{"\r\n\r\n\r\nx", "\r\nx", 2},
-                                           Case{"\r\nx", "\r\nx", 0},
-                                           Case{"a\r\n\r\n\r\nb\r\n\r\n\r\n\r\n\r\nc",
-                                                "a\r\n\r\nb\r\n\r\nc", 4}));
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ThinEmptyLines,
+    ::testing::Values(Case{"a\r\n\r\n\r\n\r\nb", "a\r\n\r\nb", 2},
+                      Case{"a\r\n\r\nb", "a\r\n\r\nb", 0}, Case{"a\r\n\r\n\r\n", "a\r\n\r\n", 1},
+                      Case{"\r\n\r\n\r\nx", "\r\nx", 2}, Case{"\r\nx", "\r\nx", 0},
+                      Case{"a\r\n\r\n\r\nb\r\n\r\n\r\n\r\n\r\nc", "a\r\n\r\nb\r\n\r\nc", 4}));
 
 struct PrefixCase {
   std::string needle;

@@ -2,6 +2,8 @@
 // The removal kernels work sixteen bytes at a time with a byte-by-byte tail;
 // random texts of every length around a vector's size, over several slices,
 // must come out as a plain filter makes them.
+#include "workshop/byte_compaction.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
@@ -9,7 +11,6 @@
 
 #include "core/progress.h"
 #include "workshop/blank_lines.h"
-#include "workshop/byte_compaction.h"
 #include "workshop/character_classes.h"
 #include "workshop/line_endings.h"
 #include "workshop/line_prefix.h"
@@ -25,8 +26,9 @@ std::string randomText(std::mt19937& random, size_t size) {
   std::string text(size, ' ');
   for (char& c : text) {
     const auto roll = static_cast<unsigned>(random() % 8);
-    c = roll < 3 ? ' ' : roll < 6 ? static_cast<char>('a' + random() % 3)
-                                  : static_cast<char>(random() % 256);
+    c = roll < 3   ? ' '
+        : roll < 6 ? static_cast<char>('a' + random() % 3)
+                   : static_cast<char>(random() % 256);
   }
   return text;
 }
@@ -122,8 +124,8 @@ TEST(ByteCompaction, LineEndsChangeAcrossSlices) {
 // for its speed, is the reference here.
 TEST(ByteCompaction, EmptyLinesGoAsThePrefixRemovalTakesThem) {
   std::mt19937 random(17);
-  for (const size_t size : {size_t{0}, size_t{1}, size_t{2}, size_t{5}, size_t{19}, size_t{40},
-                            2 * kSlice + 9}) {
+  for (const size_t size :
+       {size_t{0}, size_t{1}, size_t{2}, size_t{5}, size_t{19}, size_t{40}, 2 * kSlice + 9}) {
     for (int round = 0; round < 20; ++round) {
       std::string text = lineEndNoise(random, size, 3);
       if (size > kSlice + 2) text.replace(kSlice - 2, 4, "\r\n\r\n");

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "workshop/chain_removal.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "workshop/chain_removal.h"
 #include "workshop/typed_input.h"
 
 namespace brimlet {
@@ -33,8 +34,7 @@ INSTANTIATE_TEST_SUITE_P(
                       DecodeCase{"65-300-", true, std::nullopt},
                       DecodeCase{"a::13::::10::b", false, "a\r\nb"},
                       // The closing mark may not touch the opening one.
-                      DecodeCase{"a::::b", false, "a::::b"},
-                      DecodeCase{"::65::::", false, "A::"},
+                      DecodeCase{"a::::b", false, "a::::b"}, DecodeCase{"::65::::", false, "A::"},
                       DecodeCase{"x::1000::", false, std::nullopt},
                       DecodeCase{"::13", false, "::13"}, DecodeCase{"", false, ""}));
 
@@ -58,20 +58,19 @@ TEST_P(RemoveChain, RemovesEveryHitOnce) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, RemoveChain,
-    ::testing::Values(
-        RemovalCase{"xabab", "ab", {}, "x", 2}, RemovalCase{"aaa", "aa", {}, "a", 1},
-        RemovalCase{"a\r\nb\r\nc", "\r\n", {}, "abc", 2},
-        RemovalCase{"xyz", "q", {}, "xyz", 0},
-        // The last byte of a text without a final line end stays.
-        RemovalCase{"abcab", "ab", {}, "c", 2},
-        RemovalCase{"A Preis 3\r\nB", "Preis", {true, false}, "A \r\nB", 1},
-        RemovalCase{"A Preis 3\r\nB", "Preis", {true, true}, "A B", 1},
-        RemovalCase{"a Preis\r\nPreis x\r\n", "Preis", {true, true}, "a ", 2},
-        // A hit in a last line without CR LF takes only the chain.
-        RemovalCase{"x Preis 3", "Preis", {true, false}, "x  3", 1},
-        // A chain holding a line break takes the rest of the line it ends
-        // in, and never less than itself.
-        RemovalCase{"a\r\nbc\r\nd", "\r\n", {true, false}, "ad", 2}));
+    ::testing::Values(RemovalCase{"xabab", "ab", {}, "x", 2}, RemovalCase{"aaa", "aa", {}, "a", 1},
+                      RemovalCase{"a\r\nb\r\nc", "\r\n", {}, "abc", 2},
+                      RemovalCase{"xyz", "q", {}, "xyz", 0},
+                      // The last byte of a text without a final line end stays.
+                      RemovalCase{"abcab", "ab", {}, "c", 2},
+                      RemovalCase{"A Preis 3\r\nB", "Preis", {true, false}, "A \r\nB", 1},
+                      RemovalCase{"A Preis 3\r\nB", "Preis", {true, true}, "A B", 1},
+                      RemovalCase{"a Preis\r\nPreis x\r\n", "Preis", {true, true}, "a ", 2},
+                      // A hit in a last line without CR LF takes only the chain.
+                      RemovalCase{"x Preis 3", "Preis", {true, false}, "x  3", 1},
+                      // A chain holding a line break takes the rest of the line it ends
+                      // in, and never less than itself.
+                      RemovalCase{"a\r\nbc\r\nd", "\r\n", {true, false}, "ad", 2}));
 
 TEST(RemoveWildcard, NeedsOneByteBetweenPrefixAndSuffix) {
   NoProgress progress;
@@ -82,8 +81,8 @@ TEST(RemoveWildcard, NeedsOneByteBetweenPrefixAndSuffix) {
 
 TEST(RemoveWildcard, APrefixWithoutSuffixEndsTheRemoval) {
   NoProgress progress;
-  const TextEdit r = removeWildcard("<b>x</b> <b>y <b>z</b>", *splitWildcard("<b><<<>>></b>"),
-                                    progress);
+  const TextEdit r =
+      removeWildcard("<b>x</b> <b>y <b>z</b>", *splitWildcard("<b><<<>>></b>"), progress);
   EXPECT_EQ(r.text, " ");
   EXPECT_EQ(r.count, 2);
   EXPECT_EQ(removeWildcard("[1] [2", *splitWildcard("[<<<>>>]"), progress).text, " [2");
@@ -105,7 +104,8 @@ TEST(SplitWildcard, RejectsAMissingOrLeadingMarkerAndShortChains) {
 TEST(RemoveRecords, KeepsTheEmptyLineAfterEachRecord) {
   NoProgress progress;
   const TextEdit r = removeRecords(
-      "head\r\nAudit 1\r\nSddl: x\r\n\r\nmid\r\nAudit 2 Sddl\r\n\r\nAudit 3\r\nSddl\r\ntail", progress);
+      "head\r\nAudit 1\r\nSddl: x\r\n\r\nmid\r\nAudit 2 Sddl\r\n\r\nAudit 3\r\nSddl\r\ntail",
+      progress);
   EXPECT_EQ(r.text, "head\r\n\r\nmid\r\n\r\nAudit 3\r\nSddl\r\ntail");
   EXPECT_EQ(r.count, 2);
 }
@@ -132,17 +132,23 @@ TEST_P(RemoveNumberSequence, RemovesOneNumberPerLaterLine) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, RemoveNumberSequence,
-    ::testing::Values(
-        SequenceCase{"1", false, "1 a\r\nx2 b\r\n3 c\r\n3 d\r\n", " a\r\nx b\r\n c\r\n3 d\r\n",
-                     {"1", "2", "3", "4"}},
-        // A second 2 in the same line is not the next number.
-        SequenceCase{"1", false, "1 2\r\n2\r\n", " 2\r\n\r\n", {"1", "2", "3"}},
-        SequenceCase{"#01", true, "#01 a #02\r\nb#02\r\n#3\r\n", " a #02\r\nb\r\n#3\r\n",
-                     {"01", "02", "03"}},
-        SequenceCase{"01", false, "x1\r\n2\r\n", "x\r\n\r\n", {"1", "2", "3"}},
-        // With fixed width the number wraps to zero after 9.
-        SequenceCase{"9", true, "9\r\n0\r\n1\r\n", "\r\n\r\n\r\n", {"9", "0", "1", "2"}},
-        SequenceCase{"5", false, "no numbers", "no numbers", {"5"}}));
+    ::testing::Values(SequenceCase{"1",
+                                   false,
+                                   "1 a\r\nx2 b\r\n3 c\r\n3 d\r\n",
+                                   " a\r\nx b\r\n c\r\n3 d\r\n",
+                                   {"1", "2", "3", "4"}},
+                      // A second 2 in the same line is not the next number.
+                      SequenceCase{"1", false, "1 2\r\n2\r\n", " 2\r\n\r\n", {"1", "2", "3"}},
+                      SequenceCase{"#01",
+                                   true,
+                                   "#01 a #02\r\nb#02\r\n#3\r\n",
+                                   " a #02\r\nb\r\n#3\r\n",
+                                   {"01", "02", "03"}},
+                      SequenceCase{"01", false, "x1\r\n2\r\n", "x\r\n\r\n", {"1", "2", "3"}},
+                      // With fixed width the number wraps to zero after 9.
+                      SequenceCase{
+                          "9", true, "9\r\n0\r\n1\r\n", "\r\n\r\n\r\n", {"9", "0", "1", "2"}},
+                      SequenceCase{"5", false, "no numbers", "no numbers", {"5"}}));
 
 struct CutCase {
   std::string at;
@@ -164,7 +170,8 @@ TEST_P(CutLinesAt, DropsLinesLeftEmpty) {
 
 INSTANTIATE_TEST_SUITE_P(Cases, CutLinesAt,
                          ::testing::Values(CutCase{"=", false, "a=1\r\n=2\r\nb", "a\r\nb\r\n", 2},
-                                           CutCase{"=", true, "a=1\r\n=2\r\nb", "a=\r\n=\r\nb\r\n", 2},
+                                           CutCase{"=", true, "a=1\r\n=2\r\nb", "a=\r\n=\r\nb\r\n",
+                                                   2},
                                            CutCase{"=", false, "\r\nb\r\n", "b\r\n", 0},
                                            CutCase{"ab", false, "xaab==ab\r\n", "xa\r\n", 1}));
 

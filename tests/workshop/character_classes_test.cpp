@@ -1,19 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "workshop/character_classes.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
-
-#include "workshop/character_classes.h"
 
 namespace brimlet {
 namespace {
 
 TEST(ClassMembers, SizesMatchTheButtonsAndTheFirstFiveShareNoByte) {
   const std::pair<CharacterClass, size_t> sizes[] = {
-      {CharacterClass::Special, 100}, {CharacterClass::NonGerman, 63},
+      {CharacterClass::Special, 100},    {CharacterClass::NonGerman, 63},
       {CharacterClass::Punctuation, 20}, {CharacterClass::Vowels, 16},
-      {CharacterClass::Consonants, 43}, {CharacterClass::Blanks, 1},
-      {CharacterClass::Digits, 10}, {CharacterClass::Nul, 1}};
+      {CharacterClass::Consonants, 43},  {CharacterClass::Blanks, 1},
+      {CharacterClass::Digits, 10},      {CharacterClass::Nul, 1}};
   std::set<int> seen;
   for (const auto& [characterClass, size] : sizes) {
     const std::vector<unsigned char> members = classMembers(characterClass);

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "workshop/dj_table.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -7,7 +9,6 @@
 
 #include "core/file_io.h"
 #include "core/lines.h"
-#include "workshop/dj_table.h"
 
 namespace brimlet {
 namespace {
@@ -37,7 +38,9 @@ struct DjCase {
 
 class DjTable : public ::testing::TestWithParam<DjCase> {};
 
-TEST_P(DjTable, BuildsHeaderAndRows) { EXPECT_EQ(table(GetParam().xml, GetParam().options), GetParam().expected); }
+TEST_P(DjTable, BuildsHeaderAndRows) {
+  EXPECT_EQ(table(GetParam().xml, GetParam().options), GetParam().expected);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, DjTable,
@@ -49,10 +52,12 @@ INSTANTIATE_TEST_SUITE_P(
                "C:\\m\\a.mp3;3670016;120;;\r\n"
                "C:\\m\\a.mp3;3670016;;Pop;\r\n"},
         DjCase{"KindsInColumnOrderNamesSorted",
-               song("  <Scan Key=\"Am\" />\r\n  <Infos b=\"2\" a=\"1\" />\r\n  <Tags Title=\"T\" />\r\n"),
+               song("  <Scan Key=\"Am\" />\r\n  <Infos b=\"2\" a=\"1\" />\r\n  <Tags Title=\"T\" "
+                    "/>\r\n"),
                {},
                "FilePath;FileSize;Title;a;b;Key;\r\nC:\\m\\a.mp3;3670016;T;1;2;Am;\r\n"},
         // Without Tags nothing after them is read.
+        // clang-format off
         DjCase{"MissingKindStopsTheSong",
                song("  <Tags X=\"1\" />\r\n  <Infos Y=\"2\" />\r\n") + song("  <Infos Y=\"3\" />\r\n"),
                {},
@@ -82,17 +87,20 @@ INSTANTIATE_TEST_SUITE_P(
                {},
                "FilePath;FileSize;Bpm;\r\na;1;9;\r\n"}),
     [](const ::testing::TestParamInfo<DjCase>& param) { return param.param.name; });
+// clang-format on
 
 TEST(DjTable, KeepsThirtyColumnsPerKindInTextOrder) {
   std::string tags = "  <Tags";
   for (char c = 'A'; c <= 'Z'; ++c) tags += std::string(" ") + c + "=\"v\"";
   std::string more = "  <Tags";
-  for (const char* name : {"a0", "a1", "a2", "a3", "a4", "zz"}) more += std::string(" ") + name + "=\"w\"";
+  for (const char* name : {"a0", "a1", "a2", "a3", "a4", "zz"})
+    more += std::string(" ") + name + "=\"w\"";
   const std::string out = table(song(tags + " />\r\n") + song(more + " />\r\n"));
   const std::string header = out.substr(0, out.find("\r\n"));
   // 26 letters and a0 to a4 make 31; in text order a0..a4 come before B,
   // so Z falls out, and zz never gets in.
-  EXPECT_EQ(header, "FilePath;FileSize;A;a0;a1;a2;a3;a4;B;C;D;E;F;G;H;I;J;K;L;M;N;O;P;Q;R;S;T;U;V;W;X;Y;");
+  EXPECT_EQ(header,
+            "FilePath;FileSize;A;a0;a1;a2;a3;a4;B;C;D;E;F;G;H;I;J;K;L;M;N;O;P;Q;R;S;T;U;V;W;X;Y;");
 }
 
 TEST(DjTable, RealDatabasesGiveOneHeaderAndOneRowPerSong) {
@@ -111,7 +119,8 @@ TEST(DjTable, RealDatabasesGiveOneHeaderAndOneRowPerSong) {
     LineWalker rows(out);
     const auto header = *rows.next();
     const auto columns = std::count(header.begin(), header.end(), ';');
-    while (const auto row = rows.next()) EXPECT_EQ(std::count(row->begin(), row->end(), ';'), columns);
+    while (const auto row = rows.next())
+      EXPECT_EQ(std::count(row->begin(), row->end(), ';'), columns);
     ++files;
   }
   EXPECT_EQ(files, 4);
@@ -119,11 +128,16 @@ TEST(DjTable, RealDatabasesGiveOneHeaderAndOneRowPerSong) {
 
 TEST(DjTable, RealPathsKeepTheirBytesButTheGermanAndSpanishLetters) {
   const std::filesystem::path folder = std::filesystem::path(BRIMLET_TESTDATA) / "virtualdj";
-  const std::string vietnamese = table(readWholeFile((folder / "tiennehihi-2023-database.xml").string()).bytes);
-  EXPECT_NE(vietnamese.find("\r\nE:\\Music\\Track\\N\xE1\xBB\xAF Nhi Qu\xE1\xBB\x91" "c - TVT.mp3;;"), std::string::npos);
-  const std::string spanish = table(readWholeFile((folder / "summerell-8.5-database.xml").string()).bytes);
+  const std::string vietnamese =
+      table(readWholeFile((folder / "tiennehihi-2023-database.xml").string()).bytes);
+  EXPECT_NE(vietnamese.find("\r\nE:\\Music\\Track\\N\xE1\xBB\xAF Nhi Qu\xE1\xBB\x91"
+                            "c - TVT.mp3;;"),
+            std::string::npos);
+  const std::string spanish =
+      table(readWholeFile((folder / "summerell-8.5-database.xml").string()).bytes);
   EXPECT_NE(spanish.find("Gipsy Kings - Bambol\xE9o (Acapella"), std::string::npos);
-  const std::string quoted = table(readWholeFile((folder / "masanisaibhargav-8.4-database.xml").string()).bytes);
+  const std::string quoted =
+      table(readWholeFile((folder / "masanisaibhargav-8.4-database.xml").string()).bytes);
   EXPECT_NE(quoted.find(";Mamta Sharma, 'Khushi' Murali;"), std::string::npos);
 }
 

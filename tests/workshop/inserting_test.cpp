@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "workshop/inserting.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
-
-#include "workshop/inserting.h"
 
 namespace brimlet {
 namespace {
@@ -34,8 +34,7 @@ TEST_P(ReadNumberingTemplate, ClampsWidthAndOffset) {
 
 INSTANTIATE_TEST_SUITE_P(Cases, ReadNumberingTemplate,
                          ::testing::Values(TemplateCase{"", 0, 0}, TemplateCase{"0000", 4, 0},
-                                           TemplateCase{"100", 3, 100},
-                                           TemplateCase{"abc", 3, 0},
+                                           TemplateCase{"100", 3, 100}, TemplateCase{"abc", 3, 0},
                                            TemplateCase{"-5", 2, 0},
                                            TemplateCase{"12345678901", 9, 999999000}));
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "workshop/line_endings.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
-
-#include "workshop/line_endings.h"
 
 namespace brimlet {
 namespace {
@@ -27,15 +27,14 @@ TEST_P(UnixToCrLf, ConvertsOnlyLoneLineFeedsAfterTheFirstByte) {
   EXPECT_EQ(r.lineFeeds, lineFeeds);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, UnixToCrLf,
-    ::testing::Values(std::pair{Case{"a\nb\r\n", "a\r\nb\r\n", 1}, 2},
-                      std::pair{Case{"a\r\nb\r\n", "a\r\nb\r\n", 0}, 2},
-                      std::pair{Case{"\nx\n", "\nx\r\n", 1}, 2},
-                      std::pair{Case{"\n", "\n", 0}, 1},
-                      std::pair{Case{"\n\n\n", "\n\r\n\r\n", 2}, 3},
-                      std::pair{Case{"\0\n\r"s, "\0\r\n\r"s, 1}, 1},
-                      std::pair{Case{"abc", "abc", 0}, 0}));
+INSTANTIATE_TEST_SUITE_P(Cases, UnixToCrLf,
+                         ::testing::Values(std::pair{Case{"a\nb\r\n", "a\r\nb\r\n", 1}, 2},
+                                           std::pair{Case{"a\r\nb\r\n", "a\r\nb\r\n", 0}, 2},
+                                           std::pair{Case{"\nx\n", "\nx\r\n", 1}, 2},
+                                           std::pair{Case{"\n", "\n", 0}, 1},
+                                           std::pair{Case{"\n\n\n", "\n\r\n\r\n", 2}, 3},
+                                           std::pair{Case{"\0\n\r"s, "\0\r\n\r"s, 1}, 1},
+                                           std::pair{Case{"abc", "abc", 0}, 0}));
 
 using TextFunction = TextEdit (*)(std::string_view, Progress&);
 
@@ -54,19 +53,18 @@ TEST_P(LineStructure, GivesTheExpectedBytesAndCount) {
   EXPECT_EQ(r.count, p.c.count);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    CrLfToUnix, LineStructure,
-    ::testing::Values(FunctionCase{crLfToUnix, {"x\ry\r\n", "x\ry\n", 1}},
-                      FunctionCase{crLfToUnix, {"a\r\n\r\n", "a\n\n", 2}},
-                      FunctionCase{crLfToUnix, {"a\r", "a\r", 0}},
-                      FunctionCase{crLfToUnix, {"\r\r\n\n", "\r\n\n", 1}},
-                      FunctionCase{crLfToUnix, {"a\n", "a\n", 0}}));
+INSTANTIATE_TEST_SUITE_P(CrLfToUnix, LineStructure,
+                         ::testing::Values(FunctionCase{crLfToUnix, {"x\ry\r\n", "x\ry\n", 1}},
+                                           FunctionCase{crLfToUnix, {"a\r\n\r\n", "a\n\n", 2}},
+                                           FunctionCase{crLfToUnix, {"a\r", "a\r", 0}},
+                                           FunctionCase{crLfToUnix, {"\r\r\n\n", "\r\n\n", 1}},
+                                           FunctionCase{crLfToUnix, {"a\n", "a\n", 0}}));
 
-INSTANTIATE_TEST_SUITE_P(
-    LineEndAfterNul, LineStructure,
-    ::testing::Values(FunctionCase{lineEndAfterNul, {"a\0b"s, "a\0\r\nb"s, 1}},
-                      FunctionCase{lineEndAfterNul, {"\0\0"s, "\0\r\n\0\r\n"s, 2}},
-                      FunctionCase{lineEndAfterNul, {"ab", "ab", 0}}));
+INSTANTIATE_TEST_SUITE_P(LineEndAfterNul, LineStructure,
+                         ::testing::Values(FunctionCase{lineEndAfterNul, {"a\0b"s, "a\0\r\nb"s, 1}},
+                                           FunctionCase{lineEndAfterNul,
+                                                        {"\0\0"s, "\0\r\n\0\r\n"s, 2}},
+                                           FunctionCase{lineEndAfterNul, {"ab", "ab", 0}}));
 
 INSTANTIATE_TEST_SUITE_P(
     JoinHyphenatedBreaks, LineStructure,
@@ -74,12 +72,14 @@ INSTANTIATE_TEST_SUITE_P(
         FunctionCase{joinHyphenatedBreaks, {"Trenn-\r\nzeichen\r\n", "Trennzeichen\r\n", 1}},
         FunctionCase{joinHyphenatedBreaks, {"Ost-\r\nWest\r\n", "Ost-\r\nWest\r\n", 0}},
         // The text's example "Nord-" + "Süd" keeps its break: S is a capital.
+        // clang-format off
         FunctionCase{joinHyphenatedBreaks, {"Nord-\r\nS\xFC" "d", "Nord-\r\nS\xFC" "d", 0}},
         FunctionCase{joinHyphenatedBreaks, {"Nord-\r\n\xDC" "ber", "Nord\xDC" "ber", 1}},
         FunctionCase{joinHyphenatedBreaks, {"ende-\r\n", "ende", 1}},
         FunctionCase{joinHyphenatedBreaks, {"a-\r\n-\r\nb", "ab", 2}},
         FunctionCase{joinHyphenatedBreaks, {"a-\r\nZ-\r\nz", "a-\r\nZz", 1}},
         FunctionCase{joinHyphenatedBreaks, {"a-\rb-\n-", "a-\rb-\n-", 0}}));
+// clang-format on
 
 }  // namespace
 }  // namespace brimlet

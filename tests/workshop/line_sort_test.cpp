@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "workshop/line_sort.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -6,7 +8,6 @@
 #include <string>
 
 #include "support/temp_folder.h"
-#include "workshop/line_sort.h"
 
 namespace brimlet {
 namespace {
@@ -36,36 +37,50 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         SortCase{"BinaryPutsCapitalsFirst", "b\r\na\r\nC\r\n", {1, false, kBin}, "C\r\na\r\nb\r\n"},
         SortCase{"BinaryDescending", "b\r\na\r\nC\r\n", {1, true, kBin}, "b\r\na\r\nC\r\n"},
-        SortCase{"ColumnThreeBinary", "xxb1\r\nyya2\r\nz\r\n", {3, false, kBin},
+        SortCase{"ColumnThreeBinary",
+                 "xxb1\r\nyya2\r\nz\r\n",
+                 {3, false, kBin},
                  "z\r\nyya2\r\nxxb1\r\n"},
-        SortCase{"LastTwoBinary", "abc19\r\nxyz05\r\n7\r\n", {-2, false, kBin},
+        SortCase{"LastTwoBinary",
+                 "abc19\r\nxyz05\r\n7\r\n",
+                 {-2, false, kBin},
                  "7\r\nxyz05\r\nabc19\r\n"},
         SortCase{"UnterminatedLastLine", "b\r\na", {1, false, kBin}, "a\r\nb\r\n"},
         SortCase{"ColumnZeroIsColumnOne", "b\r\na\r\n", {0, false, kBin}, "a\r\nb\r\n"},
-        SortCase{"NulAndHighBytes", "\xFF\r\n\0\r\n\x80\r\n"s, {1, false, kBin},
+        SortCase{"NulAndHighBytes",
+                 "\xFF\r\n\0\r\n\x80\r\n"s,
+                 {1, false, kBin},
                  "\0\r\n\x80\r\n\xFF\r\n"s},
-        SortCase{"PrefixFirst", "ab\r\na\r\nabc\r\n\r\n", {1, false, kBin},
-                 "\r\na\r\nab\r\nabc\r\n"},
+        SortCase{
+            "PrefixFirst", "ab\r\na\r\nabc\r\n\r\n", {1, false, kBin}, "\r\na\r\nab\r\nabc\r\n"},
         SortCase{"FinalLoneLfIsALineEnd", "b\r\na\n", {1, false, kBin}, "a\r\nb\r\n"},
-        SortCase{"CrBeforeALineEndAndAtTheEnd", "b\r\r\na\r", {1, false, kBin},
-                 "a\r\r\nb\r\r\n"},
+        SortCase{"CrBeforeALineEndAndAtTheEnd", "b\r\r\na\r", {1, false, kBin}, "a\r\r\nb\r\r\n"},
         SortCase{"LoneCrStaysInItsLine", "b\rz\r\na\r\n", {1, false, kBin}, "a\r\nb\rz\r\n"},
-        SortCase{"TextIgnoresCaseAndAccents", "\xC4pfel\r\nbirne\r\napfel\r\nZebra\r\nBirne\r\n",
-                 {1, false, kText}, "apfel\r\n\xC4pfel\r\nBirne\r\nbirne\r\nZebra\r\n"},
+        SortCase{"TextIgnoresCaseAndAccents",
+                 "\xC4pfel\r\nbirne\r\napfel\r\nZebra\r\nBirne\r\n",
+                 {1, false, kText},
+                 "apfel\r\n\xC4pfel\r\nBirne\r\nbirne\r\nZebra\r\n"},
         // The first four key bytes alike: the rest of the line decides.
-        SortCase{"FourBytesAlikeBinary", "abcdz\r\nabcd\r\nabcdA\r\n", {1, false, kBin},
+        SortCase{"FourBytesAlikeBinary",
+                 "abcdz\r\nabcd\r\nabcdA\r\n",
+                 {1, false, kBin},
                  "abcd\r\nabcdA\r\nabcdz\r\n"},
-        SortCase{"FourBytesAlikeTextDescending", "WEG a\r\nweg b\r\nWeg a\r\n", {1, true, kText},
+        SortCase{"FourBytesAlikeTextDescending",
+                 "WEG a\r\nweg b\r\nWeg a\r\n",
+                 {1, true, kText},
                  "weg b\r\nWeg a\r\nWEG a\r\n"},
         SortCase{"TextDescending", "a\r\nB\r\nc\r\n", {1, true, kText}, "c\r\nB\r\na\r\n"},
         // Short lines are keyed as blanks + themselves: before any letter.
-        SortCase{"TextColumnThree", "xxb1\r\nyya2\r\nz\r\n", {3, false, kText},
-                 "z\r\nyya2\r\nxxb1\r\n"},
-        SortCase{"KeyEqualLinesKeepTheirOrder", "a\0\r\na\r\n"s, {5, false, kBin},
-                 "a\0\r\na\r\n"s},
-        SortCase{"HugeColumnSortsWholeLines", "b\r\nab\r\na\r\n", {2147483647, false, kBin},
+        SortCase{
+            "TextColumnThree", "xxb1\r\nyya2\r\nz\r\n", {3, false, kText}, "z\r\nyya2\r\nxxb1\r\n"},
+        SortCase{"KeyEqualLinesKeepTheirOrder", "a\0\r\na\r\n"s, {5, false, kBin}, "a\0\r\na\r\n"s},
+        SortCase{"HugeColumnSortsWholeLines",
+                 "b\r\nab\r\na\r\n",
+                 {2147483647, false, kBin},
                  "a\r\nab\r\nb\r\n"},
-        SortCase{"HugeNegativeColumn", "b\r\nab\r\na\r\n", {-2147483648LL, false, kBin},
+        SortCase{"HugeNegativeColumn",
+                 "b\r\nab\r\na\r\n",
+                 {-2147483648LL, false, kBin},
                  "a\r\nb\r\nab\r\n"}),
     [](const auto& param) { return param.param.name; });
 
@@ -94,7 +109,8 @@ TEST(LineSort, BinaryOrderMatchesTheCLocaleSortTool) {
     if (c != '\r') unixText += c;
   }
   folder.write("in.txt", unixText);
-  const std::string command = "LC_ALL=C sort " + folder.file("in.txt") + " > " + folder.file("out.txt");
+  const std::string command =
+      "LC_ALL=C sort " + folder.file("in.txt") + " > " + folder.file("out.txt");
   ASSERT_EQ(std::system(command.c_str()), 0);
   std::string expected;
   for (const char c : folder.read("out.txt")) {

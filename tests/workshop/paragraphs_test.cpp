@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "workshop/paragraphs.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
-
-#include "workshop/paragraphs.h"
 
 namespace brimlet {
 namespace {
@@ -57,12 +57,12 @@ TEST_P(WrapLines, BreaksAtTheLastBlankOrCutsLongWords) {
   EXPECT_EQ(wrapLines(GetParam().input, GetParam().width, progress), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, WrapLines,
-    ::testing::Values(WrapCase{"ab cd ef", 5, "ab cd\r\nef\r\n"},
-                      WrapCase{"abcdefghij", 4, "abcd\r\nefgh\r\nij\r\n"},
-                      WrapCase{"aaaa bbbb", 4, "aaaa\r\nbbbb\r\n"},
-                      WrapCase{"a bcdefgh\r\n\r\nxy", 4, "a\r\nbcde\r\nfgh\r\n\r\nxy\r\n"}));
+INSTANTIATE_TEST_SUITE_P(Cases, WrapLines,
+                         ::testing::Values(WrapCase{"ab cd ef", 5, "ab cd\r\nef\r\n"},
+                                           WrapCase{"abcdefghij", 4, "abcd\r\nefgh\r\nij\r\n"},
+                                           WrapCase{"aaaa bbbb", 4, "aaaa\r\nbbbb\r\n"},
+                                           WrapCase{"a bcdefgh\r\n\r\nxy", 4,
+                                                    "a\r\nbcde\r\nfgh\r\n\r\nxy\r\n"}));
 
 // Formatting with a width gives the lines of wrapLines over the formatted
 // text, the unterminated tail and its lone LF included.
@@ -129,8 +129,8 @@ TEST(SplitPages, PutsTheLeftColumnBeforeTheRightOne) {
                                     "rechts2\r\nlinks3" + gap + "\r\n----------\r\nl4" + gap +
                                     "r4\r\n----------\r\nRest",
                                 progress);
-  EXPECT_EQ(r.text, "links1\r\nnur links\r\nlinks3\r\nrechts1\r\n" + right +
-                        "rechts2\r\n\r\nl4\r\nr4\r\n");
+  EXPECT_EQ(r.text,
+            "links1\r\nnur links\r\nlinks3\r\nrechts1\r\n" + right + "rechts2\r\n\r\nl4\r\nr4\r\n");
   EXPECT_EQ(r.count, 2);
   EXPECT_EQ(splitPages("no pages\r\nhere", progress).count, 0);
 }

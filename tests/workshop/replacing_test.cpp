@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "workshop/replacing.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "workshop/line_edges.h"
-#include "workshop/replacing.h"
 #include "workshop/reversal.h"
 
 namespace brimlet {
@@ -28,15 +29,14 @@ TEST_P(ReplaceChain, ReplacesWithoutOverlapping) {
   EXPECT_EQ(r.count, c.count);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ReplaceChain,
-    ::testing::Values(ReplaceCase{"banana", "a", "b", "bbnbnb", 3},
-                      ReplaceCase{"abab", "ab", "ab", "abab", 2},
-                      ReplaceCase{"aaaa", "aa", "b", "bb", 2},
-                      ReplaceCase{"aaa", "a", "aa", "aaaaaa", 3},
-                      ReplaceCase{"a\r\nb\r\n", "\r\n", " ", "a b ", 2},
-                      ReplaceCase{"x  ", "x", "xyz", "xyz  ", 1},
-                      ReplaceCase{"xyz", "q", "r", "xyz", 0}));
+INSTANTIATE_TEST_SUITE_P(Cases, ReplaceChain,
+                         ::testing::Values(ReplaceCase{"banana", "a", "b", "bbnbnb", 3},
+                                           ReplaceCase{"abab", "ab", "ab", "abab", 2},
+                                           ReplaceCase{"aaaa", "aa", "b", "bb", 2},
+                                           ReplaceCase{"aaa", "a", "aa", "aaaaaa", 3},
+                                           ReplaceCase{"a\r\nb\r\n", "\r\n", " ", "a b ", 2},
+                                           ReplaceCase{"x  ", "x", "xyz", "xyz  ", 1},
+                                           ReplaceCase{"xyz", "q", "r", "xyz", 0}));
 
 TEST(ReplaceWildcard, KeepsTheMiddleOnlyWithAKeepPattern) {
   NoProgress progress;
@@ -96,11 +96,11 @@ TEST_P(CutLineEdges, DropsLinesThatBecomeEmpty) {
   EXPECT_EQ(r.count, c.lines);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, CutLineEdges,
-    ::testing::Values(CutCase{"abc\r\nde\r\nf", 2, LineEdge::End, "a\r\n", 3},
-                      CutCase{"abc\r\n\r\nde", 1, LineEdge::Start, "bc\r\ne\r\n", 2},
-                      CutCase{"abc", 2147483648, LineEdge::Start, "", 1}));
+INSTANTIATE_TEST_SUITE_P(Cases, CutLineEdges,
+                         ::testing::Values(CutCase{"abc\r\nde\r\nf", 2, LineEdge::End, "a\r\n", 3},
+                                           CutCase{"abc\r\n\r\nde", 1, LineEdge::Start,
+                                                   "bc\r\ne\r\n", 2},
+                                           CutCase{"abc", 2147483648, LineEdge::Start, "", 1}));
 
 TEST(RemoveEdgeDigits, CountsDigitsAndDropsLinesLeftEmpty) {
   NoProgress progress;
@@ -143,12 +143,11 @@ TEST_P(ReverseLineBytes, ReversesBytesOrPairsInEveryLine) {
   EXPECT_EQ(r.text, GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ReverseLineBytes,
-    ::testing::Values(ReverseCase{"abc\r\n\r\nx", false, "cba\r\n\r\nx\r\n"},
-                      ReverseCase{"abcdef\r\nab\r\nabcde\r\nabcd", true,
-                                  "efcdab\r\nab\r\necdab\r\ncdab\r\n"},
-                      ReverseCase{"abc", true, "cab\r\n"}));
+INSTANTIATE_TEST_SUITE_P(Cases, ReverseLineBytes,
+                         ::testing::Values(ReverseCase{"abc\r\n\r\nx", false, "cba\r\n\r\nx\r\n"},
+                                           ReverseCase{"abcdef\r\nab\r\nabcde\r\nabcd", true,
+                                                       "efcdab\r\nab\r\necdab\r\ncdab\r\n"},
+                                           ReverseCase{"abc", true, "cab\r\n"}));
 
 }  // namespace
 }  // namespace brimlet

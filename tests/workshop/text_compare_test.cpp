@@ -1,20 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "core/text_compare.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>
 #include <vector>
 
-#include "core/text_compare.h"
-
 namespace brimlet {
 namespace {
 
 TEST(CompareText, OrdersByLetterBeforeCaseAndAccent) {
   // Weights first (ß weighs as s), then bytes; a prefix comes first.
+  // clang-format off
   const std::vector<std::string> ordered = {
       "",      " z",    "1",     "A",           "a",       "\xC4",   "ab",    "\xE4" "b",
       "Birne", "birne", "\xD6l", "stra\xDF" "e", "strasse", "\xFF" "x", "zebra"};
+  // clang-format on
   for (size_t i = 0; i < ordered.size(); ++i) {
     for (size_t j = 0; j < ordered.size(); ++j) {
       const int r = compareText(ordered[i], ordered[j]);

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "workshop/trimming.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "core/casemap.h"
-#include "workshop/trimming.h"
 
 namespace brimlet {
 namespace {
@@ -55,13 +56,11 @@ TEST_P(CollapseBlanks, LeavesOneBlankOfEveryRun) {
   EXPECT_EQ(r.count, c.removed);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, CollapseBlanks,
-                         ::testing::Values(CollapseCase{"a   b  c", "a b c", 3},
-                                           CollapseCase{"a b c", "a b c", 0},
-                                           CollapseCase{"   a", " a", 2},
-                                           CollapseCase{"a  ", "a ", 1},
-                                           CollapseCase{" \t  \r\n  ", " \t \r\n ", 2},
-                                           CollapseCase{"    ", " ", 3}));
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CollapseBlanks,
+    ::testing::Values(CollapseCase{"a   b  c", "a b c", 3}, CollapseCase{"a b c", "a b c", 0},
+                      CollapseCase{"   a", " a", 2}, CollapseCase{"a  ", "a ", 1},
+                      CollapseCase{" \t  \r\n  ", " \t \r\n ", 2}, CollapseCase{"    ", " ", 3}));
 
 TEST(CapitaliseWordStarts, CapitalisesAfterBlankHyphenAndLineFeedOnly) {
   const TextEdit others = capitaliseWordStarts("a\tb.c,d\re  \xE4rger -\xDF");
@@ -71,7 +70,10 @@ TEST(CapitaliseWordStarts, CapitalisesAfterBlankHyphenAndLineFeedOnly) {
 }
 
 TEST(CaseChange, UsesTheAccentedLettersOfTheCodePage) {
-  EXPECT_EQ(upperCase("stra\xDF" "e \xE4\xF6\xFC \xFF \x9A"), "STRA\xDF" "E \xC4\xD6\xDC \x9F \x8A");
+  EXPECT_EQ(upperCase("stra\xDF"
+                      "e \xE4\xF6\xFC \xFF \x9A"),
+            "STRA\xDF"
+            "E \xC4\xD6\xDC \x9F \x8A");
   EXPECT_EQ(lowerCase("\xC4RGER \xD7 \xC0 Z\0"s), "\xE4rger \xD7 \xE0 z\0"s);
 }
 

@@ -48,7 +48,8 @@ TEST_F(WorkshopFrame, ADroppedFolderOrMissingFileChangesNothing) {
   w.invoke("frm8_MessageProc", {files.file("fehlt.txt")});
   EXPECT_EQ(w.workingText, "bleibt");
   EXPECT_EQ(w.workingName, "vorher.txt");
-  EXPECT_EQ(w.clog.text(), cp("08:09:10: datei existiert nicht\r\n08:09:10: keine gültige datei\r\n"));
+  EXPECT_EQ(w.clog.text(),
+            cp("08:09:10: datei existiert nicht\r\n08:09:10: keine gültige datei\r\n"));
 }
 
 TEST_F(WorkshopFrame, LoadButtonUsesTheSharedFileChoice) {
@@ -78,7 +79,6 @@ TEST_F(WorkshopFrame, AFailedSaveSaysSoAndKeepsNameAndOldFile) {
   EXPECT_EQ(w.clog.text(), "08:09:10: fehler beim speichern\r\n");
   EXPECT_EQ(w.workingName, "vorher.txt");
   EXPECT_FALSE(std::filesystem::exists(target));
-
 
   // An existing file in such a folder keeps its bytes.
   const std::string existing = std::string(testing::kUnwritableFolder) + "version";
@@ -209,7 +209,7 @@ TEST_F(WorkshopOptions, CheckBoxesStartFromTheSettings) {
   home.write("Brimlet_set.txt",
              "brimlet\r\nx = 0\r\n\r\nquorvel\r\n"
              "a = 0\r\nb = 0\r\nc = 0\r\nd = 0\r\ne = 0\r\nf = 0\r\ng = 0\r\nh = 0\r\n"
-                 "i = 1\r\nj = 1\r\n\r\ndremmick\r\n");
+             "i = 1\r\nj = 1\r\n\r\ndremmick\r\n");
   program.start();
   EXPECT_EQ(program.session().settings[Setting::SortierenDown], 1);
   EXPECT_EQ(program.workshop().findControl("qvl_srt_d")->value(), 1);

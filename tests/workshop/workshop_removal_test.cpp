@@ -15,6 +15,7 @@ class WorkshopRemoval : public WorkshopTool {};
 
 TEST_P(WorkshopRemoval, ChangesTheTextAndLogs) { check(); }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     OneCharacter, WorkshopRemoval,
     ::testing::Values(
@@ -31,7 +32,9 @@ INSTANTIATE_TEST_SUITE_P(
         ToolCase{{"qvl_enf_Click"}, "a", "a", {"kein zeichen angegeben"}, false},
         ToolCase{{"qvl_entf_c=1", "qvl_entf_e=300", "qvl_enf_Click"}, "a", "a",
                  {"kein zeichen angegeben"}, false}));
+// clang-format on
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Chains, WorkshopRemoval,
     ::testing::Values(
@@ -66,23 +69,30 @@ INSTANTIATE_TEST_SUITE_P(
                  {"1 kette  entfernt", "...kette  entfernen..."}},
         ToolCase{{"qvl_test_Click"}, "Audit", "Audit",
                  {"keine kette  vorhanden", "...kette  entfernen..."}}));
+// clang-format on
 
 INSTANTIATE_TEST_SUITE_P(
     SequencesAndLineRests, WorkshopRemoval,
-    ::testing::Values(
-        ToolCase{{"qvl_entf_a=1", "qvl_eaf_Click"}, "1 a\r\nx2 b\r\n3 c\r\n3 d\r\n",
-                 " a\r\nx b\r\n c\r\n3 d\r\n",
-                 {"3 bis 1 (exkl.) aufsteigend entfernt", "4", "3", "2", "1", "1",
-                  "...von 1 aufsteigend entfernen..."}},
-        ToolCase{{"qvl_eaf0=1", "qvl_entf_a=#08", "qvl_eaf_Click"}, "#08\r\n#09\r\n#10", "\r\n\r\n",
-                 {"3 bis #08 (exkl.) aufsteigend entfernt", "10", "09", "08", "2",
-                  "...von #08 aufsteigend entfernen..."}},
-        ToolCase{{"qvl_eaf_Click"}, "1", "1", {"kein zeichen angegeben"}, false},
-        ToolCase{{"qvl_eaz_z==", "qvl_eaz_Click"}, "a=1\r\n=2\r\nb", "a\r\nb\r\n",
-                 {"2 Zeile ab =  entfernt", "... zeile ab =  entfernen..."}},
-        ToolCase{{"qvl_eanz=1", "qvl_eaz_z==", "qvl_eaz_Click"}, "a=1\r\n=2\r\nb",
-                 "a=\r\n=\r\nb\r\n", {"2 Zeile ab = +1 entfernt", "... zeile ab = +1 entfernen..."}},
-        ToolCase{{"qvl_eaz_Click"}, "a", "a", {"kein zeichen angegeben"}, false}));
+    ::testing::Values(ToolCase{{"qvl_entf_a=1", "qvl_eaf_Click"},
+                               "1 a\r\nx2 b\r\n3 c\r\n3 d\r\n",
+                               " a\r\nx b\r\n c\r\n3 d\r\n",
+                               {"3 bis 1 (exkl.) aufsteigend entfernt", "4", "3", "2", "1", "1",
+                                "...von 1 aufsteigend entfernen..."}},
+                      ToolCase{{"qvl_eaf0=1", "qvl_entf_a=#08", "qvl_eaf_Click"},
+                               "#08\r\n#09\r\n#10",
+                               "\r\n\r\n",
+                               {"3 bis #08 (exkl.) aufsteigend entfernt", "10", "09", "08", "2",
+                                "...von #08 aufsteigend entfernen..."}},
+                      ToolCase{{"qvl_eaf_Click"}, "1", "1", {"kein zeichen angegeben"}, false},
+                      ToolCase{{"qvl_eaz_z==", "qvl_eaz_Click"},
+                               "a=1\r\n=2\r\nb",
+                               "a\r\nb\r\n",
+                               {"2 Zeile ab =  entfernt", "... zeile ab =  entfernen..."}},
+                      ToolCase{{"qvl_eanz=1", "qvl_eaz_z==", "qvl_eaz_Click"},
+                               "a=1\r\n=2\r\nb",
+                               "a=\r\n=\r\nb\r\n",
+                               {"2 Zeile ab = +1 entfernt", "... zeile ab = +1 entfernen..."}},
+                      ToolCase{{"qvl_eaz_Click"}, "a", "a", {"kein zeichen angegeben"}, false}));
 
 TEST_F(WorkshopRemoval, CodeTableListsCodes32To255NewestOnTop) {
   Workshop& w = program.workshop();

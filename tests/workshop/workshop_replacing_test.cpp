@@ -13,6 +13,7 @@ class WorkshopReplacing : public WorkshopTool {};
 
 TEST_P(WorkshopReplacing, ChangesTheTextAndLogs) { check(); }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Replace, WorkshopReplacing,
     ::testing::Values(
@@ -44,36 +45,53 @@ INSTANTIATE_TEST_SUITE_P(
                   "qvl_ers_Click"},
                  "[<<<>>>][1]", "-[1]", {"1 [<<<>>>] durch - ersetzt",
                                          "...[<<<>>>] durch - ersetzen..."}}));
+// clang-format on
 
 INSTANTIATE_TEST_SUITE_P(
     LineEdges, WorkshopReplacing,
     ::testing::Values(
-        ToolCase{{"qvl_enza=1", "qvl_enze_e=x", "qvl_enze_Click"}, "xxa\r\nxxb", "a\r\nxb",
-                 {"3 zeichen x am zeilenanfang entfernt",
-                  "...zeichen x am zeilenanfang entfernen..."}},
-        ToolCase{{"qvl_enze_chr=1", "qvl_enze_e=59", "qvl_enze_Click"}, "a;\r\nb;", "a\r\nb;",
+        ToolCase{
+            {"qvl_enza=1", "qvl_enze_e=x", "qvl_enze_Click"},
+            "xxa\r\nxxb",
+            "a\r\nxb",
+            {"3 zeichen x am zeilenanfang entfernt", "...zeichen x am zeilenanfang entfernen..."}},
+        ToolCase{{"qvl_enze_chr=1", "qvl_enze_e=59", "qvl_enze_Click"},
+                 "a;\r\nb;",
+                 "a\r\nb;",
                  {"1 zeichen ; am zeilenende entfernt", "...zeichen ; am zeilenende entfernen..."}},
         ToolCase{{"qvl_enze_Click"}, "a", "a", {"kein zeichen angegeben"}, false},
-        ToolCase{{"qvl_enzz_z=-2", "qvl_enzz_Click"}, "abc\r\nde\r\nf", "a\r\n",
-                 {"3 2 zeichen am zeilenende entfernt", "... 2 zeichen am zeilenende entfernen..."}},
+        ToolCase{
+            {"qvl_enzz_z=-2", "qvl_enzz_Click"},
+            "abc\r\nde\r\nf",
+            "a\r\n",
+            {"3 2 zeichen am zeilenende entfernt", "... 2 zeichen am zeilenende entfernen..."}},
         ToolCase{{"qvl_enzz_z=x", "qvl_enzz_Click"}, "a", "a", {"keine anzahl angegeben"}, false},
         // The digit buttons ignore the side option.
-        ToolCase{{"qvl_enza=0", "qvl_zfza_Click"}, "12ab34\r\n99\r\nx", "ab34\r\nx\r\n",
+        ToolCase{{"qvl_enza=0", "qvl_zfza_Click"},
+                 "12ab34\r\n99\r\nx",
+                 "ab34\r\nx\r\n",
                  {"4 ziffern am zeilenanfang entfernt", "...ziffern am zeilenanfang entfernen..."}},
-        ToolCase{{"qvl_zfze_Click"}, "a\r\n", "a\r\n",
-                 {"keine ziffern am zeilenende vorhanden",
-                  "...ziffern am zeilenende entfernen..."}}));
+        ToolCase{
+            {"qvl_zfze_Click"},
+            "a\r\n",
+            "a\r\n",
+            {"keine ziffern am zeilenende vorhanden", "...ziffern am zeilenende entfernen..."}}));
 
 INSTANTIATE_TEST_SUITE_P(
     Reversals, WorkshopReplacing,
-    ::testing::Values(
-        ToolCase{{"qvl_zlta_Click"}, "a\r\nb\r\nc", "c\r\nb\r\na\r\n",
-                 {"3 1 Zeilen getauscht", "...1 Zeilen tauschen..."}},
-        ToolCase{{"qvl_zlta_2=1", "qvl_zlta_Click"}, "a\r\nb\r\nc\r\nd\r\ne\r\n",
-                 "c\r\nd\r\na\r\nb\r\ne\r\n", {"2 2 Zeilen getauscht", "...2 Zeilen tauschen..."}},
-        ToolCase{{"qvl_zlta_Click"}, "a", "a\r\n", {"keine Zeilen zu tauschen"}},
-        ToolCase{{"qvl_zcta_2=1", "qvl_zcta_Click"}, "abcdef\r\nab", "efcdab\r\nab\r\n",
-                 {"2 Zeilen mit 2 Zeichen getauscht", "...2 Zeichen tauschen..."}}));
+    ::testing::Values(ToolCase{{"qvl_zlta_Click"},
+                               "a\r\nb\r\nc",
+                               "c\r\nb\r\na\r\n",
+                               {"3 1 Zeilen getauscht", "...1 Zeilen tauschen..."}},
+                      ToolCase{{"qvl_zlta_2=1", "qvl_zlta_Click"},
+                               "a\r\nb\r\nc\r\nd\r\ne\r\n",
+                               "c\r\nd\r\na\r\nb\r\ne\r\n",
+                               {"2 2 Zeilen getauscht", "...2 Zeilen tauschen..."}},
+                      ToolCase{{"qvl_zlta_Click"}, "a", "a\r\n", {"keine Zeilen zu tauschen"}},
+                      ToolCase{{"qvl_zcta_2=1", "qvl_zcta_Click"},
+                               "abcdef\r\nab",
+                               "efcdab\r\nab\r\n",
+                               {"2 Zeilen mit 2 Zeichen getauscht", "...2 Zeichen tauschen..."}}));
 
 TEST_F(WorkshopReplacing, AKeepPatternWithoutMarkerSwitchesKeepingOffForGood) {
   Workshop& w = program.workshop();

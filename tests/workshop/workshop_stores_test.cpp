@@ -65,14 +65,16 @@ TEST_F(WorkshopStores, TagRemovalNamesItsDelimiters) {
   w.workingText = "ab<i>cd</i>ef\r\n";
   w.invoke("qvl_html_etf_Click");
   EXPECT_EQ(w.workingText, "abcdef\r\n");
-  EXPECT_EQ(log(), (std::vector<std::string>{"... html-tags entfernen ...", "2 ... html-tags entfernt"}));
+  EXPECT_EQ(log(),
+            (std::vector<std::string>{"... html-tags entfernen ...", "2 ... html-tags entfernt"}));
 
   w.clog.setText({});
   w.workingText = "a > b\r\n";
   w.invoke("qvl_html_etf_Click");
   EXPECT_EQ(w.workingText, "a > b\r\n");
   EXPECT_EQ(w.undoCopy, "a > b\r\n");
-  EXPECT_EQ(log(), (std::vector<std::string>{"... html-tags entfernen ...", "... keine html-tags ..."}));
+  EXPECT_EQ(log(),
+            (std::vector<std::string>{"... html-tags entfernen ...", "... keine html-tags ..."}));
   EXPECT_FALSE(w.PRBC.visible());
 
   w.clog.setText({});
@@ -94,7 +96,8 @@ TEST_F(WorkshopStores, WordIndexReadsItsOptionsFromTheSettings) {
   w.invoke("qvl_idx_Click");
   // Sorted and counted by default; ties of the text order go to the capital.
   EXPECT_EQ(w.workingText, "Der\t\t\t1\t\t\t1\r\nder\t\t\t1\t\t\t1\r\nHund\t\t\t2\t\t\t1\r\n");
-  EXPECT_EQ(log(), (std::vector<std::string>{"... Index erstellen...", cp("3 Wörter im Index erstellt")}));
+  EXPECT_EQ(log(),
+            (std::vector<std::string>{"... Index erstellen...", cp("3 Wörter im Index erstellt")}));
   w.invoke("qvl_undo_Click");
   EXPECT_EQ(w.workingText, "Der Hund, der Hund.");
 }
@@ -130,8 +133,8 @@ TEST_F(WorkshopStores, ParkRestoreAndUndo) {
   choose("qvl_parkb1", 1);
   EXPECT_EQ(w.workingText, "geparkt");
   EXPECT_EQ(log(), (std::vector<std::string>{"Daten in Zwischenspeicher 1 kopiert",
-                                             "Daten aus Zwischenspeicher 1 wiederhergestellt", "undo",
-                                             cp("Speicher gelöscht"),
+                                             "Daten aus Zwischenspeicher 1 wiederhergestellt",
+                                             "undo", cp("Speicher gelöscht"),
                                              "Daten aus Zwischenspeicher 1 wiederhergestellt"}));
 }
 
@@ -217,24 +220,26 @@ TEST_P(ReplacePreset, FillsOrTakesTheField) {
   const PresetCase& c = GetParam();
   const int preset = (c.index - 1) % 3;
   const std::string field = c.index <= 3 ? "qvl_erst_e1" : "qvl_erst_e2";
-  std::string& stored = program.session().settings.remembered.replacePresets[static_cast<size_t>(preset)];
+  std::string& stored =
+      program.session().settings.remembered.replacePresets[static_cast<size_t>(preset)];
   stored = c.presetBefore;
   w.findControl(field)->setText(c.fieldBefore);
-  w.invoke("perb_MouseDown", {std::to_string(c.index), std::to_string(c.button), std::to_string(c.shift)});
+  w.invoke("perb_MouseDown",
+           {std::to_string(c.index), std::to_string(c.button), std::to_string(c.shift)});
   EXPECT_EQ(w.findControl(field)->text(), c.fieldAfter);
   EXPECT_EQ(stored, c.presetAfter);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ReplacePreset,
-    ::testing::Values(PresetCase{1, kLeft, 0, "feld", "vorlage", "vorlage", "vorlage"},
-                      PresetCase{4, kLeft, 0, "feld", "", "feld", ""},
-                      PresetCase{5, kRight, 0, "", "alt", "", "alt"},
-                      PresetCase{5, kRight, 0, "neu", "alt", "neu", "neu"},
-                      PresetCase{3, kRight, 1, "neu", "alt", "neu", "neu"},
-                      PresetCase{6, kLeft, 3, "feld", "alt", "feld", ""},
-                      PresetCase{2, kRight, 3, "feld", "alt", "feld", ""},
-                      PresetCase{1, 4, 0, "feld", "alt", "feld", "alt"}));
+INSTANTIATE_TEST_SUITE_P(Cases, ReplacePreset,
+                         ::testing::Values(PresetCase{1, kLeft, 0, "feld", "vorlage", "vorlage",
+                                                      "vorlage"},
+                                           PresetCase{4, kLeft, 0, "feld", "", "feld", ""},
+                                           PresetCase{5, kRight, 0, "", "alt", "", "alt"},
+                                           PresetCase{5, kRight, 0, "neu", "alt", "neu", "neu"},
+                                           PresetCase{3, kRight, 1, "neu", "alt", "neu", "neu"},
+                                           PresetCase{6, kLeft, 3, "feld", "alt", "feld", ""},
+                                           PresetCase{2, kRight, 3, "feld", "alt", "feld", ""},
+                                           PresetCase{1, 4, 0, "feld", "alt", "feld", "alt"}));
 
 TEST_F(WorkshopStores, PresetsGoToTheSettingsFile) {
   w.findControl("qvl_erst_e2")->setText(cp("ä;b"));
