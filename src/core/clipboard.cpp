@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "core/cp1252.h"
+#include "core/lines.h"
 
 namespace brimlet {
 namespace {
@@ -54,32 +55,10 @@ bool putTextOnClipboard(Platform& platform, Reporter& reporter, std::string_view
   return clipboardCopy(platform, reporter, block);
 }
 
-std::string textFromOtherPrograms(std::string_view text) {
-  std::string out;
-  out.reserve(text.size() + text.size() / 16);
-  for (size_t start = 0; start < text.size();) {
-    const size_t lf = std::min(text.find('\n', start), text.size());
-    out.append(text, start, lf - start);
-    if (lf == text.size()) break;
-    if (lf == 0 || text[lf - 1] != '\r') out += '\r';
-    out += '\n';
-    start = lf + 1;
-  }
-  return out;
-}
+std::string textFromOtherPrograms(std::string_view text) { return lfToCrLf(text); }
 
 std::string textForOtherPrograms(std::string_view block) {
-  const std::string_view text = block.substr(0, block.find('\0'));
-  std::string out;
-  out.reserve(text.size());
-  for (size_t start = 0; start < text.size();) {
-    const size_t cr = std::min(text.find("\r\n", start), text.size());
-    out.append(text, start, cr - start);
-    if (cr == text.size()) break;
-    out += '\n';
-    start = cr + 2;
-  }
-  return out;
+  return crLfToLf(block.substr(0, block.find('\0')));
 }
 
 }  // namespace brimlet

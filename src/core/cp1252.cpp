@@ -53,6 +53,20 @@ std::optional<char32_t> decodeUtf8(std::string_view s, size_t& i) {
   return c;
 }
 
+// decodeUtf8 with the second byte's range checked too, which shuts out
+// overlong forms, surrogates and code points past U+10FFFF.
+std::optional<char32_t> decodeWellFormedUtf8(std::string_view s, size_t& i) {
+  if (i + 1 >= s.size()) return std::nullopt;
+  const auto lead = static_cast<unsigned char>(s[i]);
+  const auto second = static_cast<unsigned char>(s[i + 1]);
+  const bool secondOk = lead == 0xE0   ? second >= 0xA0
+                        : lead == 0xED ? second <= 0x9F
+                        : lead == 0xF0 ? second >= 0x90
+                        : lead == 0xF4 ? second <= 0x8F
+                                       : true;
+  return secondOk ? decodeUtf8(s, i) : std::nullopt;
+}
+
 }  // namespace
 
 char32_t cp1252ToUnicode(unsigned char byte) {
@@ -89,23 +103,30 @@ std::string cp(std::string_view utf8) {
 
 bool isValidUtf8(std::string_view bytes) {
   for (size_t i = 0; i < bytes.size();) {
-    const auto lead = static_cast<unsigned char>(bytes[i]);
-    if (lead < 0x80) {
+    if (static_cast<unsigned char>(bytes[i]) < 0x80) {
       ++i;
-      continue;
+    } else if (!decodeWellFormedUtf8(bytes, i)) {
+      return false;
     }
-    // The second byte's range shuts out overlong forms, surrogates and
-    // code points past U+10FFFF; decodeUtf8 checks the rest.
-    if (i + 1 >= bytes.size()) return false;
-    const auto second = static_cast<unsigned char>(bytes[i + 1]);
-    const bool secondOk = lead == 0xE0   ? second >= 0xA0
-                          : lead == 0xED ? second <= 0x9F
-                          : lead == 0xF0 ? second >= 0x90
-                          : lead == 0xF4 ? second <= 0x8F
-                                         : true;
-    if (!secondOk || !decodeUtf8(bytes, i)) return false;
   }
   return true;
+}
+
+std::optional<std::string> cp1252FromUtf8(std::string_view utf8) {
+  std::string out;
+  out.reserve(utf8.size());
+  for (size_t i = 0; i < utf8.size();) {
+    const size_t ascii = i;
+    while (i < utf8.size() && static_cast<unsigned char>(utf8[i]) < 0x80) ++i;
+    out.append(utf8, ascii, i - ascii);
+    if (i == utf8.size()) break;
+    const auto c = decodeWellFormedUtf8(utf8, i);
+    if (!c) return std::nullopt;
+    const auto byte = unicodeToCp1252(*c);
+    if (!byte) return std::nullopt;
+    out += static_cast<char>(*byte);
+  }
+  return out;
 }
 
 std::string toUtf8(std::string_view bytes) {

@@ -24,6 +24,12 @@ namespace brimlet {
 // code points past U+10FFFF).
 [[nodiscard]] bool isValidUtf8(std::string_view bytes);
 
+// The Windows-1252 bytes of `utf8` when it is well-formed UTF-8 every
+// character of which has a Windows-1252 byte; nullopt otherwise.
+//   cp1252FromUtf8("gr\xC3\xBC\xC3\x9F") == "gr\xFC\xDF"   cp1252FromUtf8("\xE6\x97\xA5") ==
+//   nullopt
+[[nodiscard]] std::optional<std::string> cp1252FromUtf8(std::string_view utf8);
+
 // Windows-1252 bytes to UTF-8, for terminal output.
 [[nodiscard]] std::string toUtf8(std::string_view bytes);
 

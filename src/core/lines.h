@@ -3,6 +3,7 @@
 
 #include <cstring>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace brimlet {
@@ -41,5 +42,12 @@ class LineWalker {
 
 // Number of CR bytes: the line count of a CR LF text.
 [[nodiscard]] size_t countCr(std::string_view text);
+
+// The crossings between the program's CR LF and the LF of other programs.
+// lfToCrLf gives every LF that does not follow a CR its CR; crLfToLf drops
+// the CR of each CR LF. A lone CR stays in both directions.
+//   lfToCrLf("a\nb\r\n") == "a\r\nb\r\n"     crLfToLf("x\ry\r\n") == "x\ry\n"
+[[nodiscard]] std::string lfToCrLf(std::string_view text);
+[[nodiscard]] std::string crLfToLf(std::string_view text);
 
 }  // namespace brimlet
