@@ -12,10 +12,11 @@ prefix="$prefix_parent/my programs"
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
-expected=(bin/brimlet-cli share/brimlet/Brimlet.html share/man/man1/brimlet-cli.1)
+expected=(bin/brimlet-cli share/brimlet/Brimlet.html share/man/man1/brimlet-cli.1.gz
+  share/doc/brimlet/copyright share/doc/brimlet/changelog.gz)
 if [ -e "$build/src/ui/brimlet" ]; then
-  expected+=(bin/brimlet share/applications/brimlet.desktop
-    share/icons/hicolor/scalable/apps/brimlet.svg)
+  expected+=(bin/brimlet share/applications/brimlet.desktop share/man/man1/brimlet.1.gz
+    share/icons/hicolor/scalable/apps/brimlet.svg share/icons/hicolor/64x64/apps/brimlet.png)
 fi
 status=0
 for file in "${expected[@]}"; do
@@ -30,10 +31,15 @@ if [ -e "$entry" ]; then
   # The entry's command line, as a launcher would split it, starts the program.
   eval "command=($(sed -n 's/^Exec=//p' "$entry"))"
   env -u DISPLAY "${command[@]}" --help >/dev/null || { echo "Exec does not start"; status=1; }
+  version=$(env -u DISPLAY "$prefix/bin/brimlet" --version) || status=1
+  [[ $version =~ ^brimlet\ [0-9]+\.[0-9]+\.[0-9]+$ ]] || { echo "--version: $version"; status=1; }
 fi
 if command -v groff >/dev/null; then
-  warnings=$(groff -man -ww -z "$prefix/share/man/man1/brimlet-cli.1" 2>&1)
-  [ -z "$warnings" ] || { echo "man page: $warnings"; status=1; }
+  for page in "$prefix"/share/man/man1/*.1.gz; do
+    warnings=$(zcat "$page" | groff -man -ww -z 2>&1)
+    [ -z "$warnings" ] || { echo "$page: $warnings"; status=1; }
+    ! zgrep -q '@[A-Z_]*@' "$page" || { echo "$page: a placeholder is left"; status=1; }
+  done
 fi
 "$prefix/bin/brimlet-cli" --help | grep -q -- --in-place || { echo "installed brimlet-cli fails"; status=1; }
 
