@@ -7,7 +7,7 @@
 #include <random>
 #include <vector>
 
-#include "display/sample_file.h"
+#include "support/samples.h"
 
 namespace brimlet {
 namespace {
@@ -47,6 +47,7 @@ std::string referenceBody(const std::string& reference) {
 class RealRtfFile : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(RealRtfFile, GivesTheWordsOfAnotherConverter) {
+  BRIMLET_SKIP_WITHOUT_SAMPLES("rtf");
   const std::string name = GetParam();
   const auto text = rtfToUnicode(testing::readSample("rtf/" + name + ".rtf"));
   ASSERT_TRUE(text.has_value());
@@ -61,7 +62,8 @@ INSTANTIATE_TEST_SUITE_P(Samples, RealRtfFile,
                                            "tika-word-german-list", "tika-wordpad-czech-unicode",
                                            "tika-wordpad-msftedit-umlaut"));
 
-TEST(RtfReader, TheLetterComesOutInWindows1252) {
+TEST(RtfReader, TheRealLetterComesOutInWindows1252) {
+  BRIMLET_SKIP_WITHOUT_SAMPLES("rtf");
   const auto text = rtfToText(testing::readSample("rtf/libreoffice-7.4-converted-brief-de.rtf"));
   ASSERT_TRUE(text.has_value());
   EXPECT_EQ(text->substr(0, 40), "Sehr geehrte Frau M\xFCller,\r\n\r\nvielen Dank");
@@ -70,6 +72,87 @@ TEST(RtfReader, TheLetterComesOutInWindows1252) {
                        "bersicht"),
             std::string::npos);
 }
+
+// Whole documents in the shapes that word processors, text editors and
+// WordPad write, so that the reader meets their headers, style sheets, list
+// labels and character sets even without the real samples.
+struct RtfDocument {
+  const char* name;
+  std::string rtf;
+  std::string text;
+};
+
+class WrittenRtfDocument : public ::testing::TestWithParam<RtfDocument> {};
+
+TEST_P(WrittenRtfDocument, GivesItsTextInWindows1252) {
+  EXPECT_EQ(rtfToText(GetParam().rtf), GetParam().text);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Shapes, WrittenRtfDocument, ::testing::Values(
+    // An office suite's export: tables and style names to skip, every
+    // umlaut as \uN followed by its 8-bit fallback, text in {\loch ...}.
+    RtfDocument{"OfficeLetter",
+        "{\\rtf1\\ansi\\deff3\\adeflang1025\n"
+        "{\\fonttbl{\\f0\\froman\\fprq2\\fcharset0 Times New Roman;}{\\f1\\froman\\fprq2\\fcharset2 Symbol;}"
+        "{\\f3\\froman\\fprq2\\fcharset0 Serif;}}\n"
+        "{\\colortbl;\\red0\\green0\\blue0;\\red0\\green0\\blue255;}\n"
+        "{\\stylesheet{\\s0\\snext0\\rtlch\\af6\\afs24 \\ltrch\\hich\\af3\\loch\\f3\\fs24 Normal;}\n"
+        "{\\s20\\sbasedon0\\snext20\\loch\\f5\\fs20 Preformatted Text;}\n"
+        "}{\\*\\generator Office/1.0}{\\info{\\creatim\\yr0\\mo0\\dy0\\hr0\\min0}}\n"
+        "{\\*\\pgdsctbl\n{\\pgdsc0\\pgdscuse451\\pgwsxn11906 Default Page Style;}}\n"
+        "\\formshade\\paperh16838\\paperw11906\\sectd\\sbknone\n"
+        "{\\*\\ftnsep\\chftnsep}\\pgndec\\pard\\plain \\s20\\rtlch\\af5\\afs20 \\ltrch\\hich\\af5\\loch\\f5{\\loch\n"
+        "Liebe Frau K\\u246\\'f6nig,}\n"
+        "\\par \\pard\\plain \\s20\\loch\n"
+        "\\par \\pard\\plain \\s20{\\loch\n"
+        "die Ma\\u223\\'dfe f\\u252\\'fcr \\u196\\'c4pfel und \\u214\\'d6l sind gepr\\u252\\'fcft.}\n"
+        "\\par }",
+        "Liebe Frau K\xF6nig,\r\n\r\ndie Ma\xDF" "e f\xFCr \xC4pfel und \xD6l sind gepr\xFC" "ft.\r\n"},
+    // List labels are text of their own groups, numbers or a bullet, each
+    // followed by a tab.
+    RtfDocument{"WordList",
+        "{\\rtf1\\ansi\\ansicpg1252\\uc1\\deff0{\\fonttbl{\\f0\\fbidi \\froman\\fcharset0\\fprq2"
+        "{\\*\\panose 02020603050405020304}Times New Roman;}{\\f39\\fbidi \\fswiss\\fcharset0 Arial;}"
+        "{\\f3\\fbidi \\froman\\fcharset2\\fprq2 Symbol;}}\n"
+        "{\\*\\latentstyles\\lsdstimax376{\\lsdlockedexcept \\lsdqformat1 Normal;}}\n"
+        "{\\*\\listtable{\\list\\listtemplateid1{\\listlevel\\levelnfc0{\\leveltext\\'02\\'00.;}"
+        "{\\levelnumbers\\'01;}}\\listid1}}\n"
+        "\\pard\\plain\\ltrpar Eink\\'e4ufe:\\par\n"
+        "{\\listtext\\pard\\plain\\ltrpar \\rtlch\\fcs1 \\af0 \\ltrch\\fcs0 \\lang1031\\loch\\f0 1.\\tab}Brot\\par\n"
+        "{\\listtext\\pard\\plain\\ltrpar \\hich\\af0\\dbch\\af0\\loch\\f0 2.\\tab}K\\'e4se\\par\n"
+        "{\\listtext\\pard\\plain\\ltrpar \\loch\\af39\\hich\\f39 \\'96\\tab}Gem\\'fcse\\par\n"
+        "{\\pntext\\pard\\plain\\f0 \\'95\\tab}Obst\\par\n"
+        "}",
+        "Eink\xE4" "ufe:\r\n1.\tBrot\r\n2.\tK\xE4se\r\n\x96\tGem\xFCse\r\n\x95\tObst\r\n"},
+    // A Mac text editor: a font table without inner groups, the body after
+    // an empty line.
+    RtfDocument{"MacTextEditor",
+        "{\\rtf1\\ansi\\ansicpg1252\\cocoartf1038\\cocoasubrtf360\n"
+        "{\\fonttbl\\f0\\fswiss\\fcharset0 Helvetica;}\n"
+        "{\\colortbl;\\red255\\green255\\blue255;}\n"
+        "\\vieww12000\\viewh15840\\viewkind0\n\\deftab720\n"
+        "\\pard\\pardeftab720\\sl276\\slmult1\\sa200\\ql\\qnatural\n\n"
+        "\\f0\\fs22 \\cf0 \\'c4rger mit \\'d6l\\\n\\'fc" "ber alles}",
+        "\xC4rger mit \xD6l\r\n\xFC" "ber alles"},
+    // WordPad: the generator's destination, \uc1 and one paragraph.
+    RtfDocument{"WordPad",
+        "{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1033{\\fonttbl{\\f0\\fnil\\fcharset0 Calibri;}}\n"
+        "{\\*\\generator Msftedit 5.41.21.2509;}\\viewkind4\\uc1\\pard\\sa200\\sl276\\slmult1\\lang9"
+        "\\f0\\fs22\\'dc" "berweisung \\u8364?5\\par\n}",
+        "\xDC" "berweisung \x80" "5\r\n"},
+    // WordPad with a Central European font: its bytes are Windows-1250, so
+    // the letters Windows-1252 lacks become "?", the shared ones stay, and
+    // a thin space written as \uN has no Windows-1252 form either.
+    RtfDocument{"WordPadCentralEuropean",
+        "{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1033{\\fonttbl{\\f0\\fnil\\fcharset238 Calibri;}"
+        "{\\f1\\fnil\\fcharset0 Calibri;}}\n"
+        "{\\*\\generator Msftedit 5.41.21.2509;}\\viewkind4\\uc1\\pard\\lang1048\\f0\\fs22"
+        "\\'c8\\'e1st \\'9a\\'e9\\'f8e 2.\\u8201?n.\\lang9\\f1\\par\n"
+        "\\'c8\\'e9\\par\n}",
+        "?\xE1st \x9A\xE9?e 2.?n.\r\n\xC8\xE9\r\n"}),
+    [](const ::testing::TestParamInfo<RtfDocument>& param) { return std::string(param.param.name); });
+// clang-format on
 
 struct RtfCase {
   std::string rtf;

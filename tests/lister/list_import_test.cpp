@@ -3,9 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <algorithm>
+#include <string>
+
+#include "support/samples.h"
 
 namespace brimlet {
 namespace {
@@ -43,11 +44,9 @@ TEST(DirListing, TwoFolderBlocksGiveSizeFolderAndName) {
 }
 
 TEST(DirListing, RealGermanListingsConvert) {
-  const std::filesystem::path folder = std::filesystem::path(BRIMLET_TESTDATA) / "dir-listings";
-  if (!std::filesystem::exists(folder)) GTEST_SKIP() << "no " << folder;
-  auto read = [&folder](const char* name) {
-    std::ifstream in(folder / name, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
+  BRIMLET_SKIP_WITHOUT_SAMPLES("dir-listings");
+  auto read = [](const char* name) {
+    return testing::readSample(std::string("dir-listings/") + name);
   };
   EXPECT_EQ(convertDirListing(read("arsblue-iris-temp-s-dir.txt")),
             "0;C:\\InterSystems\\IRIS\\mgr\\Temp\\my_file.txt\r\n"

@@ -9,6 +9,7 @@
 
 #include "core/file_io.h"
 #include "core/lines.h"
+#include "support/samples.h"
 
 namespace brimlet {
 namespace {
@@ -103,8 +104,63 @@ TEST(DjTable, KeepsThirtyColumnsPerKindInTextOrder) {
             "FilePath;FileSize;A;a0;a1;a2;a3;a4;B;C;D;E;F;G;H;I;J;K;L;M;N;O;P;Q;R;S;T;U;V;W;X;Y;");
 }
 
+// A whole database in the shape DJ software writes it, with the line ends
+// given: a declaration and a root element, songs with and without size and
+// Scan, comments and cue points, a song end followed by blanks, entities,
+// and file names in scripts Windows-1252 has no letters for.
+std::string writtenDatabase(const std::string& eol) {
+  const std::string lines[] = {"<?xml version=\"1.0\" encoding=\"UTF-8\"?>",
+                               "<Database Version=\"8.5\">",
+                               " <Song FilePath=\"C:\\Users\\u\\Musik\\Bambol\xC3\xA9o (Vocals "
+                               "Only).mp3\" FileSize=\"4800607\">",
+                               "  <Tags Author=\"Sharma, &quot;Khushi&quot; Murali\" Title=\"Kevvu "
+                               "&amp; Keka\" Flag=\"1\" />",
+                               "  <Infos SongLength=\"245.9\" FirstSeen=\"1711472112\" />",
+                               "  <Comment>Nur &apos;Intro&apos;</Comment>",
+                               "  <Scan Version=\"801\" Bpm=\"0.5\" Key=\"Am\" />",
+                               "  <Poi Pos=\"3.39\" Type=\"beatgrid\" />",
+                               " </Song>      ",
+                               " <Song FilePath=\"E:\\Music\\N\xE1\xBB\xAF Nhi Qu\xE1\xBB\x91"
+                               "c.mp3\" Flag=\"16\">",
+                               "  <Tags Flag=\"2\" />",
+                               "  <Infos FirstSeen=\"1711472113\" />",
+                               " </Song>",
+                               " <Song FilePath=\"E:/Garage/se\xC3\xB1"
+                               "al \xE6\x9D\xB1.wav\" FileSize=\"32133244\">",
+                               "  <Tags Title=\"Se\xC3\xB1"
+                               "al\" />",
+                               "  <Poi Pos=\"176.40\" Type=\"automix\" Point=\"realEnd\" />",
+                               " </Song>",
+                               "</Database>"};
+  std::string xml;
+  for (const auto& line : lines) xml += line + eol;
+  return xml;
+}
+
+class WrittenDatabase : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(WrittenDatabase, GivesOneRowPerSongWithTheBytesOfItsNames) {
+  const std::string xml = writtenDatabase(GetParam());
+  EXPECT_EQ(countDjSongs(xml), 3);
+  EXPECT_EQ(table(xml),
+            "FilePath;FileSize;Author;Flag;Title;FirstSeen;SongLength;Bpm;Key;Version;\r\n"
+            "C:\\Users\\u\\Musik\\Bambol\xE9o (Vocals Only).mp3;4800607;"
+            "Sharma, 'Khushi' Murali;1;Kevvu & Keka;1711472112;245.9;0.5;Am;801;\r\n"
+            "E:\\Music\\N\xE1\xBB\xAF Nhi Qu\xE1\xBB\x91"
+            "c.mp3;;;2;;1711472113;;;;;\r\n"
+            "E:/Garage/se\xC3\xB1"
+            "al \xE6\x9D\xB1.wav;32133244;;;Se\xC3\xB1"
+            "al;;;;;;\r\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(LineEnds, WrittenDatabase, ::testing::Values("\r\n", "\n"),
+                         [](const ::testing::TestParamInfo<const char*>& param) {
+                           return std::string(param.param[0] == '\r' ? "CrLf" : "Lf");
+                         });
+
 TEST(DjTable, RealDatabasesGiveOneHeaderAndOneRowPerSong) {
-  const std::filesystem::path folder = std::filesystem::path(BRIMLET_TESTDATA) / "virtualdj";
+  BRIMLET_SKIP_WITHOUT_SAMPLES("virtualdj");
+  const std::filesystem::path folder = testing::sampleFolder("virtualdj");
   int files = 0;
   for (const auto& entry : std::filesystem::directory_iterator(folder)) {
     SCOPED_TRACE(entry.path().filename().string());
@@ -127,7 +183,8 @@ TEST(DjTable, RealDatabasesGiveOneHeaderAndOneRowPerSong) {
 }
 
 TEST(DjTable, RealPathsKeepTheirBytesButTheGermanAndSpanishLetters) {
-  const std::filesystem::path folder = std::filesystem::path(BRIMLET_TESTDATA) / "virtualdj";
+  BRIMLET_SKIP_WITHOUT_SAMPLES("virtualdj");
+  const std::filesystem::path folder = testing::sampleFolder("virtualdj");
   const std::string vietnamese =
       table(readWholeFile((folder / "tiennehihi-2023-database.xml").string()).bytes);
   EXPECT_NE(vietnamese.find("\r\nE:\\Music\\Track\\N\xE1\xBB\xAF Nhi Qu\xE1\xBB\x91"
