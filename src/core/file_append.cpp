@@ -12,8 +12,12 @@
 namespace brimlet {
 
 bool appendToFile(const std::string& programPath, std::string_view bytes) {
+  if (programPath.find('\0') != std::string::npos) return false;
   const std::string path = encodePath(programPath);
-  const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+  // A FIFO without a reader would hold the open for ever; without blocking
+  // it opens or fails at once, and the check below refuses it.
+  const int fd =
+      ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NOCTTY | O_NONBLOCK, 0666);
   if (fd < 0) return false;
   struct stat before {};
   if (::fstat(fd, &before) != 0 || !S_ISREG(before.st_mode)) {

@@ -128,10 +128,13 @@ Outcome replaceByTemporary(const std::string& path, std::string_view bytes, cons
 }
 
 bool writeInPlace(const std::string& path, std::string_view bytes, Durability durability) {
-  const int fd = systemCalls().open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NOFOLLOW, 0);
+  // Without blocking, so a FIFO put there since the look cannot hold the
+  // program; the open file itself is asked what it is.
+  const int fd =
+      systemCalls().open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0);
   if (fd < 0) return false;
   struct stat info {};
-  if (systemCalls().fstat(fd, &info) != 0) {
+  if (systemCalls().fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
     systemCalls().close(fd);
     return false;
   }
@@ -148,11 +151,18 @@ bool writeInPlace(const std::string& path, std::string_view bytes, Durability du
   return flushAndClose(fd, durability) && written;
 }
 
+bool holdsNul(std::string_view path) { return path.find('\0') != std::string_view::npos; }
+
 }  // namespace
 
 FileRead readWholeFile(const std::string& programPath, size_t atMost) {
-  const std::string path = encodePath(programPath);
+  return readWholeFile(SystemPath{encodePath(programPath)}, atMost);
+}
+
+FileRead readWholeFile(const SystemPath& systemPath, size_t atMost) {
+  const std::string& path = systemPath.bytes;
   FileRead result;
+  if (holdsNul(path)) return result;
   // Opening without blocking, then asking the open file what it is, so a
   // FIFO cannot hold the program and nothing changes between look and read.
   const int fd = systemCalls().open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK, 0);
@@ -237,6 +247,7 @@ ReadStatus fileStatus(const std::string& programPath) {
 }
 
 bool writeWholeFile(const std::string& programPath, std::string_view bytes, Durability durability) {
+  if (holdsNul(programPath)) return false;
   const std::optional<std::string> target = linkTarget(encodePath(programPath));
   if (!target) return false;
   const std::string& path = *target;
@@ -250,6 +261,19 @@ bool writeWholeFile(const std::string& programPath, std::string_view bytes, Dura
   const Outcome outcome = replaceByTemporary(path, bytes, &old, durability);
   if (outcome == Outcome::NoTemporary) return writeInPlace(path, bytes, durability);
   return outcome == Outcome::Written;
+}
+
+bool replaceFile(const SystemPath& systemPath, std::string_view bytes) {
+  const std::string& path = systemPath.bytes;
+  if (holdsNul(path)) return false;
+  struct stat old {};
+  if (systemCalls().lstat(path.c_str(), &old) != 0) {
+    if (errno != ENOENT) return false;
+    return replaceByTemporary(path, bytes, nullptr, Durability::Disk) == Outcome::Written;
+  }
+  if (!S_ISREG(old.st_mode) && !S_ISLNK(old.st_mode)) return false;
+  return replaceByTemporary(path, bytes, S_ISREG(old.st_mode) ? &old : nullptr, Durability::Disk) ==
+         Outcome::Written;
 }
 
 }  // namespace brimlet

@@ -20,10 +20,18 @@ struct FileRead {
 };
 
 // Paths are the program's Windows-1252 text; each function hands the system
-// the file-name codec's form of it.
+// the file-name codec's form of it. A path holding a NUL names no file: the
+// system would end it there and so reach another one.
+
+// A path in the system's own bytes, handed over as it is: for entries the
+// program listed itself, whose display names may have lost characters.
+struct SystemPath {
+  std::string bytes;
+};
 
 // Reads a regular file whole, byte for byte, or its first `atMost` bytes.
 [[nodiscard]] FileRead readWholeFile(const std::string& path, size_t atMost = SIZE_MAX);
+[[nodiscard]] FileRead readWholeFile(const SystemPath& path, size_t atMost = SIZE_MAX);
 
 // The log line for a read that failed: "datei existiert nicht",
 // "keine gültige datei" (a folder or no regular file), "pfad zu lang",
@@ -56,5 +64,12 @@ struct FileRead {
 enum class Durability { Disk, System };
 [[nodiscard]] bool writeWholeFile(const std::string& path, std::string_view bytes,
                                   Durability durability = Durability::Disk);
+
+// Saves `bytes` as a new file under the name `path`, flushed like
+// writeWholeFile: a symbolic link there is replaced, not followed, and
+// other hard links of an old file keep its old text, so nothing but this
+// name changes. An old regular file's mode is kept. False, with nothing
+// changed, when the name holds a folder, FIFO, device or socket.
+[[nodiscard]] bool replaceFile(const SystemPath& path, std::string_view bytes);
 
 }  // namespace brimlet

@@ -43,6 +43,16 @@ std::string decodeFileName(std::string_view systemName) {
   return name;
 }
 
+bool decodesWithoutLoss(std::string_view systemName) {
+  if (systemName.find_first_of("\r\n") != std::string_view::npos) return false;
+  return !isValidUtf8(systemName) || cp1252FromUtf8(systemName).has_value();
+}
+
+bool isSingleName(std::string_view name) {
+  return !name.empty() && name != "." && name != ".." &&
+         name.find_first_of(std::string_view("/\0", 2)) == std::string_view::npos;
+}
+
 std::string decodePath(std::string_view systemPath) {
   std::string path;
   path.reserve(systemPath.size());

@@ -20,12 +20,24 @@ namespace brimlet {
 // decoded as above, the "/" separators kept.
 [[nodiscard]] std::string decodePath(std::string_view systemPath);
 
-// A path as the program holds it -> the bytes to hand to open, stat,
-// opendir or rename. Each component becomes its UTF-8 form; where that does
-// not exist but the component's own bytes name an existing entry that was
-// taken byte for byte when it was read, those bytes are used, so every name
-// the program listed is found again. A '?' stays a '?': a name that lost a
-// character in decoding names no other file.
+// Whether decodeFileName keeps every character of `systemName`: false when
+// a character became '?' (one without a Windows-1252 byte, CR, LF). Such a
+// display name cannot lead back to its file, and a real "?" name may stand
+// beside it, so whatever lists names keeps each entry's system bytes.
+[[nodiscard]] bool decodesWithoutLoss(std::string_view systemName);
+
+// Whether `name` can stand as one entry of a folder: not empty, not "." or
+// "..", without "/" and without NUL (the system would end the path there
+// and so name another file). For names built from data.
+[[nodiscard]] bool isSingleName(std::string_view name);
+
+// A path the user typed or chose (a dialog's answer, a typed file name) ->
+// the bytes to hand to open, stat, opendir or rename. Each component
+// becomes its UTF-8 form; where that does not exist but the component's own
+// bytes name an existing entry, those bytes are used, so a name taken byte
+// for byte is found again. A '?' stays a '?' and so names the file that is
+// really called so, if any: a name that lost a character in decoding cannot
+// be encoded back, which is why listed entries keep their system bytes.
 //   encodePath("/tmp/Gr\xF6\xDF" "e.txt") == "/tmp/Gr\xC3\xB6\xC3\x9F" "e.txt"
 [[nodiscard]] std::string encodePath(std::string_view path);
 

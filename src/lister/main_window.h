@@ -130,6 +130,10 @@ class MainWindow : public WindowModel {
                          std::string_view bytes);
   // Writes a whole file; a failure is logged and false.
   bool saveFile(const std::string& path, std::string_view bytes);
+  // The same for a file whose name was built from data: a name that is no
+  // single entry of the folder (see isSingleName) is refused and logged.
+  bool saveInFolder(const std::string& folder, const std::string& name, std::string_view bytes);
+  void logSaveFailure(std::string path);
   void textSave(bool selection);
   void csvExport(char separator);
   [[nodiscard]] std::string fixedCombineFolder() const;

@@ -6,6 +6,7 @@
 #include "core/cp1252.h"
 #include "core/file_append.h"
 #include "core/file_io.h"
+#include "core/file_name_codec.h"
 #include "core/number.h"
 #include "lister/list_export.h"
 #include "lister/main_window.h"
@@ -35,7 +36,22 @@ bool MainWindow::saveThroughDialog(const char* title, const char* filter, const 
 
 bool MainWindow::saveFile(const std::string& path, std::string_view bytes) {
   if (writeWholeFile(path, bytes)) return true;
+  logSaveFailure(path);
+  return false;
+}
+
+void MainWindow::logSaveFailure(std::string path) {
+  // A NUL would end the line in the log box and hide which name was meant.
+  for (size_t at = 0; (at = path.find('\0', at)) != std::string::npos; at += 2) {
+    path.replace(at, 1, "\\0");
+  }
   log("fehler beim speichern " + path, 0);
+}
+
+bool MainWindow::saveInFolder(const std::string& folder, const std::string& name,
+                              std::string_view bytes) {
+  if (isSingleName(name)) return saveFile(folder + name, bytes);
+  logSaveFailure(folder + name);
   return false;
 }
 
@@ -82,13 +98,11 @@ void MainWindow::main_fex_d_Click() {
   bool allSaved = true;
   for (size_t i = 0; i < kGroupCount; ++i) {
     if (!session_.groups.selected[i] || buckets.texts[i].empty()) continue;
-    const std::string& name = session_.groups.groups[i].name;
-    const std::string path = folder + name + ".txt";
-    // A name with a path separator would write outside the database folder.
-    if (name.find('/') == std::string::npos && appendToFile(path, buckets.texts[i] + "***\r\n")) {
+    const std::string name = session_.groups.groups[i].name + ".txt";
+    if (isSingleName(name) && appendToFile(folder + name, buckets.texts[i] + "***\r\n")) {
       ++saved;
     } else {
-      log("fehler beim speichern " + path, 0);
+      logSaveFailure(folder + name);
       allSaved = false;
     }
   }
@@ -110,7 +124,7 @@ void MainWindow::main_fex_e_Click() {
   if (files.size() < 2) return;  // no extension at all: only "unknown"
   bool allSaved = true;
   for (const ExtensionFile& file : files) {
-    allSaved = saveFile(exportFolder + file.name + ".txt", file.text) && allSaved;
+    allSaved = saveInFolder(exportFolder, file.name + ".txt", file.text) && allSaved;
   }
   if (allSaved) log(decimal(static_cast<int64_t>(files.size())) + " dateien gespeichert", 2);
 }

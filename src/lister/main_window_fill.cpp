@@ -8,6 +8,8 @@
 #include "core/cp1252.h"
 #include "core/file_io.h"
 #include "core/lines.h"
+#include "core/number.h"
+#include "core/text_file_form.h"
 #include "lister/folder_reader.h"
 #include "lister/list_import.h"
 #include "lister/main_window.h"
@@ -30,6 +32,11 @@ void MainWindow::main_dimp_Click() {
                          [this](std::string_view message) { log(message, 0); });
   }
   PRBF.setVisible(false);
+  if (reading.namesWithLostCharacters > 0) {
+    log(decimal(reading.namesWithLostCharacters) +
+            cp(" namen mit zeichen außerhalb von windows-1252 (als ? gezeigt)"),
+        0);
+  }
   if (reading.list.empty()) {
     log("verzeichnis leer", 0);
     return;
@@ -71,7 +78,11 @@ void MainWindow::importList(const std::string& path) {
       return;
   }
   if (file.bytes.empty()) return;
-  takeList(std::move(file.bytes));
+  // A list written by a Linux program (UTF-8, LF) comes in line by line in
+  // the program's form; the exports still write Windows-1252 CR LF.
+  TextFromFile text = textFromFile(std::move(file.bytes));
+  if (text.foreignCharactersKept) log(foreignCharactersKeptMessage(), 0);
+  takeList(std::move(text.text));
   showSource(path);
   if (isDirListing(path, fileList)) {
     fileList = convertDirListing(fileList);

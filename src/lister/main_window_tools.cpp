@@ -7,6 +7,7 @@
 #include "core/bar_progress.h"
 #include "core/cp1252.h"
 #include "core/file_io.h"
+#include "core/number.h"
 #include "lister/combine.h"
 #include "lister/drive_letter.h"
 #include "lister/folder_list.h"
@@ -26,23 +27,31 @@ std::string MainWindow::fixedCombineFolder() const { return session_.programFold
 
 bool MainWindow::combine(const std::string& folder, const std::string& name) {
   const Combination combination = combineFolder(folder, name);
-  if (!combination.listed) {
-    log("-fehler: ordner nicht lesbar: " + folder, 0);
-    return false;
-  }
   for (const std::string& path : combination.unreadable) {
     log("-fehler: datei " + path + " kann nicht gelesen werden", 0);
   }
-  return saveFile(folder + name, combination.bytes);
+  switch (combination.status) {
+    case CombineStatus::Written:
+      log(decimal(combination.files) + " dateien verbunden in " + folder + name, 0);
+      return true;
+    case CombineStatus::FolderUnreadable:
+      log("-fehler: ordner nicht lesbar: " + folder, 0);
+      return false;
+    case CombineStatus::BadName:
+    case CombineStatus::WriteFailed:
+      break;
+  }
+  logSaveFailure(folder + name);
+  return false;
 }
 
 void MainWindow::main_komb_Click() {
   const std::string folder =
       chooseFolder(session_, cp("Ordner zum Dateien zusammenfügen auswählen"));
   if (folder.empty() || folder == "Error") return;
-  const std::optional<std::string> name =
-      session_.platform.inputBox(cp("Brimlet: Dateien zusammenfügen"),
-                                 "Bitte Namen für kombinierte Datei eingeben, mit Extension", "");
+  const std::optional<std::string> name = session_.platform.inputBox(
+      cp("Brimlet: Dateien zusammenfügen"),
+      cp("Bitte Namen für kombinierte Datei eingeben, mit Extension"), "");
   if (!name || name->empty()) return;
   if (combine(folder, *name)) lastCombineFolder = folder;
 }

@@ -177,6 +177,45 @@ TEST(WholeFiles, AHardLinkedFileIsWrittenInPlaceForEveryName) {
   EXPECT_EQ(statOf(folder.file("one.txt")).st_ino, inode);
 }
 
+TEST(WholeFiles, ANulInThePathNamesNoFile) {
+  TempFolder folder;
+  folder.write("notes", "fremd");
+  const std::string path = folder.file(std::string("notes\0zz.txt", 12));
+  EXPECT_FALSE(writeWholeFile(path, "neu"));
+  EXPECT_FALSE(replaceFile(SystemPath{path}, "neu"));
+  EXPECT_EQ(readWholeFile(path).status, ReadStatus::Missing);
+  EXPECT_EQ(folder.read("notes"), "fremd");
+}
+
+// Replacing changes the name alone: the file a link named and the other
+// names of a hard-linked file keep their text.
+TEST(ReplaceFile, ReplacesTheNameNeverWhatItLeadsTo) {
+  TempFolder folder;
+  folder.write("input.txt", "input");
+  folder.write("mode.txt", "old");
+  ::chmod(folder.file("mode.txt").c_str(), 0640);
+  ASSERT_EQ(::symlink("input.txt", folder.file("link").c_str()), 0);
+  ASSERT_EQ(::link(folder.file("input.txt").c_str(), folder.file("hard").c_str()), 0);
+  for (const char* name : {"link", "hard", "mode.txt", "new.txt"}) {
+    ASSERT_TRUE(replaceFile(SystemPath{folder.file(name)}, name)) << name;
+    EXPECT_EQ(folder.read(name), name);
+    EXPECT_TRUE(S_ISREG(statOf(folder.file(name)).st_mode)) << name;
+  }
+  EXPECT_EQ(folder.read("input.txt"), "input");
+  EXPECT_EQ(statOf(folder.file("mode.txt")).st_mode & 0777, 0640u);
+}
+
+TEST(ReplaceFile, RefusesWhatIsNoFileOrLink) {
+  TempFolder folder;
+  ASSERT_EQ(::mkfifo(folder.file("fifo").c_str(), 0600), 0);
+  std::filesystem::create_directory(folder.file("dir"));
+  for (const char* name : {"fifo", "dir"}) {
+    EXPECT_FALSE(replaceFile(SystemPath{folder.file(name)}, "x")) << name;
+  }
+  EXPECT_TRUE(S_ISFIFO(statOf(folder.file("fifo")).st_mode));
+  EXPECT_EQ(entriesIn(folder), 2u);
+}
+
 // An output handed to the system is never flushed: with a flush that
 // always fails, only the save that asks for the disk fails.
 TEST(WholeFiles, AnOutputForTheSystemIsReplacedWithoutAFlush) {

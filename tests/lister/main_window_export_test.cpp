@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The export buttons on real files in a temporary folder.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "core/cp1252.h"
 #include "lister/lister_test_fixture.h"
@@ -119,6 +120,38 @@ TEST_F(ExportTest, ADatabaseGroupNamingAnotherFolderIsRefused) {
   run("main_fex_d_Click");
   EXPECT_EQ(lastLog(), "fehler beim speichern " + files.file("db/../Audio.txt"));
   EXPECT_FALSE(std::filesystem::exists(files.file("Audio.txt")));
+}
+
+// The text database's folder may hold anything; a FIFO named like a group
+// used to hold the export for ever, a NUL in a group name to write "notes".
+TEST_F(ExportTest, TheDatabaseWritesOnlyRegularFilesNamedAsTheGroupsSay) {
+  load("a.mp3\r\nb.jpg\r\n");
+  program.session().groups.groups[1].name = std::string("notes\0x", 7);
+  program.session().groups.selected[0] = true;
+  program.session().groups.selected[1] = true;
+  program.session().settings.remembered.textDatabaseFolder = files.path();
+  files.write("notes", "fremd");
+  ASSERT_EQ(::mkfifo(files.file("Audio.txt").c_str(), 0600), 0);
+  run("main_fex_d_Click");
+  EXPECT_EQ(lastLog(), "fehler beim speichern " + files.file("notes\\0x.txt"));
+  EXPECT_NE(main().zlog.text().find("fehler beim speichern " + files.file("Audio.txt")),
+            std::string::npos);
+  EXPECT_EQ(files.read("notes"), "fremd");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(files.path()), {}), 2);
+}
+
+TEST_F(ExportTest, AnExtensionWithANulRefusesItsFileAlone) {
+  files.write("notes", "fremd");
+  load("a.notes\0zz\r\nb.notes\0yy\r\nc.mp3\r\n"s);
+  main().exportFolder = files.path();
+  run("main_fex_e_Click");
+  const std::string& log = main().zlog.text();
+  for (const char* name : {"notes\\0zz.txt", "notes\\0yy.txt"}) {
+    EXPECT_NE(log.find("fehler beim speichern " + files.file(name)), std::string::npos) << name;
+  }
+  EXPECT_EQ(files.read("notes"), "fremd");
+  EXPECT_EQ(files.read("mp3.txt"), "c.mp3\r\n");
+  EXPECT_EQ(files.read("unknown.txt"), "");
 }
 
 TEST_F(ExportTest, OneFilePerExtensionAndUnknown) {

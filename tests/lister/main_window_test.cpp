@@ -2,9 +2,12 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 
 #include "core/cp1252.h"
+#include "core/text_file_form.h"
 #include "program/program_fixture.h"
 
 namespace brimlet {
@@ -84,6 +87,56 @@ TEST_F(MainWindowTest, ImportConvertsDirListingsAndFileNameListings) {
   files.write(longName, "x\r\n");
   run("frm1_MessageProc", {files.file(longName)});
   EXPECT_EQ(main().window().text(), "Brimlet " + std::string(55, 'n') + ".txt");
+}
+
+// A list from `find` is UTF-8 with LF line ends: it comes in line by line
+// as the program's text, and sorts into the groups.
+TEST_F(MainWindowTest, AListMadeByFindImportsLineByLine) {
+  const std::string tree = files.file("t");
+  for (const char* name : {"\xC3\x9C"
+                           "bersicht.jpg",
+                           "Lied \xC3\xA4.mp3", "notiz.txt"}) {
+    files.write("t/" + std::string(name), "");
+  }
+  ASSERT_EQ(
+      std::system(("cd '" + tree + "' && find . -type f | LC_ALL=C sort >../liste.txt").c_str()),
+      0);
+  run("frm1_MessageProc", {files.file("liste.txt")});
+  EXPECT_EQ(main().fileList,
+            "./Lied \xE4.mp3\r\n./notiz.txt\r\n./\xDC"
+            "bersicht.jpg\r\n");
+  EXPECT_EQ(main().lineCount, 3);
+  EXPECT_EQ(main().buckets.texts[0], "./Lied \xE4.mp3\r\n");
+  EXPECT_EQ(main().buckets.texts[1],
+            "./\xDC"
+            "bersicht.jpg\r\n");
+  EXPECT_EQ(logLines().back(), "datei geladen + in Gruppen sortiert");
+
+  // A name beyond Windows-1252 keeps the list's bytes, and says so.
+  files.write("t/\xE6\x97\xA5.mp3", "");
+  ASSERT_EQ(
+      std::system(
+          ("cd '" + tree + "' && find . -name '*.mp3' | LC_ALL=C sort >../liste.txt").c_str()),
+      0);
+  run("frm1_MessageProc", {files.file("liste.txt")});
+  EXPECT_EQ(main().fileList, "./Lied \xC3\xA4.mp3\r\n./\xE6\x97\xA5.mp3\r\n");
+  const auto lines = logLines();
+  EXPECT_NE(std::find(lines.begin(), lines.end(), foreignCharactersKeptMessage()), lines.end());
+}
+
+TEST_F(MainWindowTest, AFolderWithNamesBeyondWindows1252SaysHowMany) {
+  for (const char* name : {"a.mp3", "\xE6\x97\xA5.mp3", "sub/\xF0\x9F\x8E\xB5.mp3", "?.mp3"}) {
+    files.write("t/" + std::string(name), "");
+  }
+  platform.addAnswer(cp("Ordner zum Einlesen auswählen"), files.file("t/"));
+  run("main_dimp_Click");
+  const std::string t = files.file("t");
+  EXPECT_EQ(main().fileList,
+            t + "/?.mp3\r\n" + t + "/?.mp3\r\n" + t + "/a.mp3\r\n" + t + "/sub/?.mp3\r\n");
+  const auto lines = logLines();
+  EXPECT_NE(std::find(lines.begin(), lines.end(),
+                      cp("2 namen mit zeichen außerhalb von windows-1252 (als ? gezeigt)")),
+            lines.end());
 }
 
 TEST_F(MainWindowTest, DroppingAFolderOrNothingUsableKeepsTheList) {

@@ -23,9 +23,26 @@ TEST_F(ToolsTest, CombiningJoinsAFolderButNeverItsOwnResult) {
     platform.addAnswer(cp("Brimlet: Dateien zusammenfügen"), "x.txt");
     this->run("main_komb_Click");
     EXPECT_EQ(files.read("x.txt"), "AB");
+    EXPECT_EQ(lastLog(), "2 dateien verbunden in " + files.file("x.txt"));
   }
-  EXPECT_EQ(main().zlog.text(), "");
   EXPECT_EQ(main().lastCombineFolder, files.path());
+}
+
+// The typed name must be one file of the chosen folder; a NUL would have
+// cut it to "notes" and replaced that file.
+TEST_F(ToolsTest, ATypedNameThatIsNoSingleFileIsRefusedAndNamed) {
+  using namespace std::string_literals;
+  files.write("notes", "fremd");
+  for (const std::string& name : {"notes\0x"s, "../x.txt"s}) {
+    platform.addAnswer(cp("Ordner zum Dateien zusammenfügen auswählen"), files.path());
+    platform.addAnswer(cp("Brimlet: Dateien zusammenfügen"), name);
+    run("main_komb_Click");
+    EXPECT_TRUE(lastLog().starts_with("fehler beim speichern " + files.path())) << lastLog();
+  }
+  EXPECT_EQ(lastLog(), "fehler beim speichern " + files.file("../x.txt"));
+  EXPECT_EQ(files.read("notes"), "fremd");
+  EXPECT_FALSE(std::filesystem::exists(files.file("../x.txt")));
+  EXPECT_EQ(main().lastCombineFolder, "");
 }
 
 TEST_F(ToolsTest, TheQuickMenuNeedsTheOtherButtonAndAFolderCombinedBefore) {
