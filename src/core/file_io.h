@@ -20,10 +20,13 @@ struct FileRead {
 };
 
 // Paths are the program's Windows-1252 text; each function hands the system
-// the file-name codec's form of it.
+// the file-name codec's form of it. The ...SystemFile forms take the
+// system's own bytes instead, for paths that never were the program's text
+// (a command line's).
 
 // Reads a regular file whole, byte for byte, or its first `atMost` bytes.
 [[nodiscard]] FileRead readWholeFile(const std::string& path, size_t atMost = SIZE_MAX);
+[[nodiscard]] FileRead readSystemFile(const std::string& systemPath, size_t atMost = SIZE_MAX);
 
 // The log line for a read that failed: "datei existiert nicht",
 // "keine gültige datei" (a folder or no regular file), "pfad zu lang",
@@ -56,5 +59,28 @@ struct FileRead {
 enum class Durability { Disk, System };
 [[nodiscard]] bool writeWholeFile(const std::string& path, std::string_view bytes,
                                   Durability durability = Durability::Disk);
+[[nodiscard]] bool writeSystemFile(const std::string& systemPath, std::string_view bytes,
+                                   Durability durability = Durability::Disk);
+
+// writeSystemFile in its steps, for a caller that flushes many files
+// together: stage each (the text in a temporary file beside its target,
+// with the old file's mode and owner, not yet flushed), flush them all,
+// place them (rename over their targets), then flush each folder once.
+// A file that is written in place (other hard links, no room for a
+// temporary file) is done at once and flushed as `durability` says.
+struct StagedFile {
+  int fd = -1;
+  std::string temporary;
+  std::string target;  // the file behind any symbolic links
+};
+enum class StageResult { Staged, Written, Failed };
+[[nodiscard]] StageResult stageSystemFile(const std::string& systemPath, std::string_view bytes,
+                                          StagedFile& staged,
+                                          Durability durability = Durability::Disk);
+[[nodiscard]] bool flushStaged(const StagedFile& staged);
+// Closes and renames; the temporary file is removed when that fails.
+[[nodiscard]] bool placeStaged(StagedFile& staged);
+void discardStaged(StagedFile& staged);
+[[nodiscard]] bool flushFolderOf(const std::string& path);
 
 }  // namespace brimlet
