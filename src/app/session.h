@@ -36,6 +36,10 @@ struct Session {
   // loading another file there makes that one the group file.
   std::string groupFile;
 
+  // false: the run starts from the built-in settings and extension groups
+  // and never writes the settings file, so a scripted run means the same
+  // whatever the windows saved. A group file the user loads is still read.
+  bool savedSettingsUsed = true;
   bool shuttingDown = false;
   bool workshopShown = false;
   bool renamerShown = false;

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/cli_options.h"
 
+#include <getopt.h>
+
+#include <charconv>
 #include <cstdio>
-#include <map>
 
 #include "core/cp1252.h"
-#include "core/file_name_codec.h"
-#include "core/number.h"
 
 namespace brimlet {
 namespace {
@@ -34,27 +34,138 @@ std::optional<LocalTime> parseClock(const std::string& text) {
   return t;
 }
 
-// The options of recipes, batch runs and the listing. `--in-place` takes
-// every argument after it as a file, so it comes last. False when `arg` is
-// none of them.
-bool parseRecipeOption(const std::vector<std::string>& arguments, size_t& i, CliParse& result) {
-  const std::string& arg = arguments[i];
-  CliOptions& o = result.options;
-  if (arg == "--list") {
-    o.list = true;
-  } else if (arg == "--recipe") {
-    if (i + 1 >= arguments.size()) {
-      result.error = "--recipe needs a value";
-    } else {
-      o.recipe = decodePath(arguments[++i]);
+std::optional<uint32_t> parseSeed(const std::string& text) {
+  uint32_t seed = 0;
+  const char* end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, seed);
+  if (text.empty() || error != std::errc() || stop != end) return std::nullopt;
+  return seed;
+}
+
+// Option ids beyond every character, so no short option is meant.
+enum OptionId : int {
+  kHome = 256,
+  kWorking,  // the data options in the order of DataSlot
+  kUndo,
+  kFileList,
+  kNames,
+  kDisplay,
+  kClipboard,
+  kField,
+  kFieldFile,
+  kAnswer,
+  kSeed,
+  kClock,
+  kDump,
+  kOut,
+  kRecipe,
+  kInPlace,
+  kList,
+  kDefaults,
+  kVersion,
+};
+
+// clang-format off
+const option kOptions[] = {
+    {"home", required_argument, nullptr, kHome},
+    {"working", required_argument, nullptr, kWorking},
+    {"undo", required_argument, nullptr, kUndo},
+    {"filelist", required_argument, nullptr, kFileList},
+    {"names", required_argument, nullptr, kNames},
+    {"display", required_argument, nullptr, kDisplay},
+    {"clipboard", required_argument, nullptr, kClipboard},
+    {"field", required_argument, nullptr, kField},
+    {"field-file", required_argument, nullptr, kFieldFile},
+    {"answer", required_argument, nullptr, kAnswer},
+    {"seed", required_argument, nullptr, kSeed},
+    {"clock", required_argument, nullptr, kClock},
+    {"dump", required_argument, nullptr, kDump},
+    {"out", required_argument, nullptr, kOut},
+    {"recipe", required_argument, nullptr, kRecipe},
+    {"in-place", no_argument, nullptr, kInPlace},
+    {"list", no_argument, nullptr, kList},
+    {"defaults", no_argument, nullptr, kDefaults},
+    {"version", no_argument, nullptr, kVersion},
+    {"help", no_argument, nullptr, 'h'},
+    {nullptr, 0, nullptr, 0},
+};
+// clang-format on
+
+// Takes the value of one option; the error text when it is not valid.
+std::string takeOption(int id, const std::string& value, CliOptions& o) {
+  std::string name;
+  std::string assigned;
+  switch (id) {
+    case kHome:
+      o.home = value;
+      break;
+    case kWorking:
+    case kUndo:
+    case kFileList:
+    case kNames:
+    case kDisplay:
+    case kClipboard:
+      o.dataFiles.push_back({static_cast<DataSlot>(id - kWorking), value});
+      break;
+    case kField:
+    case kFieldFile: {
+      const bool fromFile = id == kFieldFile;
+      if (!splitAssignment(value, name, assigned)) {
+        return fromFile ? "--field-file takes NAME=FILE" : "--field takes NAME=VALUE";
+      }
+      o.fields.push_back({name, fromFile ? assigned : cp(assigned), fromFile});
+      break;
     }
-  } else if (arg == "--in-place") {
-    while (++i < arguments.size()) o.inPlaceFiles.push_back(decodePath(arguments[i]));
-    if (o.inPlaceFiles.empty()) result.error = "--in-place needs at least one file";
-  } else {
-    return false;
+    case kAnswer:
+      if (!splitAssignment(value, name, assigned)) return "--answer takes TITLE=VALUE";
+      o.answers.emplace_back(cp(name), cp(assigned));
+      break;
+    case kSeed:
+      o.seed = parseSeed(value);
+      if (!o.seed) return "--seed takes a number from 0 to 4294967295";
+      break;
+    case kClock:
+      o.clock = parseClock(value);
+      if (!o.clock) return "--clock takes \"YYYY-MM-DD HH:MM:SS\"";
+      break;
+    case kDump:
+      o.dumpFolder = value;
+      break;
+    case kOut:
+      o.outFile = value;
+      break;
+    case kRecipe:
+      o.recipe = value;
+      break;
+    case kInPlace:
+      break;  // its files are the arguments after it
+    case kList:
+      o.list = true;
+      break;
+    case kDefaults:
+      o.defaults = true;
+      break;
+    case kVersion:
+      o.version = true;
+      break;
+    case 'h':
+      o.help = true;
+      break;
+    default:
+      break;
   }
-  return true;
+  return {};
+}
+
+// Standard input can be read once only.
+bool readsStandardInputTwice(const CliOptions& o) {
+  int readers = o.recipe == kStandardStream ? 1 : 0;
+  for (const DataFile& data : o.dataFiles) readers += data.path == kStandardStream ? 1 : 0;
+  for (const FieldValue& field : o.fields) {
+    readers += field.fromFile && field.value == kStandardStream ? 1 : 0;
+  }
+  for (const std::string& file : o.inPlaceFiles) readers += file == kStandardStream ? 1 : 0;
+  return readers > 1;
 }
 
 }  // namespace
@@ -80,6 +191,8 @@ Step parseStep(const std::string& text) {
 const char* cliUsage() {
   return "usage: brimlet-cli [OPTIONS] STEP... [--in-place FILE...]\n"
          "  --home DIR                 program folder (settings and group file)\n"
+         "  --defaults                 built-in settings and extension groups;\n"
+         "                             no settings file is read or written\n"
          "  --working|--undo|--filelist|--names|--display|--clipboard FILE\n"
          "                             set that data to the file's bytes\n"
          "  --field NAME=VALUE         set a control before the first step\n"
@@ -92,78 +205,61 @@ const char* cliUsage() {
          "  --recipe FILE              run the file's steps (one a line, # comments)\n"
          "                             after those of the command line\n"
          "  --in-place FILE...         for each FILE: load it as the working text, run\n"
-         "                             the steps, write it back (the last option)\n"
+         "                             the steps, write it back in its own form\n"
          "  --list                     list every window's controls and handlers\n"
          "  -h, --help                 show this text\n"
+         "  --version                  show the version\n"
+         "FILE - is standard input (standard output for --out); an option's value\n"
+         "may also follow it after \"=\", and -- ends the options.\n"
          "steps: HANDLER[:ARG...] runs a handler, NAME=VALUE sets a control;\n"
          "       --list names them, man brimlet-cli tells more\n"
          "exit status: 0 every step ran, 1 a file could not be read or written,\n"
-         "             2 usage error (nothing ran)\n";
+         "             2 usage error (nothing ran), 128+N stopped by signal N\n";
 }
 
 CliParse parseCliOptions(const std::vector<std::string>& arguments) {
   CliParse result;
   CliOptions& o = result.options;
-  const std::map<std::string, DataSlot> slots = {
-      {"--working", DataSlot::Working},   {"--undo", DataSlot::Undo},
-      {"--filelist", DataSlot::FileList}, {"--names", DataSlot::Names},
-      {"--display", DataSlot::Display},   {"--clipboard", DataSlot::Clipboard}};
+  // getopt_long wants writable C strings and keeps its place in globals,
+  // which optind = 0 starts afresh.
+  std::vector<std::string> texts = arguments;
+  texts.insert(texts.begin(), "brimlet-cli");
+  std::vector<char*> argv;
+  for (std::string& text : texts) argv.push_back(text.data());
+  argv.push_back(nullptr);
+  const int argc = static_cast<int>(texts.size());
+  optind = 0;
+  opterr = 0;
 
-  for (size_t i = 0; i < arguments.size(); ++i) {
-    const std::string& arg = arguments[i];
-    if (parseRecipeOption(arguments, i, result)) {
-      if (!result.error.empty()) return result;
-      continue;
-    }
-    if (arg == "-h" || arg == "--help") {
-      o.help = true;
-      continue;
-    }
-    if (arg.size() < 2 || arg.compare(0, 2, "--") != 0) {
-      o.steps.push_back(parseStep(arg));
-      continue;
-    }
-    if (i + 1 >= arguments.size()) {
-      result.error = arg + " needs a value";
-      return result;
-    }
-    const std::string& value = arguments[++i];
-    std::string name;
-    std::string assigned;
-    if (const auto slot = slots.find(arg); slot != slots.end()) {
-      o.dataFiles.push_back({slot->second, decodePath(value)});
-    } else if (arg == "--home") {
-      o.home = value;
-    } else if (arg == "--field" || arg == "--field-file") {
-      if (!splitAssignment(value, name, assigned)) {
-        result.error = arg + " takes NAME=VALUE";
-        return result;
-      }
-      const bool fromFile = arg == "--field-file";
-      o.fields.push_back({name, fromFile ? decodePath(assigned) : cp(assigned), fromFile});
-    } else if (arg == "--answer") {
-      if (!splitAssignment(value, name, assigned)) {
-        result.error = "--answer takes TITLE=VALUE";
-        return result;
-      }
-      o.answers.emplace_back(cp(name), cp(assigned));
-    } else if (arg == "--seed") {
-      o.seed = static_cast<uint32_t>(integerValue(value));
-    } else if (arg == "--clock") {
-      o.clock = parseClock(value);
-      if (!o.clock) {
-        result.error = "--clock takes \"YYYY-MM-DD HH:MM:SS\"";
-        return result;
-      }
-    } else if (arg == "--dump") {
-      o.dumpFolder = decodePath(value);
-    } else if (arg == "--out") {
-      o.outFile = decodePath(value);
+  bool inPlace = false;
+  const auto takeOperand = [&](const char* operand) {
+    if (inPlace) {
+      o.inPlaceFiles.emplace_back(operand);
     } else {
-      result.error = "unknown option " + arg;
-      return result;
+      o.steps.push_back(parseStep(operand));
     }
+  };
+  // "-" first: operands come back in their place, so steps keep their order
+  // and those after --in-place are its files. ":" tells a missing value
+  // from an unknown option.
+  for (int id; (id = getopt_long(argc, argv.data(), "-:h", kOptions, nullptr)) != -1;) {
+    const std::string given = argv[optind - 1];
+    if (id == 1) {
+      takeOperand(optarg);
+    } else if (id == ':') {
+      result.error = given + " needs a value";
+    } else if (id == '?') {
+      result.error = "unknown option " + (optopt != 0 ? std::string("-") + static_cast<char>(optopt)
+                                                      : given.substr(0, given.find('=')));
+    } else {
+      inPlace = inPlace || id == kInPlace;
+      result.error = takeOption(id, optarg != nullptr ? optarg : "", o);
+    }
+    if (!result.error.empty()) return result;
   }
+  for (int i = optind; i < argc; ++i) takeOperand(argv[i]);
+  if (inPlace && o.inPlaceFiles.empty()) result.error = "--in-place needs at least one file";
+  if (readsStandardInputTwice(o)) result.error = "standard input can be read only once";
   return result;
 }
 

@@ -10,6 +10,12 @@
 
 namespace brimlet {
 
+// Paths of files on the command line are the shell's bytes, used as they
+// are: they never were the program's text, and the file-name codec would
+// turn two names without a Windows-1252 form into the same "?" name. "-" is
+// standard input (or output for --out).
+inline constexpr const char* kStandardStream = "-";
+
 // The data a state option fills from a file, raw.
 enum class DataSlot { Working, Undo, FileList, Names, Display, Clipboard };
 
@@ -45,7 +51,10 @@ struct CliOptions {
   std::string outFile;
   std::vector<Step> steps;
   bool help = false;
+  bool version = false;
   bool list = false;
+  // Built-in settings and extension groups; no settings file read or written.
+  bool defaults = false;
   std::string recipe;
   std::vector<std::string> inPlaceFiles;
 };
@@ -55,13 +64,16 @@ struct CliParse {
   std::string error;  // non-empty: a usage error
 };
 
-// Command-line values and dialog titles arrive as UTF-8 and are turned into
-// Windows-1252 here; paths of files go through the file-name codec, so they
-// are held as every other path of the program. --home stays the system's
-// bytes, as the program folder is chosen from those.
+// GNU getopt_long does the parsing: it is the parser of the C library the
+// program links anyway, and gives the conventions users expect of a GNU
+// tool (--opt=value beside --opt value, unambiguous abbreviations, "--"
+// ending the options) for free. Values and dialog titles arrive as UTF-8 and
+// are turned into Windows-1252 here.
 [[nodiscard]] CliParse parseCliOptions(const std::vector<std::string>& arguments);
 
 [[nodiscard]] const char* cliUsage();
+// What follows a usage error: the whole usage would bury the error line.
+inline constexpr const char* kUsageHint = "Try 'brimlet-cli --help' for more information.\n";
 
 // One step as written on the command line or on a recipe line: a handler
 // with its arguments after colons, or NAME=VALUE (UTF-8, turned into

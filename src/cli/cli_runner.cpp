@@ -4,10 +4,11 @@
 #include <algorithm>
 
 #include "app/program_folder.h"
+#include "cli/command_line_files.h"
+#include "cli/interrupt.h"
 #include "cli/scripted_platform.h"
 #include "cli/state_dump.h"
 #include "core/cp1252.h"
-#include "core/file_io.h"
 #include "core/number.h"
 #include "program/program.h"
 
@@ -70,14 +71,38 @@ std::string* dataOf(Program& program, ScriptedPlatform& platform, DataSlot slot)
 
 // Reads a state file; false (and a message) when it cannot be read.
 bool readInput(const std::string& path, std::string& bytes, std::ostream& errors) {
-  FileRead file = readWholeFile(path);
+  FileRead file = readCommandLineFile(path);
   if (file.status != ReadStatus::Ok) {
-    errors << "brimlet-cli: cannot read " << toUtf8(path)
+    errors << "brimlet-cli: cannot read " << path
            << (file.status == ReadStatus::TooLarge ? " (too large to hold)" : "") << "\n";
     return false;
   }
   bytes = std::move(file.bytes);
   return true;
+}
+
+// Puts a state file's bytes where its option says. A file may pass the load
+// limit and still not fit once it is converted (the display field's line
+// ends, the file list's count), so taking it runs inside the handlers'
+// boundary: false and a message, never an abort.
+bool takeDataFile(Program& program, ScriptedPlatform& platform, const DataFile& data,
+                  std::ostream& errors) {
+  bool read = false;
+  const std::string_view failure = runGuarded([&] {
+    std::string bytes;
+    read = readInput(data.path, bytes, errors);
+    if (!read) return;
+    if (data.slot == DataSlot::FileList) {
+      program.main().takeUnsortedList(std::move(bytes));
+    } else if (std::string* target = dataOf(program, platform, data.slot)) {
+      *target = std::move(bytes);
+    } else {
+      program.display().setFieldText(bytes);
+    }
+  });
+  if (!failure.empty())
+    errors << "brimlet-cli: cannot take " << data.path << ": " << failure << "\n";
+  return read && failure.empty();
 }
 
 bool applyField(Program& program, const FieldValue& field, std::ostream& errors) {
@@ -109,27 +134,21 @@ std::string checkNames(Program& program, const CliOptions& options) {
 
 int runCli(const CliOptions& options, std::ostream& errors, const AroundSteps& around) {
   ScriptedPlatform platform;
+  platform.stopRequested = interruptRequested;
   if (options.seed) platform.seedRandom(*options.seed);
   if (options.clock) platform.setClock(*options.clock);
   for (const auto& [title, value] : options.answers) platform.addAnswer(title, value);
 
   Program program(platform, chooseProgramFolder(options.home, executableFolder()));
   if (const std::string problem = checkNames(program, options); !problem.empty()) {
-    errors << "brimlet-cli: " << problem << "\n" << cliUsage();
+    errors << "brimlet-cli: " << problem << "\n" << kUsageHint;
     return 2;
   }
+  program.session().savedSettingsUsed = !options.defaults;
   program.start();
 
   for (const DataFile& data : options.dataFiles) {
-    std::string bytes;
-    if (!readInput(data.path, bytes, errors)) return 1;
-    if (data.slot == DataSlot::FileList) {
-      program.main().takeUnsortedList(std::move(bytes));
-    } else if (std::string* target = dataOf(program, platform, data.slot)) {
-      *target = std::move(bytes);
-    } else {
-      program.display().setFieldText(bytes);
-    }
+    if (!takeDataFile(program, platform, data, errors)) return 1;
   }
   for (const FieldValue& field : options.fields) {
     if (!applyField(program, field, errors)) return 1;
@@ -137,7 +156,7 @@ int runCli(const CliOptions& options, std::ostream& errors, const AroundSteps& a
 
   const bool stepsWanted = !around.before || around.before(program);
   for (const Step& step : options.steps) {
-    if (program.ended() || !stepsWanted) break;
+    if (program.ended() || !stepsWanted || interruptRequested()) break;
     if (step.field) {
       if (!applyField(program, *step.field, errors)) return 1;
       continue;
@@ -145,6 +164,7 @@ int runCli(const CliOptions& options, std::ostream& errors, const AroundSteps& a
     const Target target = findHandler(program, step.handler);
     target.window->invoke(*target.handler, step.arguments);
   }
+  if (interruptRequested()) return interruptedExitStatus();
   if (stepsWanted && around.after) around.after(program);
   for (const std::string& warning : platform.warnings) {
     std::string text = warning;
@@ -158,15 +178,13 @@ int runCli(const CliOptions& options, std::ostream& errors, const AroundSteps& a
   if (!options.dumpFolder.empty()) {
     if (const std::string failed = dumpState(program, platform, options.dumpFolder);
         !failed.empty()) {
-      errors << "brimlet-cli: cannot write " << toUtf8(failed) << "\n";
+      errors << "brimlet-cli: cannot write " << failed << "\n";
       return 1;
     }
   }
-  // The output file is the run's result like a shell redirection's, not a
-  // user's document, and its flush to disk would cost more than the run.
   if (!options.outFile.empty() &&
-      !writeWholeFile(options.outFile, visibleToolText(program), Durability::System)) {
-    errors << "brimlet-cli: cannot write " << toUtf8(options.outFile) << "\n";
+      !writeCommandLineFile(options.outFile, visibleToolText(program))) {
+    errors << "brimlet-cli: cannot write " << options.outFile << "\n";
     return 1;
   }
   return platform.warnings.empty() ? 0 : 1;

@@ -1,40 +1,142 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/in_place.h"
 
+#include <sys/stat.h>
+
+#include <optional>
+#include <set>
+#include <utility>
+
 #include "cli/cli_runner.h"
-#include "core/cp1252.h"
-#include "core/file_io.h"
+#include "cli/command_line_files.h"
+#include "cli/interrupt.h"
+#include "core/file_batch.h"
+#include "core/file_name_codec.h"
+#include "core/text_file_form.h"
+#include "workshop/crlf_lines.h"
 
 namespace brimlet {
+namespace {
 
-int runInPlace(const CliOptions& options, std::ostream& errors) {
-  constexpr int kUsageError = 2;
-  int status = 0;
-  CliOptions run = options;
-  for (size_t i = 0; i < options.inPlaceFiles.size(); ++i) {
-    const std::string& file = options.inPlaceFiles[i];
-    run.dumpFolder = i + 1 == options.inPlaceFiles.size() ? options.dumpFolder : std::string();
-    bool failed = false;
+// A file by device and inode, so that no second name for it (a link, "./")
+// hides it.
+using FileIdentity = std::pair<dev_t, ino_t>;
+
+std::optional<FileIdentity> identityOf(const std::string& path) {
+  struct stat info {};
+  if (path.empty() || path == kStandardStream || ::stat(path.c_str(), &info) != 0) {
+    return std::nullopt;
+  }
+  return FileIdentity{info.st_dev, info.st_ino};
+}
+
+// The file where a user would load it, and where the reports go: the
+// workshop, under the name its title shows. It is written back by its own
+// bytes, never by that name.
+void takeIntoWorkshop(Program& program, const std::string& path, TextFromFile& loaded) {
+  program.showTool(Tool::Workshop);
+  Workshop& workshop = program.workshop();
+  workshop.workingName = decodePath(path);
+  workshop.undoCopy = loaded.text;
+  workshop.workingText = std::move(loaded.text);
+  appendFinalLineEnd(workshop.workingText);
+  workshop.refreshTitle();
+  workshop.log(workshop.workingName + " geladen", 0);
+  if (loaded.foreignCharactersKept) workshop.log(foreignCharactersKeptMessage(), 0);
+}
+
+class InPlaceRun {
+ public:
+  InPlaceRun(const CliOptions& options, std::ostream& errors)
+      : options_(options),
+        errors_(errors),
+        recipe_(identityOf(options.recipe)),
+        batch_([this](const std::string& path, bool written) {
+          if (!written) failed(path, "write");
+        }) {}
+
+  int run() {
+    constexpr int kUsageError = 2;
+    CliOptions run = options_;
+    const std::vector<std::string>& files = options_.inPlaceFiles;
+    for (size_t i = 0; i < files.size() && !interruptRequested(); ++i) {
+      run.dumpFolder = i + 1 == files.size() ? options_.dumpFolder : std::string();
+      if (processFile(run, files[i]) == kUsageError) return kUsageError;
+    }
+    if (interruptRequested()) {
+      batch_.abandon();
+      errors_ << "brimlet-cli: interrupted, the files not yet written are left as they were\n";
+      return interruptedExitStatus();
+    }
+    batch_.commit();
+    return status_;
+  }
+
+ private:
+  void failed(const std::string& path, const char* what) {
+    errors_ << "brimlet-cli: cannot " << what << " " << path << ", left as it was\n";
+    status_ = 1;
+  }
+
+  // The runner's exit status for this file's steps.
+  int processFile(const CliOptions& run, const std::string& file) {
+    const bool standard = file == kStandardStream;
+    const std::optional<FileIdentity> identity = identityOf(file);
+    if (identity && identity == recipe_) {
+      errors_ << "brimlet-cli: " << file << " is the recipe, left as it was\n";
+      return 0;
+    }
+    // A file named twice gets the steps twice, the second time over the
+    // first's result.
+    if (identity && staged_.contains(*identity)) {
+      batch_.commit();
+      staged_.clear();
+    }
+    FileRead read = standard ? readCommandLineFile(file) : readWholeFile(SystemPath{file});
+    if (read.status != ReadStatus::Ok) {
+      failed(file, "read");
+      return 0;
+    }
+    TextFromFile loaded;
+    std::optional<std::string> result;
     AroundSteps around;
     around.before = [&](Program& program) {
-      program.showTool(Tool::Workshop);  // where a user would load it, and where the reports go
-      Workshop& workshop = program.workshop();
-      workshop.loadFile(file);
-      // A fresh workshop has no name, so the file's name is the sign that it was read.
-      failed = workshop.workingName != file;
-      if (failed) errors << "brimlet-cli: cannot read " << toUtf8(file) << ", left as it was\n";
-      return !failed;
+      takeIntoWorkshop(program, file, loaded);
+      return true;
     };
     around.after = [&](Program& program) {
-      if (writeWholeFile(file, program.workshop().workingText)) return;
-      failed = true;
-      errors << "brimlet-cli: cannot write " << toUtf8(file) << ", left as it was\n";
+      result = textForFile(program.workshop().workingText, loaded.form);
     };
-    const int code = runCli(run, errors, around);
-    if (code == kUsageError) return code;
-    if (code != 0 || failed) status = 1;
+    int code = 0;
+    const std::string_view failure = runGuarded([&] {
+      loaded = textFromFile(std::move(read.bytes));
+      code = runCli(run, errors_, around);
+    });
+    if (!failure.empty()) errors_ << "brimlet-cli: " << file << ": " << failure << "\n";
+    if (code != 0 || !failure.empty()) status_ = 1;
+    if (!result || interruptRequested()) return code;
+    if (standard) {
+      if (!writeCommandLineFile(file, *result)) failed("standard output", "write");
+      return code;
+    }
+    batch_.add(file, *result);
+    if (identity) staged_.insert(*identity);
+    return code;
   }
-  return status;
+
+  const CliOptions& options_;
+  std::ostream& errors_;
+  const std::optional<FileIdentity> recipe_;
+  FileBatch batch_;
+  std::set<FileIdentity> staged_;  // in the batch, not yet placed
+  int status_ = 0;
+};
+
+}  // namespace
+
+int runInPlace(const CliOptions& options, std::ostream& errors) {
+  catchInterrupts();
+  return InPlaceRun(options, errors).run();
 }
 
 }  // namespace brimlet

@@ -11,19 +11,30 @@
 #include "cli/scripted_platform.h"
 #include "cli/window_list.h"
 #include "core/huge_pages.h"
+#include "core/version.h"
 
 int main(int argc, char** argv) {
   brimlet::restartWithHugePages(argv);
   std::signal(SIGPIPE, SIG_IGN);  // a closed pipe is a failed write, not a crash
   const std::vector<std::string> arguments(argv + 1, argv + argc);
-  brimlet::CliParse parsed = brimlet::parseCliOptions(arguments);
-  if (!parsed.error.empty()) {
-    std::cerr << "brimlet-cli: " << parsed.error << "\n" << brimlet::cliUsage();
+  if (arguments.empty()) {
+    std::cerr << brimlet::cliUsage();
     return 2;
   }
+  brimlet::CliParse parsed = brimlet::parseCliOptions(arguments);
+  if (!parsed.error.empty()) {
+    std::cerr << "brimlet-cli: " << parsed.error << "\n" << brimlet::kUsageHint;
+    return 2;
+  }
+  // A text that did not reach its reader (a full disk, a closed pipe) is
+  // a failed run.
   if (parsed.options.help) {
     std::cout << brimlet::cliUsage();
-    return 0;
+    return std::cout.flush() ? 0 : 1;
+  }
+  if (parsed.options.version) {
+    std::cout << "brimlet-cli " << brimlet::kVersion << "\n";
+    return std::cout.flush() ? 0 : 1;
   }
   if (parsed.options.list) {
     brimlet::ScriptedPlatform platform;

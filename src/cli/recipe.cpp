@@ -3,8 +3,7 @@
 
 #include <string>
 
-#include "core/cp1252.h"
-#include "core/file_io.h"
+#include "cli/command_line_files.h"
 
 namespace brimlet {
 
@@ -26,9 +25,9 @@ std::vector<Step> parseRecipe(std::string_view text) {
 
 bool appendRecipe(CliOptions& options, std::ostream& errors) {
   if (options.recipe.empty()) return true;
-  const FileRead file = readWholeFile(options.recipe);
+  const FileRead file = readCommandLineFile(options.recipe);
   if (file.status != ReadStatus::Ok) {
-    errors << "brimlet-cli: cannot read " << toUtf8(options.recipe) << "\n";
+    errors << "brimlet-cli: cannot read " << options.recipe << "\n";
     return false;
   }
   for (Step& step : parseRecipe(file.bytes)) options.steps.push_back(std::move(step));

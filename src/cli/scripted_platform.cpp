@@ -7,7 +7,7 @@
 
 namespace brimlet {
 
-ScriptedPlatform::ScriptedPlatform() : generator_(std::random_device{}()) {}
+ScriptedPlatform::ScriptedPlatform() : generator_(secure_.word()) {}
 
 void ScriptedPlatform::addAnswer(const std::string& title, std::string value) {
   answers_[title].push_back(std::move(value));
@@ -94,7 +94,7 @@ void ScriptedPlatform::seedRandomFromClock() {
 
 // With a fixed seed the passwords repeat too, so scripted runs compare.
 uint32_t ScriptedPlatform::secureRandomWord() {
-  return seedFixed_ ? static_cast<uint32_t>(generator_()) : std::random_device{}();
+  return seedFixed_ ? static_cast<uint32_t>(generator_()) : secure_.word();
 }
 
 double ScriptedPlatform::random() {

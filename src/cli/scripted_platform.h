@@ -2,6 +2,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <optional>
 #include <random>
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "core/platform.h"
+#include "core/secure_random.h"
 
 namespace brimlet {
 
@@ -37,13 +39,15 @@ class ScriptedPlatform final : public Platform {
   std::vector<std::string> stops;
   // false: the desktop has nothing to open a file or URL with.
   bool canOpenExternally = true;
+  // Asked with cancelRequested: true stops the running handler as Esc does.
+  std::function<bool()> stopRequested;
   std::string browserName;
 
   // Counts the pumps, so that a test can cancel the running handler at the
   // pump it chooses (`cancelAtPump`, 0 for never).
   void pumpEvents() override { ++pumps; }
   [[nodiscard]] bool cancelRequested() const override {
-    return cancelAtPump > 0 && pumps >= cancelAtPump;
+    return (cancelAtPump > 0 && pumps >= cancelAtPump) || (stopRequested && stopRequested());
   }
   int64_t pumps = 0;
   int64_t cancelAtPump = 0;
@@ -78,6 +82,7 @@ class ScriptedPlatform final : public Platform {
 
   std::map<std::string, std::deque<std::string>> answers_;
   std::optional<LocalTime> clock_;
+  SecureRandom secure_;  // one source for the whole run, as the windows keep theirs
   std::mt19937 generator_;
   bool seedFixed_ = false;
 };

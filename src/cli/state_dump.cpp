@@ -64,7 +64,7 @@ std::string dumpState(Program& program, const ScriptedPlatform& platform,
   };
   for (const auto& [name, bytes] : files) {
     const std::string path = folder + "/" + name;
-    if (!writeWholeFile(path, bytes)) return path;
+    if (!writeWholeFile(SystemPath{path}, bytes)) return path;
   }
   return {};
 }

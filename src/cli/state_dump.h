@@ -8,7 +8,7 @@
 
 namespace brimlet {
 
-// Writes the state after a run into `folder`, one raw file per piece of
+// Writes the state after a run into `folder` (the system's bytes), one raw file per piece of
 // data: working.txt, undo.txt, filelist.txt, processed.txt, names.txt,
 // display.txt, clipboard.txt, zlog.txt, clog.txt, rlog.txt, status.txt
 // (status bars, window titles, visible tool) and settings.txt. Returns the

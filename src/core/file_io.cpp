@@ -87,12 +87,6 @@ bool mayWrite(const std::string& path, const struct stat& info) {
   return ::geteuid() != 0 || (info.st_mode & 0222) != 0;
 }
 
-bool flushFolder(const std::string& path, Durability durability) {
-  if (durability == Durability::System) return true;
-  const int fd = systemCalls().open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0);
-  return fd >= 0 && flushAndClose(fd, durability);
-}
-
 // Keeps the old file's owner where the process may; a process that may not
 // gives the file its own, as any editor would.
 void keepOwner(int fd, const struct stat& old) {
@@ -106,25 +100,6 @@ void keepOwner(int fd, const struct stat& old) {
 ReadStatus statusOfError(int error) {
   if (error == ENOENT || error == ENOTDIR) return ReadStatus::Missing;
   return error == ENAMETOOLONG ? ReadStatus::TooLong : ReadStatus::Unreadable;
-}
-
-enum class Outcome { Written, Failed, NoTemporary };
-
-Outcome replaceByTemporary(const std::string& path, std::string_view bytes, const struct stat* old,
-                           Durability durability) {
-  std::string temporary = folderOf(path) + "/.brimlet-XXXXXX";
-  const int fd = systemCalls().mkstemp(temporary.data());
-  if (fd < 0) return Outcome::NoTemporary;
-  if (old != nullptr) keepOwner(fd, *old);
-  const mode_t mode = old != nullptr ? (old->st_mode & 07777) : modeForNewFile();
-  size_t done = 0;
-  const bool written = systemCalls().fchmod(fd, mode) == 0 && writeAll(fd, bytes, done);
-  if (!flushAndClose(fd, durability) || !written ||
-      systemCalls().rename(temporary.c_str(), path.c_str()) != 0) {
-    systemCalls().unlink(temporary.c_str());
-    return Outcome::Failed;
-  }
-  return flushFolder(path, durability) ? Outcome::Written : Outcome::Failed;
 }
 
 bool writeInPlace(const std::string& path, std::string_view bytes, Durability durability) {
@@ -247,20 +222,83 @@ ReadStatus fileStatus(const std::string& programPath) {
 }
 
 bool writeWholeFile(const std::string& programPath, std::string_view bytes, Durability durability) {
+<<<<<<< HEAD
   if (holdsNul(programPath)) return false;
   const std::optional<std::string> target = linkTarget(encodePath(programPath));
   if (!target) return false;
+=======
+  return writeWholeFile(SystemPath{encodePath(programPath)}, bytes, durability);
+}
+
+bool writeWholeFile(const SystemPath& systemPath, std::string_view bytes, Durability durability) {
+  const std::string& path = systemPath.bytes;
+  StagedFile staged;
+  switch (stageSystemFile(path, bytes, staged, durability)) {
+    case StageResult::Written:
+      return true;
+    case StageResult::Failed:
+      return false;
+    case StageResult::Staged:
+      break;
+  }
+  if (durability == Durability::Disk && !flushStaged(staged)) {
+    discardStaged(staged);
+    return false;
+  }
+  return placeStaged(staged) && (durability == Durability::System || flushFolderOf(staged.target));
+}
+
+StageResult stageSystemFile(const std::string& systemPath, std::string_view bytes,
+                            StagedFile& staged, Durability durability) {
+  const std::optional<std::string> target = linkTarget(systemPath);
+  if (!target) return StageResult::Failed;
+>>>>>>> cli
   const std::string& path = *target;
   struct stat old {};
-  if (systemCalls().stat(path.c_str(), &old) != 0) {
-    if (errno != ENOENT) return false;
-    return replaceByTemporary(path, bytes, nullptr, durability) == Outcome::Written;
+  const bool exists = systemCalls().stat(path.c_str(), &old) == 0;
+  if (!exists && errno != ENOENT) return StageResult::Failed;
+  const auto inPlace = [&] {
+    return writeInPlace(path, bytes, durability) ? StageResult::Written : StageResult::Failed;
+  };
+  if (exists) {
+    if (!S_ISREG(old.st_mode) || !mayWrite(path, old)) return StageResult::Failed;
+    if (old.st_nlink > 1) return inPlace();
   }
-  if (!S_ISREG(old.st_mode) || !mayWrite(path, old)) return false;
-  if (old.st_nlink > 1) return writeInPlace(path, bytes, durability);
-  const Outcome outcome = replaceByTemporary(path, bytes, &old, durability);
-  if (outcome == Outcome::NoTemporary) return writeInPlace(path, bytes, durability);
-  return outcome == Outcome::Written;
+  staged.target = path;
+  staged.temporary = folderOf(path) + "/.brimlet-XXXXXX";
+  staged.fd = systemCalls().mkstemp(staged.temporary.data());
+  if (staged.fd < 0) return exists ? inPlace() : StageResult::Failed;
+  if (exists) keepOwner(staged.fd, old);
+  const mode_t mode = exists ? (old.st_mode & 07777) : modeForNewFile();
+  size_t done = 0;
+  if (systemCalls().fchmod(staged.fd, mode) != 0 || !writeAll(staged.fd, bytes, done)) {
+    discardStaged(staged);
+    return StageResult::Failed;
+  }
+  return StageResult::Staged;
+}
+
+bool flushStaged(const StagedFile& staged) { return systemCalls().fsync(staged.fd) == 0; }
+
+bool placeStaged(StagedFile& staged) {
+  const bool closed = systemCalls().close(staged.fd) == 0;
+  staged.fd = -1;
+  if (closed && systemCalls().rename(staged.temporary.c_str(), staged.target.c_str()) == 0) {
+    return true;
+  }
+  systemCalls().unlink(staged.temporary.c_str());
+  return false;
+}
+
+void discardStaged(StagedFile& staged) {
+  if (staged.fd >= 0) systemCalls().close(staged.fd);
+  staged.fd = -1;
+  systemCalls().unlink(staged.temporary.c_str());
+}
+
+bool flushFolderOf(const std::string& path) {
+  const int fd = systemCalls().open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0);
+  return fd >= 0 && flushAndClose(fd, Durability::Disk);
 }
 
 bool replaceFile(const SystemPath& systemPath, std::string_view bytes) {

@@ -21,7 +21,10 @@ struct FileRead {
 
 // Paths are the program's Windows-1252 text; each function hands the system
 // the file-name codec's form of it. A path holding a NUL names no file: the
-// system would end it there and so reach another one.
+// system would end it there and so reach another one. The SystemPath
+// overloads and stageSystemFile take the system's own bytes instead,
+// for paths that never were the program's text (a command line's, a listed
+// entry's).
 
 // A path in the system's own bytes, handed over as it is: for entries the
 // program listed itself, whose display names may have lost characters.
@@ -64,6 +67,29 @@ struct SystemPath {
 enum class Durability { Disk, System };
 [[nodiscard]] bool writeWholeFile(const std::string& path, std::string_view bytes,
                                   Durability durability = Durability::Disk);
+[[nodiscard]] bool writeWholeFile(const SystemPath& path, std::string_view bytes,
+                                  Durability durability = Durability::Disk);
+
+// writeWholeFile in its steps, for a caller that flushes many files
+// together: stage each (the text in a temporary file beside its target,
+// with the old file's mode and owner, not yet flushed), flush them all,
+// place them (rename over their targets), then flush each folder once.
+// A file that is written in place (other hard links, no room for a
+// temporary file) is done at once and flushed as `durability` says.
+struct StagedFile {
+  int fd = -1;
+  std::string temporary;
+  std::string target;  // the file behind any symbolic links
+};
+enum class StageResult { Staged, Written, Failed };
+[[nodiscard]] StageResult stageSystemFile(const std::string& systemPath, std::string_view bytes,
+                                          StagedFile& staged,
+                                          Durability durability = Durability::Disk);
+[[nodiscard]] bool flushStaged(const StagedFile& staged);
+// Closes and renames; the temporary file is removed when that fails.
+[[nodiscard]] bool placeStaged(StagedFile& staged);
+void discardStaged(StagedFile& staged);
+[[nodiscard]] bool flushFolderOf(const std::string& path);
 
 // Saves `bytes` as a new file under the name `path`, flushed like
 // writeWholeFile: a symbolic link there is replaced, not followed, and

@@ -42,23 +42,29 @@ const Handler* WindowModel::findHandler(std::string_view name) const {
   return nullptr;
 }
 
+std::string_view runGuarded(const std::function<void()>& work) {
+  try {
+    work();
+  } catch (const OperationCancelled&) {
+    return "abgebrochen";
+  } catch (const std::bad_alloc&) {
+    return "nicht genug speicher";
+  } catch (const std::length_error&) {  // a text longer than a string can hold
+    return "nicht genug speicher";
+  } catch (...) {
+    return "interner fehler";
+  }
+  return {};
+}
+
 bool WindowModel::invoke(const Handler& handler, const std::vector<std::string>& arguments) {
   if (busy_.busy()) return false;
   BusyGuard::Scope scope(busy_);
-  std::string_view failure;
-  try {
+  const std::string_view failure = runGuarded([&] {
     std::vector<std::string> padded = arguments;
     padded.resize(handler.parameters.size());
     handler.run(padded);
-  } catch (const OperationCancelled&) {
-    failure = "abgebrochen";
-  } catch (const std::bad_alloc&) {
-    failure = "nicht genug speicher";
-  } catch (const std::length_error&) {  // a text longer than a string can hold
-    failure = "nicht genug speicher";
-  } catch (...) {
-    failure = "interner fehler";
-  }
+  });
   if (boundary_ == nullptr) return true;
   if (failure.empty()) {
     boundary_->handlerEnded();

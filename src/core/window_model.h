@@ -56,6 +56,11 @@ struct Handler {
 
 // What every handler passes on its way out. The composition holds the data
 // of all windows, so it is the one that puts them back when a handler fails.
+// Runs `work` inside the boundary every handler runs in: "" when it ran to
+// its end, else the log text for what stopped it ("abgebrochen", "nicht
+// genug speicher", "interner fehler"). Nothing passes it.
+[[nodiscard]] std::string_view runGuarded(const std::function<void()>& work);
+
 class HandlerBoundary {
  public:
   virtual ~HandlerBoundary() = default;

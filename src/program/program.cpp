@@ -65,8 +65,10 @@ Tool Program::visibleTool() const {
 
 void Program::start() {
   main_.frm1_Load();
-  readGroupFile();
-  readSettingsFile();
+  if (session_.savedSettingsUsed) {
+    readGroupFile();
+    readSettingsFile();
+  }
   enableGroupExports(session_.settings[Setting::Sortieren] == 0);
   main_.setAcceptsDrops(true);
   session_.browserName = session_.platform.defaultBrowserName();
@@ -148,6 +150,7 @@ void Program::shutDown() {
 }
 
 bool Program::saveSettings() {
+  if (!session_.savedSettingsUsed) return true;
   if (writeWholeFile(session_.settingsPath(), settingsFileText(session_.settings))) return true;
   main_.log(kSettingsNotSaved, 0);
   return false;
