@@ -52,7 +52,7 @@ DisplayWindow::DisplayWindow(Session& session, Desk& desk)
   addHandler("show_cont_f_Click", &DisplayWindow::show_cont_f_Click);
   addHandler("show_find_Change", &DisplayWindow::show_find_Change);
   addKeyHandler("show_find_KeyDown", &DisplayWindow::show_find_KeyDown,
-                toolKeysAnd({{keys::kReturn, keys::kNone}}));
+                toolKeysAnd({{keys::kReturn, keys::kNone}, {keys::kReturn, keys::kShift}}));
   addHandler("show_result_Change", &DisplayWindow::show_result_Change);
   addKeyHandler("show_result_KeyDown", &DisplayWindow::show_result_KeyDown, toolKeysAnd({}));
   addHandler("show_result_MouseDown", &DisplayWindow::show_result_MouseDown);
@@ -134,8 +134,13 @@ void DisplayWindow::frm4_KeyDown(int keyCode, int shift) {
 }
 
 void DisplayWindow::show_find_KeyDown(int keyCode, int shift) {
+  // As in a find bar: Enter finds the next hit, Shift+Enter the one before.
   if (keyCode == keys::kReturn && shift == keys::kNone) {
     show_cont_f_Click();
+    return;
+  }
+  if (keyCode == keys::kReturn && shift == keys::kShift) {
+    show_cont_b_Click();
     return;
   }
   if (session_.workshopShown) frm4_KeyDown(keyCode, shift);

@@ -209,6 +209,12 @@ QWidget* WindowView::createWidget(Control& control) {
       // A long error line in the log stays readable; a text keeps its lines.
       edit->setLineWrapMode(log ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
       edit->setMinimumWidth(320);
+      // A hit selected while the focus is elsewhere shows as plainly.
+      QPalette palette = edit->palette();
+      for (const auto role : {QPalette::Highlight, QPalette::HighlightedText}) {
+        palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
+      }
+      edit->setPalette(palette);
       return edit;
     }
     default:
@@ -293,7 +299,9 @@ void WindowView::applyRichText(Bound& b) {
     cursor.setPosition(end, QTextCursor::KeepAnchor);
     edit->setTextCursor(cursor);
     edit->ensureCursorVisible();
-    if (isVisible()) edit->setFocus();
+    // A search run from the search field leaves the focus there: the next
+    // Enter finds the next hit instead of typing over the selected one.
+    if (isVisible() && !isAncestorOf(QApplication::focusWidget())) edit->setFocus();
   }
 }
 
