@@ -128,6 +128,38 @@ bool writeInPlace(const std::string& path, std::string_view bytes, Durability du
 
 bool holdsNul(std::string_view path) { return path.find('\0') != std::string_view::npos; }
 
+// Writes `bytes` into a new temporary file in the folder of `path`, with the
+// old file's mode and owner (a new file's mode without `old`), not yet
+// flushed. Failed with an empty `staged.temporary` when no temporary file
+// could be made there.
+StageResult stageBeside(const std::string& path, std::string_view bytes, const struct stat* old,
+                        StagedFile& staged) {
+  staged.target = path;
+  std::string temporary = folderOf(path) + "/.brimlet-XXXXXX";
+  const int fd = systemCalls().mkstemp(temporary.data());
+  if (fd < 0) return StageResult::Failed;
+  staged.fd = fd;
+  staged.temporary = std::move(temporary);
+  if (old != nullptr) keepOwner(fd, *old);
+  const mode_t mode = old != nullptr ? (old->st_mode & 07777) : modeForNewFile();
+  size_t done = 0;
+  if (systemCalls().fchmod(fd, mode) != 0 || !writeAll(fd, bytes, done)) {
+    discardStaged(staged);
+    return StageResult::Failed;
+  }
+  return StageResult::Staged;
+}
+
+// Flushes one staged file as `durability` says, renames it over its target
+// and flushes the folder.
+bool placeFlushed(StagedFile& staged, Durability durability) {
+  if (durability == Durability::Disk && !flushStaged(staged)) {
+    discardStaged(staged);
+    return false;
+  }
+  return placeStaged(staged) && (durability == Durability::System || flushFolderOf(staged.target));
+}
+
 }  // namespace
 
 FileRead readWholeFile(const std::string& programPath, size_t atMost) {
@@ -222,18 +254,13 @@ ReadStatus fileStatus(const std::string& programPath) {
 }
 
 bool writeWholeFile(const std::string& programPath, std::string_view bytes, Durability durability) {
-<<<<<<< HEAD
   if (holdsNul(programPath)) return false;
-  const std::optional<std::string> target = linkTarget(encodePath(programPath));
-  if (!target) return false;
-=======
   return writeWholeFile(SystemPath{encodePath(programPath)}, bytes, durability);
 }
 
 bool writeWholeFile(const SystemPath& systemPath, std::string_view bytes, Durability durability) {
-  const std::string& path = systemPath.bytes;
   StagedFile staged;
-  switch (stageSystemFile(path, bytes, staged, durability)) {
+  switch (stageSystemFile(systemPath.bytes, bytes, staged, durability)) {
     case StageResult::Written:
       return true;
     case StageResult::Failed:
@@ -241,18 +268,14 @@ bool writeWholeFile(const SystemPath& systemPath, std::string_view bytes, Durabi
     case StageResult::Staged:
       break;
   }
-  if (durability == Durability::Disk && !flushStaged(staged)) {
-    discardStaged(staged);
-    return false;
-  }
-  return placeStaged(staged) && (durability == Durability::System || flushFolderOf(staged.target));
+  return placeFlushed(staged, durability);
 }
 
 StageResult stageSystemFile(const std::string& systemPath, std::string_view bytes,
                             StagedFile& staged, Durability durability) {
+  if (holdsNul(systemPath)) return StageResult::Failed;
   const std::optional<std::string> target = linkTarget(systemPath);
   if (!target) return StageResult::Failed;
->>>>>>> cli
   const std::string& path = *target;
   struct stat old {};
   const bool exists = systemCalls().stat(path.c_str(), &old) == 0;
@@ -264,18 +287,10 @@ StageResult stageSystemFile(const std::string& systemPath, std::string_view byte
     if (!S_ISREG(old.st_mode) || !mayWrite(path, old)) return StageResult::Failed;
     if (old.st_nlink > 1) return inPlace();
   }
-  staged.target = path;
-  staged.temporary = folderOf(path) + "/.brimlet-XXXXXX";
-  staged.fd = systemCalls().mkstemp(staged.temporary.data());
-  if (staged.fd < 0) return exists ? inPlace() : StageResult::Failed;
-  if (exists) keepOwner(staged.fd, old);
-  const mode_t mode = exists ? (old.st_mode & 07777) : modeForNewFile();
-  size_t done = 0;
-  if (systemCalls().fchmod(staged.fd, mode) != 0 || !writeAll(staged.fd, bytes, done)) {
-    discardStaged(staged);
-    return StageResult::Failed;
+  if (stageBeside(path, bytes, exists ? &old : nullptr, staged) == StageResult::Staged) {
+    return StageResult::Staged;
   }
-  return StageResult::Staged;
+  return exists && staged.temporary.empty() ? inPlace() : StageResult::Failed;
 }
 
 bool flushStaged(const StagedFile& staged) { return systemCalls().fsync(staged.fd) == 0; }
@@ -305,13 +320,13 @@ bool replaceFile(const SystemPath& systemPath, std::string_view bytes) {
   const std::string& path = systemPath.bytes;
   if (holdsNul(path)) return false;
   struct stat old {};
-  if (systemCalls().lstat(path.c_str(), &old) != 0) {
-    if (errno != ENOENT) return false;
-    return replaceByTemporary(path, bytes, nullptr, Durability::Disk) == Outcome::Written;
-  }
-  if (!S_ISREG(old.st_mode) && !S_ISLNK(old.st_mode)) return false;
-  return replaceByTemporary(path, bytes, S_ISREG(old.st_mode) ? &old : nullptr, Durability::Disk) ==
-         Outcome::Written;
+  const bool exists = systemCalls().lstat(path.c_str(), &old) == 0;
+  if (!exists && errno != ENOENT) return false;
+  if (exists && !S_ISREG(old.st_mode) && !S_ISLNK(old.st_mode)) return false;
+  StagedFile staged;
+  const struct stat* kept = exists && S_ISREG(old.st_mode) ? &old : nullptr;
+  return stageBeside(path, bytes, kept, staged) == StageResult::Staged &&
+         placeFlushed(staged, Durability::Disk);
 }
 
 }  // namespace brimlet

@@ -79,7 +79,7 @@ INSTANTIATE_TEST_SUITE_P(Links, CombineLinks,
         LinkCase{"ALinkToTheOutput", "y-link", "x.txt", "x.txt", "AB"},
         LinkCase{"OutputLinksOutside", "out.txt", "/proc/self/status", "out.txt", "ABX"}),
                          // clang-format on
-                         [](const auto& info) { return std::string(info.param.what); });
+                         [](const auto& row) { return std::string(row.param.what); });
 
 TEST(CombineFolder, AHardLinkOfTheOutputIsTheOutput) {
   TempFolder folder;
