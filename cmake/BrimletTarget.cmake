@@ -3,6 +3,9 @@
 function(brimlet_configure target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow -Wconversion
                          -Wno-sign-conversion -Wnon-virtual-dtor -Woverloaded-virtual)
+  if(BRIMLET_WERROR)
+    target_compile_options(${target} PRIVATE -Werror)
+  endif()
   if(BRIMLET_FUZZ)
     target_compile_options(${target} PRIVATE -fsanitize=fuzzer-no-link)
   endif()

@@ -10,6 +10,6 @@ sanitized_build=build/asan
 configure_sanitized_build() {
   CC=clang CXX=clang++ cmake -S . -B "$sanitized_build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -gline-tables-only -DNDEBUG" \
-    -DBRIMLET_GUI=OFF -DBRIMLET_FUZZ=ON \
+    -DBRIMLET_GUI=OFF -DBRIMLET_FUZZ=ON ${BRIMLET_WERROR:+-DBRIMLET_WERROR=$BRIMLET_WERROR} \
     ${CMAKE_CXX_COMPILER_LAUNCHER:+-DCMAKE_CXX_COMPILER_LAUNCHER=$CMAKE_CXX_COMPILER_LAUNCHER} >/dev/null
 }

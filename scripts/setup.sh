@@ -6,6 +6,8 @@ set -euo pipefail
 
 brimlet_packages=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev
   libbenchmark-dev xdg-utils qt6-translations-l10n clang libclang-rt-14-dev)
+# What CI checks with besides: the formatting, the desktop entry, the package.
+brimlet_ci_packages=(clang-format desktop-file-utils lintian)
 
 brimlet_install_missing() {
   local missing=()

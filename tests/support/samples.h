@@ -29,7 +29,9 @@ inline std::string readSample(const std::string& relativePath) {
 
 // Skips the running test when the samples of that kind are absent; the
 // message names the folder, so that a skip is never mistaken for a pass.
-#define BRIMLET_SKIP_WITHOUT_SAMPLES(kind)                                                 \
-  if (!std::filesystem::is_directory(::brimlet::testing::sampleFolder(kind)))              \
-  GTEST_SKIP() << "optional samples not found: " << ::brimlet::testing::sampleFolder(kind) \
-               << " (see README.md)"
+#define BRIMLET_SKIP_WITHOUT_SAMPLES(kind)                                                    \
+  do {                                                                                        \
+    const std::filesystem::path brimletSamples = ::brimlet::testing::sampleFolder(kind);      \
+    if (!std::filesystem::is_directory(brimletSamples))                                       \
+      GTEST_SKIP() << "optional samples not found: " << brimletSamples << " (see README.md)"; \
+  } while (false)
