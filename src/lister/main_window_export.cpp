@@ -98,11 +98,13 @@ void MainWindow::main_fex_d_Click() {
   bool allSaved = true;
   for (size_t i = 0; i < kGroupCount; ++i) {
     if (!session_.groups.selected[i] || buckets.texts[i].empty()) continue;
-    const std::string name = session_.groups.groups[i].name + ".txt";
-    if (isSingleName(name) && appendToFile(folder + name, buckets.texts[i] + "***\r\n")) {
+    // An unnamed group would write the hidden file ".txt".
+    const std::string& group = session_.groups.groups[i].name;
+    const std::string path = folder + group + ".txt";
+    if (isSingleName(group) && appendToFile(path, buckets.texts[i] + "***\r\n")) {
       ++saved;
     } else {
-      logSaveFailure(folder + name);
+      logSaveFailure(path);
       allSaved = false;
     }
   }

@@ -34,7 +34,7 @@ void MainWindow::main_dimp_Click() {
   PRBF.setVisible(false);
   if (reading.namesWithLostCharacters > 0) {
     log(decimal(reading.namesWithLostCharacters) +
-            cp(" namen mit zeichen außerhalb von windows-1252 (als ? gezeigt)"),
+            " namen mit zeichen ausserhalb windows-1252 (als ? gezeigt)",
         0);
   }
   if (reading.list.empty()) {

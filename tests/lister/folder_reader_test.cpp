@@ -158,6 +158,21 @@ TEST(ReadFolderNames, EachFolderComesInTheProgramsTextOrder) {
   EXPECT_EQ(reading.namesWithLostCharacters, 2);
 }
 
+// Names that share a long start, one of them that start alone, and two
+// that differ only far behind it.
+TEST(ReadFolderNames, ALongSharedStartStillSortsByTheWholeName) {
+  testing::TempFolder tree;
+  const char* sorted[] = {
+      "datei 0162",           "datei 0162 00.mov", "datei 0162 00.movie1", "DATEI 0162 00.movie2",
+      "datei 0162 00.movie2", "datei 0162 01.JPG", "datei 0162 \xC4",      "datei 0163"};
+  for (auto it = std::rbegin(sorted); it != std::rend(sorted); ++it) tree.write(*it, "");
+  const std::string root = tree.path().substr(0, tree.path().size() - 1);
+  NoProgress progress;
+  std::string expected;
+  for (const char* name : sorted) expected += root + "/" + name + "\r\n";
+  EXPECT_EQ(readFolder(root, false, progress, [](std::string_view) {}).list, expected);
+}
+
 TEST(ReadFolderNames, NamesAreDecodedAndFoldersOpenedByTheirOwnBytes) {
   const ListedName cases[] = {
       {"\xC3\x9C"

@@ -136,6 +136,9 @@ TEST_F(ExportTest, TheDatabaseWritesOnlyRegularFilesNamedAsTheGroupsSay) {
   EXPECT_EQ(lastLog(), "fehler beim speichern " + files.file("notes\\0x.txt"));
   EXPECT_NE(main().zlog.text().find("fehler beim speichern " + files.file("Audio.txt")),
             std::string::npos);
+  program.session().groups.groups[1].name = "";
+  run("main_fex_d_Click");
+  EXPECT_EQ(lastLog(), "fehler beim speichern " + files.file(".txt"));
   EXPECT_EQ(files.read("notes"), "fremd");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(files.path()), {}), 2);
 }

@@ -135,7 +135,7 @@ TEST_F(MainWindowTest, AFolderWithNamesBeyondWindows1252SaysHowMany) {
             t + "/?.mp3\r\n" + t + "/?.mp3\r\n" + t + "/a.mp3\r\n" + t + "/sub/?.mp3\r\n");
   const auto lines = logLines();
   EXPECT_NE(std::find(lines.begin(), lines.end(),
-                      cp("2 namen mit zeichen außerhalb von windows-1252 (als ? gezeigt)")),
+                      "2 namen mit zeichen ausserhalb windows-1252 (als ? gezeigt)"),
             lines.end());
 }
 
