@@ -32,13 +32,15 @@ cp "$work/ours/"*.txt "$work/sed/"
 
 for ((i = 0; i < runs; i++)); do
   sync
-  timed sed -i 's/ *$//' "$work/sed/"*.txt | cut -d' ' -f1 >>"$work/sed.times"
+  timed sed -i 's/ *$//' "$work/sed/"*.txt >>"$work/sed.times"
   sync
-  timed "$cli" --defaults qvl_rtr_Click --in-place "$work/ours/"*.txt | cut -d' ' -f1 >>"$work/ours.times"
+  timed "$cli" --defaults qvl_rtr_Click --in-place "$work/ours/"*.txt >>"$work/ours.times"
 done
-ours=$(median <"$work/ours.times")
-peer=$(median <"$work/sed.times")
-cmp -s "$work/ours/f00001.txt" <(tr -d '\r' <"$work/ours/f00001.txt") || echo "line ends changed!"
-printf '| in-place trim, %d files | %.2f s | %.2f s | %.2f |\n' "$count" "$ours" "$peer" \
-  "$(echo "$ours / $peer" | bc -l)"
+cmp -s "$work/ours/f00001.txt" "$work/sed/f00001.txt" || echo "the results differ"
+ours=$(cut -d' ' -f1 "$work/ours.times" | median)
+peer=$(cut -d' ' -f1 "$work/sed.times" | median)
+ours_cpu=$(cut -d' ' -f2 "$work/ours.times" | median)
+peer_cpu=$(cut -d' ' -f2 "$work/sed.times" | median)
+printf '| in-place trim, %d files | %.2f s | %.2f s | %.2f | %.2f s | %.2f s |\n' "$count" \
+  "$ours" "$peer" "$(echo "$ours / $peer" | bc -l)" "$ours_cpu" "$peer_cpu"
 rm -rf "$work/ours" "$work/sed" "$work/ours.times" "$work/sed.times"
