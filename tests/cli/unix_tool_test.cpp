@@ -172,6 +172,31 @@ TEST(InPlace, TheRecipeInItsOwnGlobIsLeftAlone) {
   }
 }
 
+// The batch writes each kind of file as the single safe save does: a hard
+// link in place (both names see the text), a symbolic link through to its
+// file, the mode kept; a file named twice comes out whole.
+TEST(InPlace, BatchesKeepLinksModesAndRepeats) {
+  TempFolder files;
+  for (const char* name : {"hard.txt", "target.txt", "mode.txt", "twice.txt"}) {
+    files.write(name, "b  \na\n");
+  }
+  std::filesystem::create_hard_link(files.file("hard.txt"), files.file("hard2.txt"));
+  std::filesystem::create_symlink(files.file("target.txt"), files.file("link.txt"));
+  std::filesystem::permissions(files.file("mode.txt"), std::filesystem::perms(0640));
+  CliRun cli({"--defaults", "qvl_rtr_Click", "qvl_srt_Click", "qvl_ucse_Click", "--in-place",
+              files.file("hard.txt"), files.file("link.txt"), files.file("mode.txt"),
+              files.file("twice.txt"), files.file("twice.txt")});
+  cli.run();
+  ASSERT_EQ(cli.exitCode, 0) << cli.describe();
+  for (const char* name : {"hard.txt", "hard2.txt", "target.txt", "link.txt", "mode.txt"}) {
+    EXPECT_EQ(files.read(name), "A\nB\n") << name;
+  }
+  EXPECT_TRUE(std::filesystem::is_symlink(files.file("link.txt")));
+  EXPECT_EQ(std::filesystem::status(files.file("mode.txt")).permissions(),
+            std::filesystem::perms(0640));
+  EXPECT_EQ(files.read("twice.txt"), "A\nB\n");
+}
+
 // Stopped while a batch is staged, and again once files were placed: each
 // file is either as it was or fully written, no temporary file is left, and
 // the exit status names the signal.
