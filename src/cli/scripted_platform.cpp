@@ -7,7 +7,7 @@
 
 namespace brimlet {
 
-ScriptedPlatform::ScriptedPlatform() : generator_(secure_.word()) {}
+ScriptedPlatform::ScriptedPlatform() : generator_(std::random_device{}()) {}
 
 void ScriptedPlatform::addAnswer(const std::string& title, std::string value) {
   answers_[title].push_back(std::move(value));

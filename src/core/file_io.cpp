@@ -295,10 +295,15 @@ StageResult stageSystemFile(const std::string& systemPath, std::string_view byte
 
 bool flushStaged(const StagedFile& staged) { return systemCalls().fsync(staged.fd) == 0; }
 
-bool placeStaged(StagedFile& staged) {
-  const bool closed = systemCalls().close(staged.fd) == 0;
+bool closeStaged(StagedFile& staged) {
+  const bool closed = staged.fd < 0 || systemCalls().close(staged.fd) == 0;
   staged.fd = -1;
-  if (closed && systemCalls().rename(staged.temporary.c_str(), staged.target.c_str()) == 0) {
+  return closed;
+}
+
+bool placeStaged(StagedFile& staged) {
+  if (closeStaged(staged) &&
+      systemCalls().rename(staged.temporary.c_str(), staged.target.c_str()) == 0) {
     return true;
   }
   systemCalls().unlink(staged.temporary.c_str());

@@ -86,7 +86,10 @@ enum class StageResult { Staged, Written, Failed };
                                           StagedFile& staged,
                                           Durability durability = Durability::Disk);
 [[nodiscard]] bool flushStaged(const StagedFile& staged);
-// Closes and renames; the temporary file is removed when that fails.
+// Closes the temporary file, keeping it staged; false when the close failed.
+[[nodiscard]] bool closeStaged(StagedFile& staged);
+// Closes (if still open) and renames; the temporary file is removed when
+// that fails.
 [[nodiscard]] bool placeStaged(StagedFile& staged);
 void discardStaged(StagedFile& staged);
 [[nodiscard]] bool flushFolderOf(const std::string& path);

@@ -7,6 +7,7 @@
 #include <random>
 
 #include "core/platform.h"
+#include "core/secure_random.h"
 
 namespace brimlet {
 
@@ -54,7 +55,7 @@ class QtPlatform final : public Platform {
   double random() override;
   void seedRandom(uint32_t seed) override { generator_.seed(seed); }
   void seedRandomFromClock() override;
-  uint32_t secureRandomWord() override { return device_(); }
+  uint32_t secureRandomWord() override { return secure_.word(); }
   void showStop(const std::string& title, const std::string& text) override;
 
  private:
@@ -68,7 +69,7 @@ class QtPlatform final : public Platform {
   bool cancelRequested_ = false;
   int busyDepth_ = 0;
   std::mt19937 generator_;
-  std::random_device device_;
+  SecureRandom secure_;
 };
 
 }  // namespace brimlet

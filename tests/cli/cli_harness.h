@@ -13,8 +13,9 @@
 namespace brimlet::testing {
 
 // Runs the real brimlet-cli with a fresh --home, a fixed clock and seed and
-// a --dump folder; on failure the test prints the command, the exit status,
-// stderr and the folder's files.
+// a --dump folder, `standardInput` on its standard input and its standard
+// output appended to home's stdout.txt; on failure the test prints the
+// command, the exit status, stderr and the folder's files.
 class CliRun {
  public:
   explicit CliRun(std::vector<std::string> arguments) : arguments_(std::move(arguments)) {}
@@ -27,6 +28,8 @@ class CliRun {
       command += ' ';
       command += quote(a);
     }
+    home.write("stdin.txt", standardInput);
+    command += " <" + quote(home.file("stdin.txt")) + " >>" + quote(home.file("stdout.txt"));
     command += " 2>";
     command += quote(home.file("stderr.txt"));
     command_ = command;
@@ -34,6 +37,8 @@ class CliRun {
     exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return *this;
   }
+
+  [[nodiscard]] std::string output() const { return home.read("stdout.txt"); }
 
   [[nodiscard]] std::string dump(const std::string& name) const {
     return home.read("dump/" + name);
@@ -50,6 +55,7 @@ class CliRun {
   }
 
   TempFolder home;
+  std::string standardInput;
   int exitCode = -1;
 
  private:
