@@ -8,7 +8,6 @@
 #include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QElapsedTimer>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -28,12 +27,13 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTimer>
 #include <QVBoxLayout>
-#include <QWindow>
 
 #include "ui/codec.h"
 #include "ui/control_descriptions.h"
 #include "ui/control_widgets.h"
+#include "ui/field_filling.h"
 #include "ui/frame_pages.h"
 #include "ui/list_view.h"
 
@@ -47,41 +47,9 @@ constexpr int kLogMinimumWidth = 240;
 constexpr int kRoomForTexts = 200;
 // The window's borders and the layout's margins around panel and log.
 constexpr int kWindowChrome = 48;
-// About a third of a second to put into a field.
+// About a third of a second to put into a field at once; a larger text is
+// put in piece by piece, with progress.
 constexpr size_t kSlowFieldBytes = 4 << 20;
-constexpr int kExposeWaitMs = 500;
-
-// The busy pointer and a note in the emptied field while a large text is
-// put into it, painted before the work starts.
-class SlowFieldNotice {
- public:
-  SlowFieldNotice(QPlainTextEdit& edit, bool slow) : edit_(slow ? &edit : nullptr) {
-    if (edit_ == nullptr) return;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    edit_->clear();
-    edit_->setPlaceholderText(QStringLiteral("Text wird aufgebaut ..."));
-    // A window shown a moment ago can be painted only once the window
-    // system has mapped it.
-    QWidget* window = edit_->window();
-    QElapsedTimer waited;
-    waited.start();
-    while (window->windowHandle() != nullptr && !window->windowHandle()->isExposed() &&
-           waited.elapsed() < kExposeWaitMs) {
-      QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, kExposeWaitMs);
-    }
-    window->repaint();
-  }
-  ~SlowFieldNotice() {
-    if (edit_ == nullptr) return;
-    edit_->setPlaceholderText(QString());
-    QApplication::restoreOverrideCursor();
-  }
-  SlowFieldNotice(const SlowFieldNotice&) = delete;
-  SlowFieldNotice& operator=(const SlowFieldNotice&) = delete;
-
- private:
-  QPlainTextEdit* edit_;
-};
 
 // The shift state of the program's key and mouse handlers: 1 Shift, 2 Ctrl, 4 Alt.
 int shiftState(Qt::KeyboardModifiers modifiers) {
@@ -159,6 +127,7 @@ WindowView::WindowView(WindowModel& model, HandlerRunner run, WindowPlacement& p
   auto* root = new QVBoxLayout(this);
   auto* body = new QHBoxLayout;
   auto* bottom = new QHBoxLayout;
+  bottom_ = bottom;
   root->addLayout(body, 1);
   root->addLayout(bottom);
 
@@ -376,10 +345,16 @@ void WindowView::applyRichText(Bound& b) {
   auto* edit = static_cast<QPlainTextEdit*>(b.widget);
   const Control& c = *b.control;
   if (b.textRevision != c.textRevision()) {
-    const SlowFieldNotice notice(*edit, c.text().size() >= kSlowFieldBytes && isVisible());
-    edit->setPlainText(toFieldText(c.text()));
     b.textRevision = c.textRevision();
     b.edited = false;
+    if (c.text().size() < kSlowFieldBytes || !isVisible()) {
+      edit->setPlainText(toFieldText(c.text()));
+    } else if (!fillField(*edit, c.text(), fillBar())) {
+      // Stopped with Esc: the window closes as Esc closes it otherwise, so
+      // no half text is ever shown, edited or applied.
+      QTimer::singleShot(0, this, [this] { runIfPresent(model_.form() + "_Close"); });
+      return;
+    }
   }
   QTextCursor cursor = edit->textCursor();
   const int last = edit->document()->characterCount() - 1;
@@ -480,6 +455,15 @@ void WindowView::applyWindow() {
     if (isVisible()) placement_.remember(*this, model_.form());
     hide();
   }
+}
+
+QProgressBar& WindowView::fillBar() {
+  if (fillBar_ == nullptr) {
+    fillBar_ = new QProgressBar;
+    fillBar_->hide();
+    bottom_->addWidget(fillBar_);
+  }
+  return *fillBar_;
 }
 
 void WindowView::setOperationsEnabled(bool enabled) { operations_->setEnabled(enabled); }

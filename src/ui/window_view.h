@@ -12,6 +12,8 @@
 
 class QGridLayout;
 class QGroupBox;
+class QHBoxLayout;
+class QProgressBar;
 
 namespace brimlet {
 
@@ -75,6 +77,8 @@ class WindowView : public QWidget {
   bool runIfPresent(const std::string& name, const std::vector<std::string>& args = {},
                     TypedText typed = TypedText::Take);
   QGridLayout* frameLayout(const std::string& frame);
+  // The bar that shows a large text being put into a field.
+  QProgressBar& fillBar();
   // Puts the frames into the panel: side by side in as many columns as
   // `room` pixels take, or, for a window with pages, on their tabs.
   void arrangeFrames(int room);
@@ -85,6 +89,8 @@ class WindowView : public QWidget {
   WindowPlacement& placement_;
   std::vector<Bound> bound_;
   QWidget* operations_ = nullptr;
+  QHBoxLayout* bottom_ = nullptr;
+  QProgressBar* fillBar_ = nullptr;
   std::vector<FrameBox> frames_;  // in the order the table declares them
   uint64_t windowRevision_ = 0;
   bool wasVisible_ = false;
