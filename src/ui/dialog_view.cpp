@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "ui/codec.h"
+#include "ui/control_descriptions.h"
 #include "ui/control_widgets.h"
 
 namespace brimlet {
@@ -43,6 +44,7 @@ DialogView::DialogView(WindowModel& model, HandlerRunner run, QWidget* parent)
   for (const auto& control : model_.controls()) {
     QWidget* widget = createWidget(*control);
     widget->setObjectName(QString::fromStdString(control->name()));
+    describeWidget(*widget, model_.form(), *control);
     place(*control, widget);
     bind(*control, widget);
     bound_.push_back({control.get(), widget});

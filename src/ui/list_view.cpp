@@ -14,7 +14,7 @@ QTreeWidget* createListView() {
   view->setRootIsDecorated(false);
   view->setUniformRowHeights(true);
   view->setSelectionMode(QAbstractItemView::NoSelection);
-  view->setMinimumWidth(320);
+  view->setMinimumWidth(280);
   view->header()->setSectionResizeMode(QHeaderView::Stretch);
   return view;
 }

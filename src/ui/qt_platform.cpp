@@ -48,7 +48,21 @@ void QtPlatform::pumpEvents() {
   sincePump_.restart();
 }
 
+void QtPlatform::busyAfterDialog() {
+  // A chosen file is read at once, and a large one takes seconds: the
+  // dialog's place is repainted and the busy pointer shown before that.
+  if (!busyAfterDialog_) {
+    busyAfterDialog_ = true;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+  }
+  QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
 void QtPlatform::handlerFinished() {
+  if (busyAfterDialog_) {
+    busyAfterDialog_ = false;
+    QApplication::restoreOverrideCursor();
+  }
   if (!pumping_) return;
   pumping_ = false;
   if (busyChanged) busyChanged(false);
@@ -76,6 +90,7 @@ std::optional<std::string> QtPlatform::chooseFileToOpen(const FileDialog& dialog
       QFileDialog::getOpenFileName(dialogParent(), toQString(dialog.title),
                                    pathToQString(dialog.folder), qtFileFilter(dialog.filter));
   if (file.isEmpty()) return std::nullopt;
+  busyAfterDialog();
   return pathFromQString(file);
 }
 

@@ -63,7 +63,11 @@ class QtPlatform final : public Platform {
   int messageBox(QMessageBox::Icon icon, const std::string& title, const std::string& text,
                  QMessageBox::StandardButtons buttons);
 
+  // Shows the busy pointer from a file dialog's end to the handler's.
+  void busyAfterDialog();
+
   QElapsedTimer sincePump_;
+  bool busyAfterDialog_ = false;
   bool pumping_ = false;
   bool insidePump_ = false;
   bool cancelRequested_ = false;

@@ -18,13 +18,19 @@ QRect fittedInto(QRect frame, const QRect& available) {
 }
 
 void WindowPlacement::restore(QWidget& window, const std::string& form) {
-  if (tools_.contains(form) && toolSize_) window.resize(*toolSize_);
-  // The frame's title bar and borders count only once the window manager
-  // has framed the window; before that the inner size is all there is.
-  const QSize decoration = window.frameGeometry().size() - window.size();
   QScreen* screen = window.screen() != nullptr ? window.screen() : QGuiApplication::primaryScreen();
   if (screen == nullptr) return;
-  const QRect available = screen->availableGeometry();
+  restore(window, form, screen->availableGeometry());
+}
+
+void WindowPlacement::restore(QWidget& window, const std::string& form, const QRect& available) {
+  if (tools_.contains(form) && toolSize_) window.resize(*toolSize_);
+  // The title bar and borders are known only once the window manager has
+  // framed a window; until then those of the windows framed before, or a
+  // generous guess, so that no title bar ends up above the screen.
+  const QSize framed = window.frameGeometry().size() - window.size();
+  if (!framed.isNull()) decoration_ = framed;
+  const QSize decoration = decoration_;
   QRect frame(QPoint(), window.size() + decoration);
   if (const auto place = places_.find(form); place != places_.end()) {
     frame.moveTopLeft(place->second);
@@ -38,6 +44,8 @@ void WindowPlacement::restore(QWidget& window, const std::string& form) {
 
 void WindowPlacement::remember(const QWidget& window, const std::string& form) {
   places_[form] = window.pos();
+  const QSize framed = window.frameGeometry().size() - window.size();
+  if (!framed.isNull()) decoration_ = framed;
   if (tools_.contains(form)) toolSize_ = window.size();
 }
 

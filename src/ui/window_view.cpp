@@ -8,7 +8,6 @@
 #include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QElapsedTimer>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -22,56 +21,35 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalBlocker>
+#include <QTabWidget>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTimer>
 #include <QVBoxLayout>
-#include <QWindow>
 
 #include "ui/codec.h"
+#include "ui/control_descriptions.h"
 #include "ui/control_widgets.h"
+#include "ui/field_filling.h"
+#include "ui/frame_pages.h"
 #include "ui/list_view.h"
 
 namespace brimlet {
 namespace {
 
 constexpr int kControlsPerFrameRow = 2;
-// About a third of a second to put into a field.
+constexpr int kMostFrameColumns = 3;
+constexpr int kLogMinimumWidth = 240;
+// What a window gets beyond the least width of its texts and lists.
+constexpr int kRoomForTexts = 200;
+// The window's borders and the layout's margins around panel and log.
+constexpr int kWindowChrome = 48;
+// About a third of a second to put into a field at once; a larger text is
+// put in piece by piece, with progress.
 constexpr size_t kSlowFieldBytes = 4 << 20;
-constexpr int kExposeWaitMs = 500;
-
-// The busy pointer and a note in the emptied field while a large text is
-// put into it, painted before the work starts.
-class SlowFieldNotice {
- public:
-  SlowFieldNotice(QPlainTextEdit& edit, bool slow) : edit_(slow ? &edit : nullptr) {
-    if (edit_ == nullptr) return;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    edit_->clear();
-    edit_->setPlaceholderText(QStringLiteral("Text wird aufgebaut ..."));
-    // A window shown a moment ago can be painted only once the window
-    // system has mapped it.
-    QWidget* window = edit_->window();
-    QElapsedTimer waited;
-    waited.start();
-    while (window->windowHandle() != nullptr && !window->windowHandle()->isExposed() &&
-           waited.elapsed() < kExposeWaitMs) {
-      QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, kExposeWaitMs);
-    }
-    window->repaint();
-  }
-  ~SlowFieldNotice() {
-    if (edit_ == nullptr) return;
-    edit_->setPlaceholderText(QString());
-    QApplication::restoreOverrideCursor();
-  }
-  SlowFieldNotice(const SlowFieldNotice&) = delete;
-  SlowFieldNotice& operator=(const SlowFieldNotice&) = delete;
-
- private:
-  QPlainTextEdit* edit_;
-};
 
 // The shift state of the program's key and mouse handlers: 1 Shift, 2 Ctrl, 4 Alt.
 int shiftState(Qt::KeyboardModifiers modifiers) {
@@ -114,6 +92,34 @@ int mouseButton(Qt::MouseButton button) {
   }
 }
 
+// The controls of a frame again, `perRow` a row, in their order.
+void restack(QGridLayout& grid, int perRow) {
+  std::vector<QWidget*> cells;
+  while (QLayoutItem* item = grid.takeAt(0)) {
+    cells.push_back(item->widget());
+    delete item;
+  }
+  for (size_t i = 0; i < cells.size(); ++i) {
+    const int index = static_cast<int>(i);
+    grid.addWidget(cells[i], index / perRow, index % perRow);
+  }
+}
+
+// A field whose label ends in a colon gets the label in front of it; the
+// cell is what the frame holds.
+QWidget* labelledCell(const std::string& form, const Control& control, QWidget* field) {
+  const QString label = describeControl(form, control.name()).label;
+  if (!label.endsWith(QLatin1Char(':'))) return field;
+  auto* cell = new QWidget;
+  auto* row = new QHBoxLayout(cell);
+  row->setContentsMargins(0, 0, 0, 0);
+  auto* caption = new QLabel(label);
+  caption->setBuddy(field);
+  row->addWidget(caption);
+  row->addWidget(field, 1);
+  return cell;
+}
+
 }  // namespace
 
 WindowView::WindowView(WindowModel& model, HandlerRunner run, WindowPlacement& placement)
@@ -121,25 +127,25 @@ WindowView::WindowView(WindowModel& model, HandlerRunner run, WindowPlacement& p
   auto* root = new QVBoxLayout(this);
   auto* body = new QHBoxLayout;
   auto* bottom = new QHBoxLayout;
+  bottom_ = bottom;
   root->addLayout(body, 1);
   root->addLayout(bottom);
 
   operations_ = new QWidget;
-  operationsGrid_ = new QGridLayout(operations_);
-  operationsGrid_->setContentsMargins(0, 0, 0, 0);
   auto* scroll = new QScrollArea;
-  scroll->setWidget(operations_);
-  scroll->setWidgetResizable(true);
   scroll->setFrameShape(QFrame::NoFrame);
   body->addWidget(scroll, 0);
 
+  int besidePanel = 0;  // the least width of the texts and lists beside the panel
   for (const auto& control : model_.controls()) {
     QWidget* widget = createWidget(*control);
+    QWidget* cell = widget;
     switch (control->kind()) {
       case ControlKind::LogBox:
       case ControlKind::RichText:
       case ControlKind::ListView:
         body->addWidget(widget, 1);
+        besidePanel += widget->minimumWidth() + body->spacing();
         break;
       case ControlKind::StatusBar:
         bottom->addWidget(widget, 1);
@@ -148,50 +154,105 @@ WindowView::WindowView(WindowModel& model, HandlerRunner run, WindowPlacement& p
         bottom->addWidget(widget, 0);
         break;
       default: {
+        cell = labelledCell(model_.form(), *control, widget);
         QGridLayout* grid = frameLayout(control->frame());
         const int index = grid->count();
-        grid->addWidget(widget, index / kControlsPerFrameRow, index % kControlsPerFrameRow);
+        grid->addWidget(cell, index / kControlsPerFrameRow, index % kControlsPerFrameRow);
         break;
       }
     }
+    describeWidget(*widget, model_.form(), *control);
     bound_.push_back({control.get(), widget});
+    bound_.back().cell = cell;
     if (control->kind() == ControlKind::RichText) {
       bindRichText(bound_.size() - 1);
     } else {
       bindEvents(*control, widget);
     }
   }
-  operationsGrid_->setRowStretch(operationsGrid_->rowCount(), 1);
-  // All frames side by side where the screen has the room; on a narrower
-  // screen the panel scrolls, so the window still fits and keeps its log.
-  const int panelWidth = operations_->sizeHint().width() + 4;
   const QScreen* screen = QGuiApplication::primaryScreen();
-  const int roomForPanel =
-      screen != nullptr ? screen->availableGeometry().width() - 440 : panelWidth;
-  scroll->setMinimumWidth(std::clamp(roomForPanel, 400, panelWidth));
-  scroll->setHorizontalScrollBarPolicy(panelWidth > roomForPanel ? Qt::ScrollBarAsNeeded
-                                                                 : Qt::ScrollBarAlwaysOff);
+  const QRect available = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+  arrangeFrames(available.width() - besidePanel - kWindowChrome);
+  // The panel scrolls up and down on a low screen, never sideways: its
+  // width is what the frames need.
+  scroll->setWidget(operations_);
+  scroll->setWidgetResizable(true);
+  scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  const QSize panel = operations_->sizeHint();
+  scroll->setMinimumWidth(panel.width() + scroll->verticalScrollBar()->sizeHint().width());
 
   setObjectName(QString::fromStdString(model_.form()));
   installEventFilter(this);
   setAcceptDrops(model_.findHandler(model_.form() + "_MessageProc") != nullptr);
-  // Room for every frame without scrolling where the screen allows, and for
-  // a log or text beside them.
-  const QSize panel = operations_->sizeHint();
-  resize(std::max(900, scroll->minimumWidth() + 420), std::clamp(panel.height() + 60, 560, 900));
+  // Room for every frame and for a log or text beside them, as far as the
+  // screen has it; the placement fits the frame onto the screen.
+  resize(std::min(scroll->minimumWidth() + besidePanel + kRoomForTexts, available.width()),
+         std::min(std::max(panel.height() + 60, 560), available.height()));
   sync();
 }
 
 QGridLayout* WindowView::frameLayout(const std::string& frame) {
-  if (auto found = frames_.find(frame); found != frames_.end()) return found->second;
+  for (const FrameBox& known : frames_) {
+    if (known.caption == frame) return known.grid;
+  }
   auto* box = new QGroupBox(toQString(frame));
-  auto* grid = new QGridLayout(box);
-  // Frames fill the panel in columns; many frames get a second column.
-  const int index = static_cast<int>(frames_.size());
-  constexpr int kFramesPerColumn = 4;
-  operationsGrid_->addWidget(box, index % kFramesPerColumn, index / kFramesPerColumn);
-  frames_[frame] = grid;
-  return grid;
+  frames_.push_back({frame, box, new QGridLayout(box)});
+  return frames_.back().grid;
+}
+
+void WindowView::arrangeFrames(int room) {
+  const std::vector<FramePage>& pages = framePages(model_.form());
+  std::vector<QGroupBox*> beside;
+  std::vector<std::vector<QGroupBox*>> paged(pages.size());
+  for (const FrameBox& frame : frames_) {
+    const QString caption = toQString(frame.caption);
+    const auto page = std::find_if(pages.begin(), pages.end(), [&caption](const FramePage& p) {
+      return std::find(p.frames.begin(), p.frames.end(), caption) != p.frames.end();
+    });
+    if (page == pages.end()) {
+      beside.push_back(frame.box);
+    } else {
+      paged[static_cast<size_t>(page - pages.begin())].push_back(frame.box);
+    }
+  }
+  auto* row = new QHBoxLayout(operations_);
+  row->setContentsMargins(0, 0, 0, 0);
+  if (pages.empty()) {
+    // As many columns of frames as the screen has room for.
+    QWidget* panel = nullptr;
+    for (int columns = std::clamp<int>(static_cast<int>(beside.size()), 1, kMostFrameColumns);;
+         --columns) {
+      QWidget* narrower = frameColumns(beside, columns);  // takes the frames over
+      delete panel;
+      panel = narrower;
+      if (columns == 1 || panel->sizeHint().width() <= room) break;
+    }
+    row->addWidget(panel);
+    return;
+  }
+  // Beside the pages the frames stand narrow, one control a row.
+  for (const FrameBox& frame : frames_) {
+    if (std::find(beside.begin(), beside.end(), frame.box) != beside.end()) restack(*frame.grid, 1);
+  }
+  row->addWidget(frameColumns(beside, 1), 0);
+  auto* tabs = new QTabWidget;
+  tabs->setObjectName(QStringLiteral("pages"));
+  tabs->setUsesScrollButtons(false);  // every page in sight
+  for (size_t i = 0; i < pages.size(); ++i) tabs->addTab(frameColumns(paged[i], 1), pages[i].title);
+  row->addWidget(tabs, 1, Qt::AlignTop);
+}
+
+QWidget* WindowView::frameColumns(const std::vector<QGroupBox*>& boxes, int columns) {
+  auto* panel = new QWidget;
+  auto* grid = new QGridLayout(panel);
+  grid->setContentsMargins(0, 0, 0, 0);
+  const int count = static_cast<int>(boxes.size());
+  const int perColumn = std::max(1, (count + columns - 1) / columns);
+  for (int i = 0; i < count; ++i) {
+    grid->addWidget(boxes[static_cast<size_t>(i)], i % perColumn, i / perColumn, Qt::AlignTop);
+  }
+  grid->setRowStretch(perColumn, 1);
+  return panel;
 }
 
 QWidget* WindowView::createWidget(Control& control) {
@@ -208,7 +269,7 @@ QWidget* WindowView::createWidget(Control& control) {
       edit->setReadOnly(log);
       // A long error line in the log stays readable; a text keeps its lines.
       edit->setLineWrapMode(log ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
-      edit->setMinimumWidth(320);
+      edit->setMinimumWidth(kLogMinimumWidth);
       // A hit selected while the focus is elsewhere shows as plainly.
       QPalette palette = edit->palette();
       for (const auto role : {QPalette::Highlight, QPalette::HighlightedText}) {
@@ -284,10 +345,16 @@ void WindowView::applyRichText(Bound& b) {
   auto* edit = static_cast<QPlainTextEdit*>(b.widget);
   const Control& c = *b.control;
   if (b.textRevision != c.textRevision()) {
-    const SlowFieldNotice notice(*edit, c.text().size() >= kSlowFieldBytes && isVisible());
-    edit->setPlainText(toFieldText(c.text()));
     b.textRevision = c.textRevision();
     b.edited = false;
+    if (c.text().size() < kSlowFieldBytes || !isVisible()) {
+      edit->setPlainText(toFieldText(c.text()));
+    } else if (!fillField(*edit, c.text(), fillBar())) {
+      // Stopped with Esc: the window closes as Esc closes it otherwise, so
+      // no half text is ever shown, edited or applied.
+      QTimer::singleShot(0, this, [this] { runIfPresent(model_.form() + "_Close"); });
+      return;
+    }
   }
   QTextCursor cursor = edit->textCursor();
   const int last = edit->document()->characterCount() - 1;
@@ -368,6 +435,7 @@ void WindowView::apply(Bound& bound) {
     label->setText(text);
   }
   w->setVisible(c.visible());
+  if (bound.cell != w) bound.cell->setVisible(c.visible());
   w->setEnabled(c.enabled());
   bound.revision = c.revision();
 }
@@ -387,6 +455,15 @@ void WindowView::applyWindow() {
     if (isVisible()) placement_.remember(*this, model_.form());
     hide();
   }
+}
+
+QProgressBar& WindowView::fillBar() {
+  if (fillBar_ == nullptr) {
+    fillBar_ = new QProgressBar;
+    fillBar_->hide();
+    bottom_->addWidget(fillBar_);
+  }
+  return *fillBar_;
 }
 
 void WindowView::setOperationsEnabled(bool enabled) { operations_->setEnabled(enabled); }

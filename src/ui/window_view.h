@@ -11,6 +11,9 @@
 #include "ui/window_placement.h"
 
 class QGridLayout;
+class QGroupBox;
+class QHBoxLayout;
+class QProgressBar;
 
 namespace brimlet {
 
@@ -55,7 +58,13 @@ class WindowView : public QWidget {
     QWidget* widget;
     uint64_t revision = 0;
     uint64_t textRevision = 0;
-    bool edited = false;  // typed into since the last flush
+    bool edited = false;      // typed into since the last flush
+    QWidget* cell = nullptr;  // what the frame holds: the widget, or it with its label
+  };
+  struct FrameBox {
+    std::string caption;
+    QGroupBox* box;
+    QGridLayout* grid;
   };
 
   QWidget* createWidget(Control& control);
@@ -68,14 +77,21 @@ class WindowView : public QWidget {
   bool runIfPresent(const std::string& name, const std::vector<std::string>& args = {},
                     TypedText typed = TypedText::Take);
   QGridLayout* frameLayout(const std::string& frame);
+  // The bar that shows a large text being put into a field.
+  QProgressBar& fillBar();
+  // Puts the frames into the panel: side by side in as many columns as
+  // `room` pixels take, or, for a window with pages, on their tabs.
+  void arrangeFrames(int room);
+  static QWidget* frameColumns(const std::vector<QGroupBox*>& boxes, int columns);
 
   WindowModel& model_;
   HandlerRunner run_;
   WindowPlacement& placement_;
   std::vector<Bound> bound_;
   QWidget* operations_ = nullptr;
-  QGridLayout* operationsGrid_ = nullptr;
-  std::map<std::string, QGridLayout*> frames_;
+  QHBoxLayout* bottom_ = nullptr;
+  QProgressBar* fillBar_ = nullptr;
+  std::vector<FrameBox> frames_;  // in the order the table declares them
   uint64_t windowRevision_ = 0;
   bool wasVisible_ = false;
 };

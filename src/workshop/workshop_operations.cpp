@@ -16,7 +16,7 @@ void Workshop::declareOperations() {
   auto button = [this](auto&&... arguments) {
     addButton(std::forward<decltype(arguments)>(arguments)...);
   };
-  button("qvl_unx", "Unix > Dos", "Zeilenenden", &Workshop::qvl_unx_Click);
+  button("qvl_unx", "Unix > D&os", "Zeilenenden", &Workshop::qvl_unx_Click);
   button("qvl_dos", "Dos > Unix", "Zeilenenden", &Workshop::qvl_dos_Click);
   button("qvl_nlb", "Zeilenende nach NUL", "Zeilenenden", &Workshop::qvl_nlb_Click);
   button("qvl_trz", "Trennzeichen entfernen", "Zeilenenden", &Workshop::qvl_trz_Click);

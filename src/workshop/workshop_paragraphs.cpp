@@ -11,7 +11,7 @@ namespace brimlet {
 
 void Workshop::declareParagraphs() {
   constexpr std::string_view kParagraphs = "Absätze";
-  addButton("qvl_abs", "Absätze formatieren", kParagraphs, &Workshop::qvl_abs_Click);
+  addButton("qvl_abs", "Abs&ätze formatieren", kParagraphs, &Workshop::qvl_abs_Click);
   addControl("qvl_abf_x", ControlKind::TextBox, "", kParagraphs);
   addButton("qvl_2zz", "2 Zeilen zusammen", kParagraphs, &Workshop::qvl_2zz_Click);
   addHandler("qvl_2zz_MouseDown", &Workshop::qvl_2zz_MouseDown);

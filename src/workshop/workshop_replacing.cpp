@@ -15,7 +15,7 @@ namespace brimlet {
 void Workshop::declareReplacements() {
   addControl("qvl_erst_e1", ControlKind::TextBox, "", kChainsFrame);
   addControl("qvl_erst_e2", ControlKind::TextBox, "", kChainsFrame);
-  addButton("qvl_ers", "Ersetzen", kChainsFrame, &Workshop::qvl_ers_Click);
+  addButton("qvl_ers", "Erset&zen", kChainsFrame, &Workshop::qvl_ers_Click);
   addOption("qvl_erst_c", "von als Codes", kChainsFrame);
   addOption("qvl_erst_d", "nach als Codes", kChainsFrame);
   addOption("qvl_erst_w", "von mit Wildcard", kChainsFrame);

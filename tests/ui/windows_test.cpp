@@ -85,24 +85,31 @@ TEST(WindowPlacement, AWindowKeepsItsPlaceAndTheToolsShareTheirSize) {
   EXPECT_EQ(main.pos(), screen.topLeft() + QPoint(20, 30));
 }
 
+// The offscreen platform draws no frame, so the frame a window manager
+// would add is the placement's assumed one, counted here explicitly.
+const QSize kFrame(WindowPlacement::kAssumedFrameWidth, WindowPlacement::kAssumedFrameHeight);
+
+QRect frameOf(const QWidget& window) { return {window.pos(), window.size() + kFrame}; }
+
 TEST(WindowPlacement, AWindowLeftPartlyBelowTheScreenComesBackOnIt) {
-  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  const QRect screen(0, 0, 1024, 768);
   WindowPlacement placement({});
   QWidget window;
   window.resize(200, 100);
-  window.move(screen.left() + 10, screen.bottom() - 20);
+  window.move(10, 750);
   placement.remember(window, "frm1");
-  placement.restore(window, "frm1");
-  EXPECT_EQ(window.frameGeometry(), QRect(screen.left() + 10, screen.bottom() - 99, 200, 100));
+  placement.restore(window, "frm1", screen);
+  EXPECT_EQ(frameOf(window),
+            QRect(QPoint(10, 768 - 100 - kFrame.height()), QSize(200, 100) + kFrame));
 }
 
 TEST(WindowPlacement, AWindowOpensCentredOnTheScreen) {
-  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  const QRect screen(0, 30, 1366, 738);
   WindowPlacement placement({});
   QWidget window;
   window.resize(200, 100);
-  placement.restore(window, "frm1");
-  EXPECT_EQ(window.frameGeometry().center(), screen.center());
+  placement.restore(window, "frm1", screen);
+  EXPECT_EQ(frameOf(window).center(), screen.center());
 }
 
 }  // namespace
