@@ -3,7 +3,15 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
+#include <bit>
+#include <chrono>
+#include <condition_variable>
 #include <cstring>
+#include <exception>
+#include <mutex>
+#include <stop_token>
+#include <thread>
 #include <vector>
 
 #include "core/lines.h"
@@ -157,6 +165,13 @@ constexpr size_t kSizingSlice = size_t{1} << 24;
 // so that lines of megabytes still reach a cancel point in time.
 constexpr size_t kBytesPerTick = 256;
 
+// Below this many lines a text is sorted on the calling thread: starting
+// threads would cost more than they save.
+constexpr size_t kThreadedFromLines = size_t{1} << 18;
+
+// At most this many parts: each merge step looks at the head of every part.
+constexpr unsigned kMostThreads = 16;
+
 // A line as its key prefix and its start: eight bytes a line when the
 // text's offsets fit 32 bits, so sorting a gigabyte of ten-byte lines takes
 // less than the text again beside the text and its result. The line's end
@@ -168,51 +183,185 @@ struct Entry {
   Offset start;
 };
 
+// Thrown inside a worker thread once the window's thread asked the workers
+// to stop; caught at the worker's top.
+struct WorkerStopped {};
+
+// What the worker threads share with the window's thread: the comparisons
+// made so far, for the progress bar, and the request to stop.
+struct SortShared {
+  std::atomic<int64_t> comparisons{0};
+  std::stop_source stop;
+};
+
+// A worker's SortTicker: it adds its comparisons to the shared count and
+// looks for the stop request once per stride, never touching the window.
+class WorkerTicker {
+ public:
+  explicit WorkerTicker(SortShared& shared) : shared_(shared) {}
+
+  void at(int64_t weight = 1) {
+    budget_ -= weight;
+    if (budget_ > 0) return;
+    shared_.comparisons.fetch_add(kStride - budget_, std::memory_order_relaxed);
+    budget_ = kStride;
+    if (shared_.stop.stop_requested()) throw WorkerStopped{};
+  }
+
+ private:
+  static constexpr int64_t kStride = int64_t{1} << 14;
+  SortShared& shared_;
+  int64_t budget_ = kStride;
+};
+
+// For the merge, whose progress goes by the lines written.
+struct NoTicks {
+  void at(int64_t = 1) {}
+};
+
+// The threads of one sort; leaving the scope in any way stops and joins
+// them, so no worker outlives the entries it sorts.
+struct Workers {
+  SortShared shared;
+  std::vector<std::thread> threads;
+  ~Workers() {
+    shared.stop.request_stop();
+    for (std::thread& thread : threads) thread.join();
+  }
+};
+
+template <typename Offset>
+class LineOrder {
+ public:
+  LineOrder(std::string_view text, const SortOptions& options)
+      : text_(text),
+        binary_(options.comparison == Comparison::Binary),
+        descending_(options.descending),
+        makeKey_(options.column == 0 ? 1 : options.column, binary_ ? 0 : ' '),
+        primary_(binary_ ? kIdentity : collationWeights()) {}
+
+  [[nodiscard]] std::string_view lineOf(const Entry<Offset>& e) const {
+    const auto start = static_cast<size_t>(e.start);
+    return text_.substr(start, lineEnd(text_, start) - start);
+  }
+
+  [[nodiscard]] Entry<Offset> entry(std::string_view line) const {
+    return {keyPrefix(makeKey_(line), makeKey_.fill(), primary_),
+            static_cast<Offset>(line.data() - text_.data())};
+  }
+
+  // Text order: the collation weights, then the bytes; ties keep input
+  // order. `ticker` is told of every comparison, weighted by its length.
+  template <class Ticker>
+  [[nodiscard]] bool less(const Entry<Offset>& a, const Entry<Offset>& b, Ticker& ticker) const {
+    if (a.prefix != b.prefix) {
+      ticker.at();
+      return descending_ ? a.prefix > b.prefix : a.prefix < b.prefix;
+    }
+    const std::string_view la = lineOf(a);
+    const std::string_view lb = lineOf(b);
+    ticker.at(1 + static_cast<int64_t>(std::min(la.size(), lb.size()) / kBytesPerTick));
+    // Equal lines have equal keys under every option: millions of equal
+    // lines then cost a memcmp each instead of two key walks.
+    if (la != lb) {
+      const Key ka = makeKey_(la);
+      const Key kb = makeKey_(lb);
+      int r = compareKeys(ka, kb, makeKey_.fill(), primary_);
+      if (r == 0 && !binary_) r = compareKeys(ka, kb, makeKey_.fill(), kIdentity);
+      if (r != 0) return descending_ ? r > 0 : r < 0;
+    }
+    return a.start < b.start;
+  }
+
+  // Sorts a range; a range already in order (all lines alike, or a text
+  // sorted before) costs one comparison a line.
+  template <class Ticker>
+  void sort(Entry<Offset>* first, Entry<Offset>* last, Ticker& ticker) const {
+    const auto compare = [&](const Entry<Offset>& a, const Entry<Offset>& b) {
+      return less(a, b, ticker);
+    };
+    if (!std::is_sorted(first, last, compare)) std::sort(first, last, compare);
+  }
+
+ private:
+  std::string_view text_;
+  bool binary_;
+  bool descending_;
+  KeyMaker makeKey_;
+  const Weights& primary_;
+};
+
+// Sorts `parts` equal slices of the entries, each on a thread of its own,
+// while the calling thread keeps the progress bar going; a cancel there
+// stops the workers within a stride of comparisons.
+template <typename Offset>
+void sortPartsInThreads(const LineOrder<Offset>& order, std::vector<Entry<Offset>>& entries,
+                        const std::vector<size_t>& bounds, Progress& progress) {
+  const int64_t count = static_cast<int64_t>(entries.size());
+  const int64_t perStep = std::bit_width(static_cast<uint64_t>(count < 2 ? 2 : count));
+  const size_t parts = bounds.size() - 1;
+  std::mutex mutex;
+  std::condition_variable wake;
+  size_t finished = 0;
+  std::vector<std::exception_ptr> failures(parts);
+  {
+    Workers workers;
+    for (size_t part = 0; part < parts; ++part) {
+      workers.threads.emplace_back([&, part] {
+        try {
+          WorkerTicker ticker(workers.shared);
+          order.sort(entries.data() + bounds[part], entries.data() + bounds[part + 1], ticker);
+        } catch (const WorkerStopped&) {
+        } catch (...) {
+          failures[part] = std::current_exception();
+        }
+        const std::lock_guard lock(mutex);
+        ++finished;
+        wake.notify_one();
+      });
+    }
+    for (bool allFinished = false; !allFinished;) {
+      {
+        std::unique_lock lock(mutex);
+        allFinished =
+            wake.wait_for(lock, std::chrono::milliseconds(20), [&] { return finished == parts; });
+      }
+      const int64_t done = workers.shared.comparisons.load(std::memory_order_relaxed);
+      progress.setValue(std::min(count, done / perStep));
+    }
+  }
+  for (const std::exception_ptr& failure : failures) {
+    if (failure) std::rethrow_exception(failure);
+  }
+}
+
 template <typename Offset>
 std::string sortLines(std::string_view text, size_t lineCount, size_t outputSize,
-                      const SortOptions& options, Progress& progress) {
-  const bool binary = options.comparison == Comparison::Binary;
-  const KeyMaker makeKey(options.column == 0 ? 1 : options.column, binary ? 0 : ' ');
-  const Weights& primary = binary ? kIdentity : collationWeights();
+                      const SortOptions& options, unsigned threads, Progress& progress) {
+  const LineOrder<Offset> order(text, options);
   progress.setMaximum(static_cast<int64_t>(lineCount));
 
   std::vector<Entry<Offset>> entries;
   entries.reserve(lineCount);
-  const auto lineOf = [text](const Entry<Offset>& e) {
-    const auto start = static_cast<size_t>(e.start);
-    return text.substr(start, lineEnd(text, start) - start);
-  };
   ProgressTicker keying(progress);
   CrLfLines walker(text);
   while (const std::optional<std::string_view> line = walker.next()) {
-    entries.push_back({keyPrefix(makeKey(*line), makeKey.fill(), primary),
-                       static_cast<Offset>(line->data() - text.data())});
+    entries.push_back(order.entry(*line));
     keying.at(static_cast<int64_t>(entries.size()));
   }
   progress.setValue(0);
 
-  // Text order: the collation weights, then the bytes; ties keep input order.
-  SortTicker sorting(progress, static_cast<int64_t>(lineCount));
-  auto compare = [&](const Entry<Offset>& a, const Entry<Offset>& b) {
-    const std::string_view la = lineOf(a);
-    const std::string_view lb = lineOf(b);
-    sorting.at(1 + static_cast<int64_t>(std::min(la.size(), lb.size()) / kBytesPerTick));
-    const Key ka = makeKey(la);
-    const Key kb = makeKey(lb);
-    int r = compareKeys(ka, kb, makeKey.fill(), primary);
-    if (r == 0 && !binary) r = compareKeys(ka, kb, makeKey.fill(), kIdentity);
-    return r;
-  };
-  const bool descending = options.descending;
-  std::sort(entries.begin(), entries.end(), [&](const Entry<Offset>& a, const Entry<Offset>& b) {
-    if (a.prefix != b.prefix) {
-      sorting.at();
-      return descending ? a.prefix > b.prefix : a.prefix < b.prefix;
-    }
-    const int r = compare(a, b);
-    if (r != 0) return descending ? r > 0 : r < 0;
-    return a.start < b.start;
-  });
+  // The parts are sorted apart and merged: the order is total (ties go by
+  // position), so the result is the same for any number of parts.
+  const size_t parts = std::clamp<size_t>(threads, 1, kMostThreads);
+  std::vector<size_t> bounds;
+  for (size_t part = 0; part <= parts; ++part) bounds.push_back(entries.size() * part / parts);
+  if (parts == 1) {
+    SortTicker sorting(progress, static_cast<int64_t>(lineCount));
+    order.sort(entries.data(), entries.data() + entries.size(), sorting);
+  } else {
+    sortPartsInThreads(order, entries, bounds, progress);
+  }
   progress.setValue(0);
 
   // Sized a slice at a time: zeroing a gigabyte in one go would leave the
@@ -223,10 +372,22 @@ std::string sortLines(std::string_view text, size_t lineCount, size_t outputSize
     out.resize(std::min(outputSize, out.size() + kSizingSlice));
     progress.setValue(0);
   }
+
+  // The parts are merged straight into the output, so no second table of
+  // entries is ever held.
+  std::vector<size_t> heads(bounds.begin(), bounds.end() - 1);
+  NoTicks noTicks;
   char* write = out.data();
   ProgressTicker writing(progress);
   for (size_t i = 0; i < entries.size(); ++i) {
-    const std::string_view line = lineOf(entries[i]);
+    size_t best = parts;
+    for (size_t part = 0; part < parts; ++part) {
+      if (heads[part] == bounds[part + 1]) continue;
+      if (best == parts || order.less(entries[heads[part]], entries[heads[best]], noTicks)) {
+        best = part;
+      }
+    }
+    const std::string_view line = order.lineOf(entries[heads[best]++]);
     std::memcpy(write, line.data(), line.size());
     write[line.size()] = '\r';
     write[line.size() + 1] = '\n';
@@ -249,11 +410,15 @@ LineSort::LineSort(std::string_view text, Progress& progress) : text_(text) {
   }
 }
 
-std::string LineSort::sorted(const SortOptions& options, Progress& progress) const {
-  if (text_.size() <= UINT32_MAX) {
-    return sortLines<uint32_t>(text_, lineCount_, outputSize_, options, progress);
+std::string LineSort::sorted(const SortOptions& options, Progress& progress,
+                             unsigned threads) const {
+  if (threads == 0) {
+    threads = lineCount_ < kThreadedFromLines ? 1 : std::thread::hardware_concurrency();
   }
-  return sortLines<uint64_t>(text_, lineCount_, outputSize_, options, progress);
+  if (text_.size() <= UINT32_MAX) {
+    return sortLines<uint32_t>(text_, lineCount_, outputSize_, options, threads, progress);
+  }
+  return sortLines<uint64_t>(text_, lineCount_, outputSize_, options, threads, progress);
 }
 
 }  // namespace brimlet

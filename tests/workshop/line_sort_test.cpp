@@ -121,5 +121,61 @@ TEST(LineSort, BinaryOrderMatchesTheCLocaleSortTool) {
   EXPECT_EQ(LineSort(text, progress).sorted({1, false, Comparison::Binary}, progress), expected);
 }
 
+// Sorting in parts on several threads must give the one-thread bytes for
+// every option, with ties, equal keys and whole runs of equal lines.
+TEST(LineSort, PartsSortedInThreadsGiveTheOneThreadResult) {
+  std::mt19937 random(25);
+  const std::string alphabet = "aAbB \xE4\xC4\x01";
+  for (int round = 0; round < 8; ++round) {
+    std::string text;
+    for (int line = 0; line < 4000; ++line) {
+      if (random() % 4 == 0) {
+        text += "same line\r\n";
+        continue;
+      }
+      const int length = static_cast<int>(random() % 7);
+      for (int i = 0; i < length; ++i) text += alphabet[random() % alphabet.size()];
+      text += "\r\n";
+    }
+    NoProgress progress;
+    const LineSort lines(text, progress);
+    for (const int64_t column : {1, 3, -2}) {
+      for (const bool descending : {false, true}) {
+        for (const Comparison comparison : {Comparison::Binary, Comparison::Text}) {
+          const SortOptions options{column, descending, comparison};
+          const std::string oneThread = lines.sorted(options, progress, 1);
+          for (const unsigned threads : {2u, 3u, 7u}) {
+            ASSERT_EQ(lines.sorted(options, progress, threads), oneThread)
+                << "round " << round << ", column " << column << ", threads " << threads;
+          }
+        }
+      }
+    }
+  }
+}
+
+// Cancels at the first report once the lines are keyed, which in the
+// threaded sort comes from the calling thread while the workers sort.
+class CancelWhileSorting final : public Progress {
+ public:
+  void setMaximum(int64_t) override {}
+  void setValue(int64_t value) override {
+    if (keyed_) throw OperationCancelled{};
+    keyed_ = value == 0;
+  }
+
+ private:
+  bool keyed_ = false;
+};
+
+TEST(LineSort, ACancelStopsTheWorkerThreads) {
+  std::string text;
+  for (int line = 0; line < 200000; ++line) text += std::to_string(line * 7919 % 100003) + "\r\n";
+  NoProgress walking;
+  const LineSort lines(text, walking);
+  CancelWhileSorting progress;
+  EXPECT_THROW((void)lines.sorted({}, progress, 2), OperationCancelled);
+}
+
 }  // namespace
 }  // namespace brimlet
