@@ -129,16 +129,19 @@ int compareKeys(const Key& a, const Key& b, unsigned char fill, const Weights& w
   return 0;
 }
 
-// The first four weights of a key, big-endian, zero-padded: comparing two
-// of these never contradicts compareKeys, and mostly settles the order.
-uint32_t keyPrefix(const Key& key, unsigned char fill, const Weights& weights) {
-  uint32_t prefix = 0;
+// The first weights of a key, as many as the prefix holds, big-endian and
+// zero-padded: comparing two of these never contradicts compareKeys, and
+// mostly settles the order.
+template <typename Prefix>
+Prefix keyPrefix(const Key& key, unsigned char fill, const Weights& weights) {
+  constexpr int kBytes = sizeof(Prefix);
+  Prefix prefix = 0;
   int taken = 0;
-  for (int p = 0; p < key.used && taken < 4; ++p) {
+  for (int p = 0; p < key.used && taken < kBytes; ++p) {
     const Piece& piece = key.pieces[p];
-    for (uint64_t i = 0; i < piece.count && taken < 4; ++i, ++taken) {
+    for (uint64_t i = 0; i < piece.count && taken < kBytes; ++i, ++taken) {
       const unsigned char byte = piece.data ? static_cast<unsigned char>(piece.data[i]) : fill;
-      prefix |= uint32_t{weights[byte]} << (24 - 8 * taken);
+      prefix |= Prefix{weights[byte]} << (8 * (kBytes - 1 - taken));
     }
   }
   return prefix;
@@ -147,6 +150,12 @@ uint32_t keyPrefix(const Key& key, unsigned char fill, const Weights& weights) {
 // Where the line starting at `start` ends, as CrLfLines reads it: at the
 // next CR LF, else at the text's end less a final lone LF.
 size_t lineEnd(std::string_view text, size_t start) {
+  // Most lines that tie are short (empty ones above all): their end is
+  // found before a call of memchr would have started.
+  const size_t nearEnd = std::min(text.size(), start + 16);
+  for (size_t i = start; i + 1 < nearEnd; ++i) {
+    if (text[i] == '\r' && text[i + 1] == '\n') return i;
+  }
   for (size_t search = start; search < text.size();) {
     const void* hit = std::memchr(text.data() + search, '\r', text.size() - search);
     if (hit == nullptr) break;
@@ -174,14 +183,20 @@ constexpr unsigned kMostThreads = 16;
 
 // A line as its key prefix and its start: eight bytes a line when the
 // text's offsets fit 32 bits, so sorting a gigabyte of ten-byte lines takes
-// less than the text again beside the text and its result. The line's end
-// is looked up again when the prefixes tie; memchr makes that cheaper than
-// keeping it.
-template <typename Offset>
-struct Entry {
-  uint32_t prefix;
+// less than the text again beside the text and its result. Longer lines
+// can afford eight bytes of prefix, which spare most lookups of the line:
+// its end is found again only when the prefixes tie.
+template <typename OffsetType, typename PrefixType>
+struct [[gnu::packed]] Entry {
+  using Offset = OffsetType;
+  using Prefix = PrefixType;
+  Prefix prefix;
   Offset start;
 };
+
+// Lines of at least this many bytes on average (CR LF included) take the
+// long prefix: twelve bytes a line are then at most half the text.
+constexpr size_t kLongPrefixFromLineSize = 24;
 
 // Thrown inside a worker thread once the window's thread asked the workers
 // to stop; caught at the worker's top.
@@ -230,7 +245,7 @@ struct Workers {
   }
 };
 
-template <typename Offset>
+template <class E>
 class LineOrder {
  public:
   LineOrder(std::string_view text, const SortOptions& options)
@@ -240,20 +255,20 @@ class LineOrder {
         makeKey_(options.column == 0 ? 1 : options.column, binary_ ? 0 : ' '),
         primary_(binary_ ? kIdentity : collationWeights()) {}
 
-  [[nodiscard]] std::string_view lineOf(const Entry<Offset>& e) const {
+  [[nodiscard]] std::string_view lineOf(const E& e) const {
     const auto start = static_cast<size_t>(e.start);
     return text_.substr(start, lineEnd(text_, start) - start);
   }
 
-  [[nodiscard]] Entry<Offset> entry(std::string_view line) const {
-    return {keyPrefix(makeKey_(line), makeKey_.fill(), primary_),
-            static_cast<Offset>(line.data() - text_.data())};
+  [[nodiscard]] E entry(std::string_view line) const {
+    return {keyPrefix<typename E::Prefix>(makeKey_(line), makeKey_.fill(), primary_),
+            static_cast<typename E::Offset>(line.data() - text_.data())};
   }
 
   // Text order: the collation weights, then the bytes; ties keep input
   // order. `ticker` is told of every comparison, weighted by its length.
   template <class Ticker>
-  [[nodiscard]] bool less(const Entry<Offset>& a, const Entry<Offset>& b, Ticker& ticker) const {
+  [[nodiscard]] bool less(const E& a, const E& b, Ticker& ticker) const {
     if (a.prefix != b.prefix) {
       ticker.at();
       return descending_ ? a.prefix > b.prefix : a.prefix < b.prefix;
@@ -274,13 +289,27 @@ class LineOrder {
   }
 
   // Sorts a range; a range already in order (all lines alike, or a text
-  // sorted before) costs one comparison a line.
+  // sorted before) costs one comparison a line. Otherwise the prefixes are
+  // sorted first, without reading the text, and only each run of equal
+  // prefixes is then sorted by its lines: a comparison that reads two lines
+  // at random places of a large text costs two cache misses.
   template <class Ticker>
-  void sort(Entry<Offset>* first, Entry<Offset>* last, Ticker& ticker) const {
-    const auto compare = [&](const Entry<Offset>& a, const Entry<Offset>& b) {
-      return less(a, b, ticker);
-    };
-    if (!std::is_sorted(first, last, compare)) std::sort(first, last, compare);
+  void sort(E* first, E* last, Ticker& ticker) const {
+    const auto compare = [&](const E& a, const E& b) { return less(a, b, ticker); };
+    if (std::is_sorted(first, last, compare)) return;
+    std::sort(first, last, [&](const E& a, const E& b) {
+      ticker.at();
+      if (a.prefix != b.prefix) return descending_ ? a.prefix > b.prefix : a.prefix < b.prefix;
+      return a.start < b.start;
+    });
+    for (E* run = first; run != last;) {
+      E* runEnd = run + 1;
+      while (runEnd != last && runEnd->prefix == run->prefix) ++runEnd;
+      if (runEnd - run > 1 && !std::is_sorted(run, runEnd, compare)) {
+        std::sort(run, runEnd, compare);
+      }
+      run = runEnd;
+    }
   }
 
  private:
@@ -294,8 +323,8 @@ class LineOrder {
 // Sorts `parts` equal slices of the entries, each on a thread of its own,
 // while the calling thread keeps the progress bar going; a cancel there
 // stops the workers within a stride of comparisons.
-template <typename Offset>
-void sortPartsInThreads(const LineOrder<Offset>& order, std::vector<Entry<Offset>>& entries,
+template <class E>
+void sortPartsInThreads(const LineOrder<E>& order, std::vector<E>& entries,
                         const std::vector<size_t>& bounds, Progress& progress) {
   const int64_t count = static_cast<int64_t>(entries.size());
   const int64_t perStep = std::bit_width(static_cast<uint64_t>(count < 2 ? 2 : count));
@@ -335,13 +364,13 @@ void sortPartsInThreads(const LineOrder<Offset>& order, std::vector<Entry<Offset
   }
 }
 
-template <typename Offset>
+template <class E>
 std::string sortLines(std::string_view text, size_t lineCount, size_t outputSize,
                       const SortOptions& options, unsigned threads, Progress& progress) {
-  const LineOrder<Offset> order(text, options);
+  const LineOrder<E> order(text, options);
   progress.setMaximum(static_cast<int64_t>(lineCount));
 
-  std::vector<Entry<Offset>> entries;
+  std::vector<E> entries;
   entries.reserve(lineCount);
   ProgressTicker keying(progress);
   CrLfLines walker(text);
@@ -415,10 +444,14 @@ std::string LineSort::sorted(const SortOptions& options, Progress& progress,
   if (threads == 0) {
     threads = lineCount_ < kThreadedFromLines ? 1 : std::thread::hardware_concurrency();
   }
+  const bool longLines = outputSize_ >= lineCount_ * kLongPrefixFromLineSize;
+  const auto sort = [&]<class E>(E) {
+    return sortLines<E>(text_, lineCount_, outputSize_, options, threads, progress);
+  };
   if (text_.size() <= UINT32_MAX) {
-    return sortLines<uint32_t>(text_, lineCount_, outputSize_, options, threads, progress);
+    return longLines ? sort(Entry<uint32_t, uint64_t>{}) : sort(Entry<uint32_t, uint32_t>{});
   }
-  return sortLines<uint64_t>(text_, lineCount_, outputSize_, options, threads, progress);
+  return longLines ? sort(Entry<uint64_t, uint64_t>{}) : sort(Entry<uint64_t, uint32_t>{});
 }
 
 }  // namespace brimlet

@@ -3,9 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "support/temp_folder.h"
 
@@ -127,18 +129,28 @@ TEST(LineSort, PartsSortedInThreadsGiveTheOneThreadResult) {
   std::mt19937 random(25);
   const std::string alphabet = "aAbB \xE4\xC4\x01";
   for (int round = 0; round < 8; ++round) {
+    // Odd rounds have long lines that share their first bytes, which the
+    // sort keys with a longer prefix.
+    const std::string lead = round % 2 == 1 ? "the same long lead " : "";
     std::string text;
+    std::vector<std::string> byBytes;
     for (int line = 0; line < 4000; ++line) {
+      std::string bytes = lead;
       if (random() % 4 == 0) {
-        text += "same line\r\n";
-        continue;
+        bytes += "same line";
+      } else {
+        const int length = static_cast<int>(random() % 7);
+        for (int i = 0; i < length; ++i) bytes += alphabet[random() % alphabet.size()];
       }
-      const int length = static_cast<int>(random() % 7);
-      for (int i = 0; i < length; ++i) text += alphabet[random() % alphabet.size()];
-      text += "\r\n";
+      text += bytes + "\r\n";
+      byBytes.push_back(bytes);
     }
+    std::stable_sort(byBytes.begin(), byBytes.end());
+    std::string expected;
+    for (const std::string& bytes : byBytes) expected += bytes + "\r\n";
     NoProgress progress;
     const LineSort lines(text, progress);
+    ASSERT_EQ(lines.sorted({1, false, Comparison::Binary}, progress, 2), expected);
     for (const int64_t column : {1, 3, -2}) {
       for (const bool descending : {false, true}) {
         for (const Comparison comparison : {Comparison::Binary, Comparison::Text}) {
