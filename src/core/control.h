@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -66,14 +67,16 @@ class Control {
   void setText(std::string text) {
     if (linesOnTop_.empty() && text_ == text) return;
     linesOnTop_.clear();
+    lineStarts_.clear();
     text_ = std::move(text);
     ++revision_;
     ++textRevision_;
   }
   // A log box grows at its top. Adding a line costs the line, not the log:
   // the lines are put on top of the text only when it is read.
-  void addLineOnTop(std::string line) {
-    linesOnTop_.push_back(std::move(line));
+  void addLineOnTop(std::string_view line) {
+    lineStarts_.push_back(linesOnTop_.size());
+    linesOnTop_ += line;
     ++revision_;
     ++textRevision_;
   }
@@ -101,21 +104,26 @@ class Control {
   }
 
   void putLinesOnTop() const {
-    size_t size = text_.size();
-    for (const std::string& line : linesOnTop_) size += line.size();
     std::string text;
-    text.reserve(size);
-    for (auto line = linesOnTop_.rbegin(); line != linesOnTop_.rend(); ++line) text += *line;
+    text.reserve(linesOnTop_.size() + text_.size());
+    for (size_t end = linesOnTop_.size(), i = lineStarts_.size(); i-- > 0;) {
+      text.append(linesOnTop_, lineStarts_[i], end - lineStarts_[i]);
+      end = lineStarts_[i];
+    }
     text += text_;
     text_ = std::move(text);
-    linesOnTop_.clear();
+    linesOnTop_ = {};
+    lineStarts_ = {};
   }
 
   std::string name_;
   ControlKind kind_;
-  // The text as last read, and the lines added since, oldest first.
+  // The text as last read, and the lines added since, oldest first, one
+  // after the other with where each starts: a log of millions of short
+  // lines then costs little more than its bytes.
   mutable std::string text_;
-  mutable std::vector<std::string> linesOnTop_;
+  mutable std::string linesOnTop_;
+  mutable std::vector<size_t> lineStarts_;
   std::string frame_;
   int64_t value_ = 0;
   int64_t maximum_ = 100;

@@ -20,7 +20,7 @@ void addLogLine(Control& logBox, const LocalTime& time, std::string_view message
   line += ": ";
   line += message;
   line += "\r\n";
-  logBox.addLineOnTop(std::move(line));
+  logBox.addLineOnTop(line);
 }
 
 std::string reportSentence(int64_t count, std::string_view noun, std::string_view suffix) {

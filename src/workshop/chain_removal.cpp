@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "workshop/chain_removal.h"
 
+#include <limits>
+
 #include "core/casemap.h"
 #include "core/number.h"
 #include "workshop/line_rebuild.h"
@@ -26,16 +28,23 @@ std::array<bool, 256> byteSelection(char byte, bool caseSensitive) {
 
 TextEdit removeChain(std::string_view text, std::string_view chain, ChainRemoval how,
                      Progress& progress) {
+  // The first CR LF at or after `breakSearchedFrom`: the hits only move
+  // forward, so it stays valid until a hit ends past it, and a text without
+  // a CR LF after its hits is searched once instead of once per hit.
+  size_t lineBreak = npos;
+  size_t breakSearchedFrom = npos;
   return withoutSpans(text, progress, [&](size_t from) -> std::optional<Span> {
     const size_t hit = findBytes(text, chain, from);
     if (hit == npos) return std::nullopt;
     size_t end = hit + chain.size();
     if (how.toLineEnd) {
-      // The line is the one the chain ends in, so the removal never stops
-      // short of the chain, even for a chain that holds a line break.
-      if (const size_t lineEnd = findBytes(text, "\r\n", end); lineEnd != npos) {
-        end = lineEnd + (how.withLineBreak ? 2 : 0);
+      if (breakSearchedFrom == npos || (lineBreak != npos && lineBreak < end)) {
+        // The line is the one the chain ends in, so the removal never stops
+        // short of the chain, even for a chain that holds a line break.
+        lineBreak = findBytes(text, "\r\n", end);
+        breakSearchedFrom = end;
       }
+      if (lineBreak != npos) end = lineBreak + (how.withLineBreak ? 2 : 0);
     }
     return Span{hit, end};
   });
@@ -58,43 +67,38 @@ TextEdit removeRecords(std::string_view text, Progress& progress) {
   });
 }
 
-NumberSequence parseNumberSequence(std::string_view typed, bool fixedWidth) {
+std::optional<NumberSequence> parseNumberSequence(std::string_view typed, bool fixedWidth) {
   const size_t prefix = !typed.empty() && (typed[0] < '0' || typed[0] > '9') ? 1 : 0;
-  return {std::string(typed.substr(0, prefix)), std::string(typed.substr(prefix)), fixedWidth};
+  const std::string_view number = typed.substr(prefix);
+  const std::optional<int64_t> start = integerValue64(number);
+  if (!start) return std::nullopt;
+  return NumberSequence{std::string(typed.substr(0, prefix)), *start, number.size(), fixedWidth};
 }
 
-namespace {
-
-// The number as the sequence writes it: with fixed width padded with zeros
-// and cut to its last `width` digits, so that 99 is followed by 00.
-std::string numberText(int64_t number, size_t width, bool fixedWidth) {
+std::string NumberSequence::text(int64_t number) const {
   std::string digits = decimal(number);
   if (!fixedWidth) return digits;
   if (digits.size() < width) digits.insert(0, width - digits.size(), '0');
   return digits.substr(digits.size() - width);
 }
 
-}  // namespace
-
 SequenceRemoval removeNumberSequence(std::string_view text, const NumberSequence& sequence,
                                      Progress& progress) {
   SequenceRemoval result;
-  const size_t width = sequence.number.size();
-  int64_t number = integerValue(sequence.number);
-  std::string current = numberText(number, width, sequence.fixedWidth);
-  bool first = true;
   result.edit = withoutSpans(text, progress, [&](size_t from) -> std::optional<Span> {
-    if (!first) {
+    if (result.searched > 0) {
+      // The largest number has no next one to search.
+      if (sequence.start + (result.searched - 1) == std::numeric_limits<int64_t>::max()) {
+        return std::nullopt;
+      }
       // Each next number stands in a later line than the one removed.
       from = text.find('\r', from);
       if (from == npos) return std::nullopt;
     }
-    first = false;
-    result.searched.push_back(current);
-    const std::string pattern = sequence.prefix + current;
+    const std::string pattern = sequence.prefix + sequence.text(sequence.start + result.searched);
+    ++result.searched;
     const size_t hit = findBytes(text, pattern, from);
     if (hit == npos) return std::nullopt;
-    current = numberText(++number, width, sequence.fixedWidth);
     return Span{hit, hit + pattern.size()};
   });
   return result;

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -42,19 +44,27 @@ struct ChainRemoval {
 // a start number (which sets the width with fixed width).
 struct NumberSequence {
   std::string prefix;
-  std::string number;
+  int64_t start = 0;
+  size_t width = 0;
   bool fixedWidth = false;
+
+  // A number as the sequence writes it: with fixed width padded with zeros
+  // and cut to its last `width` digits, so that 99 is followed by 00.
+  [[nodiscard]] std::string text(int64_t number) const;
 };
 struct SequenceRemoval {
   TextEdit edit;
-  // The number texts searched, in order: the last one was not found.
-  std::vector<std::string> searched;
+  // How many numbers were searched, from the start on: the last one was
+  // not found. Only the count is kept, since a long text searches millions.
+  int64_t searched = 0;
 };
 // Reads "#01" as prefix "#" and number "01"; a text starting with a digit
-// has no prefix.
-[[nodiscard]] NumberSequence parseNumberSequence(std::string_view typed, bool fixedWidth);
+// has no prefix. Nothing for a start number beyond 64 bits.
+[[nodiscard]] std::optional<NumberSequence> parseNumberSequence(std::string_view typed,
+                                                                bool fixedWidth);
 // Removes the first number of the sequence anywhere, then each next number
-// in a later line than the one before; stops at the first number not found.
+// in a later line than the one before; stops at the first number not found
+// (or after the largest 64-bit number).
 [[nodiscard]] SequenceRemoval removeNumberSequence(std::string_view text,
                                                    const NumberSequence& sequence,
                                                    Progress& progress);

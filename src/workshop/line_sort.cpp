@@ -3,7 +3,15 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
+#include <bit>
+#include <chrono>
+#include <condition_variable>
 #include <cstring>
+#include <exception>
+#include <mutex>
+#include <stop_token>
+#include <thread>
 #include <vector>
 
 #include "core/lines.h"
@@ -121,16 +129,19 @@ int compareKeys(const Key& a, const Key& b, unsigned char fill, const Weights& w
   return 0;
 }
 
-// The first four weights of a key, big-endian, zero-padded: comparing two
-// of these never contradicts compareKeys, and mostly settles the order.
-uint32_t keyPrefix(const Key& key, unsigned char fill, const Weights& weights) {
-  uint32_t prefix = 0;
+// The first weights of a key, as many as the prefix holds, big-endian and
+// zero-padded: comparing two of these never contradicts compareKeys, and
+// mostly settles the order.
+template <typename Prefix>
+Prefix keyPrefix(const Key& key, unsigned char fill, const Weights& weights) {
+  constexpr int kBytes = sizeof(Prefix);
+  Prefix prefix = 0;
   int taken = 0;
-  for (int p = 0; p < key.used && taken < 4; ++p) {
+  for (int p = 0; p < key.used && taken < kBytes; ++p) {
     const Piece& piece = key.pieces[p];
-    for (uint64_t i = 0; i < piece.count && taken < 4; ++i, ++taken) {
+    for (uint64_t i = 0; i < piece.count && taken < kBytes; ++i, ++taken) {
       const unsigned char byte = piece.data ? static_cast<unsigned char>(piece.data[i]) : fill;
-      prefix |= uint32_t{weights[byte]} << (24 - 8 * taken);
+      prefix |= Prefix{weights[byte]} << (8 * (kBytes - 1 - taken));
     }
   }
   return prefix;
@@ -139,6 +150,12 @@ uint32_t keyPrefix(const Key& key, unsigned char fill, const Weights& weights) {
 // Where the line starting at `start` ends, as CrLfLines reads it: at the
 // next CR LF, else at the text's end less a final lone LF.
 size_t lineEnd(std::string_view text, size_t start) {
+  // Most lines that tie are short (empty ones above all): their end is
+  // found before a call of memchr would have started.
+  const size_t nearEnd = std::min(text.size(), start + 16);
+  for (size_t i = start; i + 1 < nearEnd; ++i) {
+    if (text[i] == '\r' && text[i + 1] == '\n') return i;
+  }
   for (size_t search = start; search < text.size();) {
     const void* hit = std::memchr(text.data() + search, '\r', text.size() - search);
     if (hit == nullptr) break;
@@ -157,62 +174,223 @@ constexpr size_t kSizingSlice = size_t{1} << 24;
 // so that lines of megabytes still reach a cancel point in time.
 constexpr size_t kBytesPerTick = 256;
 
+// Below this many lines a text is sorted on the calling thread: starting
+// threads would cost more than they save.
+constexpr size_t kThreadedFromLines = size_t{1} << 18;
+
+// At most this many parts: each merge step looks at the head of every part.
+constexpr unsigned kMostThreads = 16;
+
 // A line as its key prefix and its start: eight bytes a line when the
 // text's offsets fit 32 bits, so sorting a gigabyte of ten-byte lines takes
-// less than the text again beside the text and its result. The line's end
-// is looked up again when the prefixes tie; memchr makes that cheaper than
-// keeping it.
-template <typename Offset>
-struct Entry {
-  uint32_t prefix;
+// less than the text again beside the text and its result. Longer lines
+// can afford eight bytes of prefix, which spare most lookups of the line:
+// its end is found again only when the prefixes tie.
+template <typename OffsetType, typename PrefixType>
+struct [[gnu::packed]] Entry {
+  using Offset = OffsetType;
+  using Prefix = PrefixType;
+  Prefix prefix;
   Offset start;
 };
 
-template <typename Offset>
+// Lines of at least this many bytes on average (CR LF included) take the
+// long prefix: twelve bytes a line are then at most half the text.
+constexpr size_t kLongPrefixFromLineSize = 24;
+
+// Thrown inside a worker thread once the window's thread asked the workers
+// to stop; caught at the worker's top.
+struct WorkerStopped {};
+
+// What the worker threads share with the window's thread: the comparisons
+// made so far, for the progress bar, and the request to stop.
+struct SortShared {
+  std::atomic<int64_t> comparisons{0};
+  std::stop_source stop;
+};
+
+// A worker's SortTicker: it adds its comparisons to the shared count and
+// looks for the stop request once per stride, never touching the window.
+class WorkerTicker {
+ public:
+  explicit WorkerTicker(SortShared& shared) : shared_(shared) {}
+
+  void at(int64_t weight = 1) {
+    budget_ -= weight;
+    if (budget_ > 0) return;
+    shared_.comparisons.fetch_add(kStride - budget_, std::memory_order_relaxed);
+    budget_ = kStride;
+    if (shared_.stop.stop_requested()) throw WorkerStopped{};
+  }
+
+ private:
+  static constexpr int64_t kStride = int64_t{1} << 14;
+  SortShared& shared_;
+  int64_t budget_ = kStride;
+};
+
+// For the merge, whose progress goes by the lines written.
+struct NoTicks {
+  void at(int64_t = 1) {}
+};
+
+// The threads of one sort; leaving the scope in any way stops and joins
+// them, so no worker outlives the entries it sorts.
+struct Workers {
+  SortShared shared;
+  std::vector<std::thread> threads;
+  ~Workers() {
+    shared.stop.request_stop();
+    for (std::thread& thread : threads) thread.join();
+  }
+};
+
+template <class E>
+class LineOrder {
+ public:
+  LineOrder(std::string_view text, const SortOptions& options)
+      : text_(text),
+        binary_(options.comparison == Comparison::Binary),
+        descending_(options.descending),
+        makeKey_(options.column == 0 ? 1 : options.column, binary_ ? 0 : ' '),
+        primary_(binary_ ? kIdentity : collationWeights()) {}
+
+  [[nodiscard]] std::string_view lineOf(const E& e) const {
+    const auto start = static_cast<size_t>(e.start);
+    return text_.substr(start, lineEnd(text_, start) - start);
+  }
+
+  [[nodiscard]] E entry(std::string_view line) const {
+    return {keyPrefix<typename E::Prefix>(makeKey_(line), makeKey_.fill(), primary_),
+            static_cast<typename E::Offset>(line.data() - text_.data())};
+  }
+
+  // Text order: the collation weights, then the bytes; ties keep input
+  // order. `ticker` is told of every comparison, weighted by its length.
+  template <class Ticker>
+  [[nodiscard]] bool less(const E& a, const E& b, Ticker& ticker) const {
+    if (a.prefix != b.prefix) {
+      ticker.at();
+      return descending_ ? a.prefix > b.prefix : a.prefix < b.prefix;
+    }
+    const std::string_view la = lineOf(a);
+    const std::string_view lb = lineOf(b);
+    ticker.at(1 + static_cast<int64_t>(std::min(la.size(), lb.size()) / kBytesPerTick));
+    // Equal lines have equal keys under every option: millions of equal
+    // lines then cost a memcmp each instead of two key walks.
+    if (la != lb) {
+      const Key ka = makeKey_(la);
+      const Key kb = makeKey_(lb);
+      int r = compareKeys(ka, kb, makeKey_.fill(), primary_);
+      if (r == 0 && !binary_) r = compareKeys(ka, kb, makeKey_.fill(), kIdentity);
+      if (r != 0) return descending_ ? r > 0 : r < 0;
+    }
+    return a.start < b.start;
+  }
+
+  // Sorts a range; a range already in order (all lines alike, or a text
+  // sorted before) costs one comparison a line. Otherwise the prefixes are
+  // sorted first, without reading the text, and only each run of equal
+  // prefixes is then sorted by its lines: a comparison that reads two lines
+  // at random places of a large text costs two cache misses.
+  template <class Ticker>
+  void sort(E* first, E* last, Ticker& ticker) const {
+    const auto compare = [&](const E& a, const E& b) { return less(a, b, ticker); };
+    if (std::is_sorted(first, last, compare)) return;
+    std::sort(first, last, [&](const E& a, const E& b) {
+      ticker.at();
+      if (a.prefix != b.prefix) return descending_ ? a.prefix > b.prefix : a.prefix < b.prefix;
+      return a.start < b.start;
+    });
+    for (E* run = first; run != last;) {
+      E* runEnd = run + 1;
+      while (runEnd != last && runEnd->prefix == run->prefix) ++runEnd;
+      if (runEnd - run > 1 && !std::is_sorted(run, runEnd, compare)) {
+        std::sort(run, runEnd, compare);
+      }
+      run = runEnd;
+    }
+  }
+
+ private:
+  std::string_view text_;
+  bool binary_;
+  bool descending_;
+  KeyMaker makeKey_;
+  const Weights& primary_;
+};
+
+// Sorts `parts` equal slices of the entries, each on a thread of its own,
+// while the calling thread keeps the progress bar going; a cancel there
+// stops the workers within a stride of comparisons.
+template <class E>
+void sortPartsInThreads(const LineOrder<E>& order, std::vector<E>& entries,
+                        const std::vector<size_t>& bounds, Progress& progress) {
+  const int64_t count = static_cast<int64_t>(entries.size());
+  const int64_t perStep = std::bit_width(static_cast<uint64_t>(count < 2 ? 2 : count));
+  const size_t parts = bounds.size() - 1;
+  std::mutex mutex;
+  std::condition_variable wake;
+  size_t finished = 0;
+  std::vector<std::exception_ptr> failures(parts);
+  {
+    Workers workers;
+    for (size_t part = 0; part < parts; ++part) {
+      workers.threads.emplace_back([&, part] {
+        try {
+          WorkerTicker ticker(workers.shared);
+          order.sort(entries.data() + bounds[part], entries.data() + bounds[part + 1], ticker);
+        } catch (const WorkerStopped&) {
+        } catch (...) {
+          failures[part] = std::current_exception();
+        }
+        const std::lock_guard lock(mutex);
+        ++finished;
+        wake.notify_one();
+      });
+    }
+    for (bool allFinished = false; !allFinished;) {
+      {
+        std::unique_lock lock(mutex);
+        allFinished =
+            wake.wait_for(lock, std::chrono::milliseconds(20), [&] { return finished == parts; });
+      }
+      const int64_t done = workers.shared.comparisons.load(std::memory_order_relaxed);
+      progress.setValue(std::min(count, done / perStep));
+    }
+  }
+  for (const std::exception_ptr& failure : failures) {
+    if (failure) std::rethrow_exception(failure);
+  }
+}
+
+template <class E>
 std::string sortLines(std::string_view text, size_t lineCount, size_t outputSize,
-                      const SortOptions& options, Progress& progress) {
-  const bool binary = options.comparison == Comparison::Binary;
-  const KeyMaker makeKey(options.column == 0 ? 1 : options.column, binary ? 0 : ' ');
-  const Weights& primary = binary ? kIdentity : collationWeights();
+                      const SortOptions& options, unsigned threads, Progress& progress) {
+  const LineOrder<E> order(text, options);
   progress.setMaximum(static_cast<int64_t>(lineCount));
 
-  std::vector<Entry<Offset>> entries;
+  std::vector<E> entries;
   entries.reserve(lineCount);
-  const auto lineOf = [text](const Entry<Offset>& e) {
-    const auto start = static_cast<size_t>(e.start);
-    return text.substr(start, lineEnd(text, start) - start);
-  };
   ProgressTicker keying(progress);
   CrLfLines walker(text);
   while (const std::optional<std::string_view> line = walker.next()) {
-    entries.push_back({keyPrefix(makeKey(*line), makeKey.fill(), primary),
-                       static_cast<Offset>(line->data() - text.data())});
+    entries.push_back(order.entry(*line));
     keying.at(static_cast<int64_t>(entries.size()));
   }
   progress.setValue(0);
 
-  // Text order: the collation weights, then the bytes; ties keep input order.
-  SortTicker sorting(progress, static_cast<int64_t>(lineCount));
-  auto compare = [&](const Entry<Offset>& a, const Entry<Offset>& b) {
-    const std::string_view la = lineOf(a);
-    const std::string_view lb = lineOf(b);
-    sorting.at(1 + static_cast<int64_t>(std::min(la.size(), lb.size()) / kBytesPerTick));
-    const Key ka = makeKey(la);
-    const Key kb = makeKey(lb);
-    int r = compareKeys(ka, kb, makeKey.fill(), primary);
-    if (r == 0 && !binary) r = compareKeys(ka, kb, makeKey.fill(), kIdentity);
-    return r;
-  };
-  const bool descending = options.descending;
-  std::sort(entries.begin(), entries.end(), [&](const Entry<Offset>& a, const Entry<Offset>& b) {
-    if (a.prefix != b.prefix) {
-      sorting.at();
-      return descending ? a.prefix > b.prefix : a.prefix < b.prefix;
-    }
-    const int r = compare(a, b);
-    if (r != 0) return descending ? r > 0 : r < 0;
-    return a.start < b.start;
-  });
+  // The parts are sorted apart and merged: the order is total (ties go by
+  // position), so the result is the same for any number of parts.
+  const size_t parts = std::clamp<size_t>(threads, 1, kMostThreads);
+  std::vector<size_t> bounds;
+  for (size_t part = 0; part <= parts; ++part) bounds.push_back(entries.size() * part / parts);
+  if (parts == 1) {
+    SortTicker sorting(progress, static_cast<int64_t>(lineCount));
+    order.sort(entries.data(), entries.data() + entries.size(), sorting);
+  } else {
+    sortPartsInThreads(order, entries, bounds, progress);
+  }
   progress.setValue(0);
 
   // Sized a slice at a time: zeroing a gigabyte in one go would leave the
@@ -223,10 +401,22 @@ std::string sortLines(std::string_view text, size_t lineCount, size_t outputSize
     out.resize(std::min(outputSize, out.size() + kSizingSlice));
     progress.setValue(0);
   }
+
+  // The parts are merged straight into the output, so no second table of
+  // entries is ever held.
+  std::vector<size_t> heads(bounds.begin(), bounds.end() - 1);
+  NoTicks noTicks;
   char* write = out.data();
   ProgressTicker writing(progress);
   for (size_t i = 0; i < entries.size(); ++i) {
-    const std::string_view line = lineOf(entries[i]);
+    size_t best = parts;
+    for (size_t part = 0; part < parts; ++part) {
+      if (heads[part] == bounds[part + 1]) continue;
+      if (best == parts || order.less(entries[heads[part]], entries[heads[best]], noTicks)) {
+        best = part;
+      }
+    }
+    const std::string_view line = order.lineOf(entries[heads[best]++]);
     std::memcpy(write, line.data(), line.size());
     write[line.size()] = '\r';
     write[line.size() + 1] = '\n';
@@ -249,11 +439,19 @@ LineSort::LineSort(std::string_view text, Progress& progress) : text_(text) {
   }
 }
 
-std::string LineSort::sorted(const SortOptions& options, Progress& progress) const {
-  if (text_.size() <= UINT32_MAX) {
-    return sortLines<uint32_t>(text_, lineCount_, outputSize_, options, progress);
+std::string LineSort::sorted(const SortOptions& options, Progress& progress,
+                             unsigned threads) const {
+  if (threads == 0) {
+    threads = lineCount_ < kThreadedFromLines ? 1 : std::thread::hardware_concurrency();
   }
-  return sortLines<uint64_t>(text_, lineCount_, outputSize_, options, progress);
+  const bool longLines = outputSize_ >= lineCount_ * kLongPrefixFromLineSize;
+  const auto sort = [&]<class E>(E) {
+    return sortLines<E>(text_, lineCount_, outputSize_, options, threads, progress);
+  };
+  if (text_.size() <= UINT32_MAX) {
+    return longLines ? sort(Entry<uint32_t, uint64_t>{}) : sort(Entry<uint32_t, uint32_t>{});
+  }
+  return longLines ? sort(Entry<uint64_t, uint64_t>{}) : sort(Entry<uint64_t, uint32_t>{});
 }
 
 }  // namespace brimlet

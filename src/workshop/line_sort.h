@@ -35,8 +35,12 @@ class LineSort {
 
   [[nodiscard]] size_t lineCount() const { return lineCount_; }
 
-  // Every line followed by CR LF, in sorted order.
-  [[nodiscard]] std::string sorted(const SortOptions& options, Progress& progress) const;
+  // Every line followed by CR LF, in sorted order. The lines are sorted in
+  // `threads` parts at once and merged, with the same result for any count;
+  // 0 takes every core for a large text and one thread for a small one.
+  // Progress and cancel stay on the calling thread.
+  [[nodiscard]] std::string sorted(const SortOptions& options, Progress& progress,
+                                   unsigned threads = 0) const;
 
  private:
   std::string_view text_;

@@ -51,7 +51,7 @@ void appendWrapped(std::string& out, std::string_view text, size_t width) {
   CrLfLines lines(text);
   while (std::optional<std::string_view> line = lines.next()) {
     while (line->size() > width) {
-      const size_t blank = line->substr(0, width + 1).rfind(' ');
+      const size_t blank = line->substr(0, width).rfind(' ');
       if (blank == npos) {
         appendLine(out, line->substr(0, width));
         line->remove_prefix(width);
@@ -65,9 +65,10 @@ void appendWrapped(std::string& out, std::string_view text, size_t width) {
 }
 
 // Room for any text of `size` bytes after its lines were broken at `width`
-// (0: not broken): a break adds at most two bytes per `width` bytes.
+// (0: not broken): every width + 1 bytes give at most one cut (CR LF added)
+// and one break at a blank right behind it (CR LF for the blank).
 size_t roomFor(size_t size, size_t width) {
-  return width == 0 ? size : size + size / width * 2 + 2;
+  return width == 0 ? size : size + size / width * 3 + 2;
 }
 
 }  // namespace
@@ -113,11 +114,11 @@ std::string formatParagraphs(std::string_view text, bool keepTails, Progress& pr
     const std::string_view line = text.substr(lineStart, cr - lineStart);
     const size_t sentenceEnd = sentenceEndLength(line);
     const bool beforeEmptyLine = text.substr(cr + 2, 2) == "\r\n";
-    const bool emptyLine = line.empty() && lineStart > 0;
+    const bool emptyLine = line.empty();
     lineStart = cr + 2;
     if (sentenceEnd == 0 && !beforeEmptyLine && !emptyLine) {
       out.append(line);
-      if (line.size() < 1 || line.size() > 4) {
+      if (line.size() > 4) {
         out += ' ';
       } else {
         endLine();
@@ -192,7 +193,9 @@ std::string pairLines(std::string_view text, int group, bool blank, Progress& pr
   for (size_t row = 0; row < rows; ++row) {
     const size_t rowStart = out.size();
     for (size_t column = 0; column < columns.size() && row + column * rows < count; ++column) {
-      out.append(*columns[column].next());
+      const std::string_view line = *columns[column].next();
+      if (line.empty()) continue;
+      out.append(line);
       if (blank) out += ' ';
     }
     trimTrailingBlanks(out, rowStart);

@@ -23,9 +23,9 @@ namespace brimlet {
                                            Progress& progress, size_t wrapWidth = 0);
 
 // Breaks every line longer than `width` (at least 1) at the last blank
-// within its first width + 1 bytes, which goes; a word longer than the
-// width is cut after `width` bytes. Every line ends with CR LF.
-//   "ab cd ef", 5 -> "ab cd\r\nef\r\n"
+// within its first `width` bytes, which goes; without one there the line is
+// cut after `width` bytes. Every line ends with CR LF.
+//   "ab cd ef", 5 -> "ab\r\ncd ef\r\n"
 [[nodiscard]] std::string wrapLines(std::string_view text, size_t width, Progress& progress);
 
 // Joins every `group` consecutive lines into one (with a blank between
@@ -36,8 +36,8 @@ namespace brimlet {
                                     Progress& progress);
 
 // Deals the lines round-robin into ceil(lines / group) rows, so that with
-// group 2 the first half is paired with the second; each row ends with
-// CR LF and loses its trailing blanks.
+// group 2 the first half is paired with the second; empty lines add
+// nothing. Each row ends with CR LF and loses its trailing blanks.
 //   "1\r\n2\r\n3\r\n4\r\n5", 2, blank -> "1 4\r\n2 5\r\n3\r\n"
 [[nodiscard]] std::string pairLines(std::string_view text, int group, bool blank,
                                     Progress& progress);

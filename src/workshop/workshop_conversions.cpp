@@ -31,7 +31,7 @@ void Workshop::declareConversions() {
   addOption("qvl_vdj_sl", "SongLength in Min", "DJ-Datenbank");
 
   addButton("qvl_html_etf", "Tags entfer&nen", "Tags", &Workshop::qvl_html_etf_Click);
-  addControl("qvl_html_ext", ControlKind::CheckBox, "Zeichen aus Ersetzen", "Tags");
+  addOption("qvl_html_ext", "Zeichen aus Ersetzen", "Tags");
 
   addButton("qvl_idx", "&Index erstellen", "Index", &Workshop::qvl_idx_Click);
   addOption("qvl_idx_sr", "sortiert", "Index");

@@ -38,11 +38,14 @@ size_t Workshop::beginLineOperation(std::string_view tooFew) {
 
 void Workshop::qvl_abs_Click() {
   if (noDataCheck()) return;
-  const int32_t width = integerValue(fieldText("qvl_abf_x"));
-  if (width > 1 && width < 20) {
+  const std::optional<int64_t> typed = integerValue64(fieldText("qvl_abf_x"));
+  // A width beyond 64 bits is refused as the too small ones are, never read
+  // as another width.
+  if (!typed || (*typed > 1 && *typed < 20)) {
     log("breite zu klein (<20)", 0);
     return;
   }
+  const int64_t width = *typed;
   if (!beginOperation(cp("absätze formatieren"), LogForm::Progress)) return;
   // Both steps are one pass, so the formatted text is never held beside
   // the broken one; the log tells them apart as before.

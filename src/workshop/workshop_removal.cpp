@@ -108,11 +108,16 @@ void Workshop::qvl_eaf_Click() {
     log("kein zeichen angegeben", 0);
     return;
   }
-  const NumberSequence sequence = parseNumberSequence(typed, optionOn(Setting::FuehrendeNullen));
+  const std::optional<NumberSequence> sequence =
+      parseNumberSequence(typed, optionOn(Setting::FuehrendeNullen));
+  if (!sequence) {
+    log("kein zeichen angegeben", 0);
+    return;
+  }
   if (!beginOperation("von " + typed + " aufsteigend entfernen", LogForm::Progress)) return;
-  log(decimal(static_cast<int64_t>(sequence.number.size())), 0);
-  SequenceRemoval removal = removeNumberSequence(undoCopy, sequence, progress_);
-  for (const std::string& number : removal.searched) log(number, 0);
+  log(decimal(static_cast<int64_t>(sequence->width)), 0);
+  SequenceRemoval removal = removeNumberSequence(undoCopy, *sequence, progress_);
+  for (int64_t i = 0; i < removal.searched; ++i) log(sequence->text(sequence->start + i), 0);
   workingText = std::move(removal.edit.text);
   reportResult(LogForm::Progress, removal.edit.count, "bis " + typed,
                " (exkl.) aufsteigend entfernt");

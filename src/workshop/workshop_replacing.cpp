@@ -100,7 +100,8 @@ void Workshop::qvl_enze_Click() {
 
 void Workshop::qvl_enzz_Click() {
   if (noDataCheck()) return;
-  const int64_t count = std::llabs(integerValue(fieldText("qvl_enzz_z")));
+  // A count beyond 64 bits is refused like no count at all.
+  const int64_t count = std::llabs(integerValue64(fieldText("qvl_enzz_z")).value_or(0));
   if (count == 0) {
     log("keine anzahl angegeben", 0);
     return;

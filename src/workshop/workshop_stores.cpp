@@ -115,7 +115,12 @@ void Workshop::perb_MouseDown(int index, int button, int shift) {
   } else if (button == kLeftButton) {
     if (!preset.empty()) field.setText(preset);
   } else if (button == kRightButton) {
-    if (!field.text().empty()) preset = field.text();
+    // The settings file keeps a preset on one line, cut at its first CR.
+    if (field.text().find('\r') != std::string::npos) {
+      log("vorgabe mit zeilenumbruch nicht gespeichert", 0);
+    } else if (!field.text().empty()) {
+      preset = field.text();
+    }
   }
 }
 

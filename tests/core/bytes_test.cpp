@@ -3,6 +3,7 @@
 // table, the line walker and the integer reader.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <set>
 
 #include "core/casemap.h"
@@ -91,6 +92,16 @@ TEST(IntegerValue, ReadsLikeTheProgramsNumberFields) {
   };
   // clang-format on
   for (const auto& [text, expected] : cases) EXPECT_EQ(integerValue(text), expected) << text;
+  const std::pair<const char*, std::optional<int64_t>> wide[] = {
+      {"2147483648", 2147483648},
+      {" -12ab", -12},
+      {"9223372036854775807", INT64_MAX},
+      {"-9223372036854775807", -INT64_MAX},
+      {"9223372036854775808", std::nullopt},
+      {"00000000000000000000001", 1},
+      {"99999999999999999999999", std::nullopt},
+  };
+  for (const auto& [text, expected] : wide) EXPECT_EQ(integerValue64(text), expected) << text;
   EXPECT_EQ(decimal(-15), "15");
   EXPECT_EQ(decimal(1234567), "1234567");
 }

@@ -2,6 +2,9 @@
 #include "core/log.h"
 
 #include <gtest/gtest.h>
+#include <malloc.h>
+
+#include <string>
 
 #include "support/allocation_limit.h"
 
@@ -32,6 +35,22 @@ TEST(LogLine, AddingALineDoesNotCopyTheLog) {
   EXPECT_EQ(log.textRevision(), revision + 1000);
   EXPECT_EQ(log.text().size(), (1u << 20) + 1000 * 21);
   EXPECT_TRUE(log.text().starts_with("09:05:07: Ordner: a\r\n"));
+}
+
+// A removal of rising numbers logs one line per number it searched, millions
+// on a large text: the pending lines may cost little more than their bytes.
+TEST(LogLine, ManyShortLinesCostLittleMoreThanTheirBytes) {
+  constexpr int kLines = 200000;
+  const auto inUse = [] {
+    const struct mallinfo2 m = mallinfo2();
+    return m.uordblks + m.hblkhd;  // large blocks are mapped on their own
+  };
+  Control log("clog", ControlKind::LogBox, "", "");
+  const size_t before = inUse();
+  for (int i = 0; i < kLines; ++i) addLogLine(log, {2026, 1, 2, 9, 5, 7}, std::to_string(i));
+  const size_t grown = inUse() - before;
+  const size_t bytes = log.text().size();
+  EXPECT_LE(grown, bytes * 2);
 }
 
 TEST(ReportSentence, CountDecidesTheForm) {

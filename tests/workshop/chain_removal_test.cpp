@@ -72,6 +72,22 @@ INSTANTIATE_TEST_SUITE_P(
                       // in, and never less than itself.
                       RemovalCase{"a\r\nbc\r\nd", "\r\n", {true, false}, "ad", 2}));
 
+// Each hit used to search the rest of the text for a CR LF that never came.
+TEST(RemoveChain, ToTheLineEndStaysLinearWithoutCrLf) {
+  NoProgress progress;
+  const std::string noLineEnd(1 << 20, 'a');
+  EXPECT_EQ(removeChain(noLineEnd, "a", {true, false}, progress).count, 1 << 20);
+  std::string lfLines;
+  std::string lfLinesLeft;
+  for (int i = 0; i < 1 << 17; ++i) {
+    lfLines += "ein Haus\n";
+    lfLinesLeft += "ein \n";
+  }
+  const TextEdit r = removeChain(lfLines, "Haus", {true, true}, progress);
+  EXPECT_EQ(r.count, 1 << 17);
+  EXPECT_EQ(r.text, lfLinesLeft);
+}
+
 TEST(RemoveWildcard, NeedsOneByteBetweenPrefixAndSuffix) {
   NoProgress progress;
   const TextEdit r = removeWildcard("a[1]b[]c[22]", *splitWildcard("[<<<>>>]"), progress);
@@ -123,11 +139,25 @@ class RemoveNumberSequence : public ::testing::TestWithParam<SequenceCase> {};
 TEST_P(RemoveNumberSequence, RemovesOneNumberPerLaterLine) {
   NoProgress progress;
   const SequenceCase& c = GetParam();
-  const SequenceRemoval r =
-      removeNumberSequence(c.input, parseNumberSequence(c.typed, c.fixedWidth), progress);
+  const std::optional<NumberSequence> sequence = parseNumberSequence(c.typed, c.fixedWidth);
+  ASSERT_TRUE(sequence);
+  const SequenceRemoval r = removeNumberSequence(c.input, *sequence, progress);
   EXPECT_EQ(r.edit.text, c.expected);
   EXPECT_EQ(r.edit.count, static_cast<int64_t>(c.searched.size()) - 1);
-  EXPECT_EQ(r.searched, c.searched);
+  std::vector<std::string> searched;
+  for (int64_t i = 0; i < r.searched; ++i) searched.push_back(sequence->text(sequence->start + i));
+  EXPECT_EQ(searched, c.searched);
+}
+
+TEST(RemoveNumberSequence, StopsAtTheLargestNumberAndRefusesLargerStarts) {
+  NoProgress progress;
+  const std::optional<NumberSequence> largest = parseNumberSequence("9223372036854775807", false);
+  ASSERT_TRUE(largest);
+  const SequenceRemoval r =
+      removeNumberSequence("9223372036854775807 a\r\nb\r\n", *largest, progress);
+  EXPECT_EQ(r.edit.text, " a\r\nb\r\n");
+  EXPECT_EQ(r.searched, 1);
+  EXPECT_EQ(parseNumberSequence("#9223372036854775808", false), std::nullopt);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -148,7 +178,12 @@ INSTANTIATE_TEST_SUITE_P(
                       // With fixed width the number wraps to zero after 9.
                       SequenceCase{
                           "9", true, "9\r\n0\r\n1\r\n", "\r\n\r\n\r\n", {"9", "0", "1", "2"}},
-                      SequenceCase{"5", false, "no numbers", "no numbers", {"5"}}));
+                      SequenceCase{"5", false, "no numbers", "no numbers", {"5"}},
+                      SequenceCase{"2147483648",
+                                   false,
+                                   "2147483648\r\n2147483649\r\n",
+                                   "\r\n\r\n",
+                                   {"2147483648", "2147483649", "2147483650"}}));
 
 struct CutCase {
   std::string at;

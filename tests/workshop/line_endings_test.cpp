@@ -36,6 +36,32 @@ INSTANTIATE_TEST_SUITE_P(Cases, UnixToCrLf,
                                            std::pair{Case{"\0\n\r"s, "\0\r\n\r"s, 1}, 1},
                                            std::pair{Case{"abc", "abc", 0}, 0}));
 
+// Long texts go sixteen bytes at a time: an LF that starts a vector (or a
+// block of vectors) looks back at the last byte of the one before, and a
+// tail shorter than a vector is counted too.
+TEST(UnixToCrLf, CountsAcrossVectorAndBlockBoundaries) {
+  NoProgress progress;
+  std::string text(12000, 'x');
+  for (size_t at = 5; at + 1 < text.size(); at += 7) text.replace(at, 2, "\r\n");
+  for (const size_t lf : {size_t{17}, size_t{33}, size_t{4081}, text.size() - 1}) {
+    text[lf] = '\n';
+  }
+  text[32] = '\r';
+  int64_t all = 0;
+  int64_t bare = 0;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '\n') continue;
+    ++all;
+    if (i > 0 && text[i - 1] != '\r') ++bare;
+  }
+  const UnixConversion r = unixToCrLf(text, progress);
+  EXPECT_EQ(r.lineFeeds, all);
+  EXPECT_EQ(r.edit.count, bare);
+  const UnixConversion again = unixToCrLf(r.edit.text, progress);
+  EXPECT_EQ(again.edit.text, r.edit.text);
+  EXPECT_EQ(again.edit.count, 0);
+}
+
 using TextFunction = TextEdit (*)(std::string_view, Progress&);
 
 struct FunctionCase {

@@ -3,9 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "support/temp_folder.h"
 
@@ -119,6 +121,72 @@ TEST(LineSort, BinaryOrderMatchesTheCLocaleSortTool) {
   }
   NoProgress progress;
   EXPECT_EQ(LineSort(text, progress).sorted({1, false, Comparison::Binary}, progress), expected);
+}
+
+// Sorting in parts on several threads must give the one-thread bytes for
+// every option, with ties, equal keys and whole runs of equal lines.
+TEST(LineSort, PartsSortedInThreadsGiveTheOneThreadResult) {
+  std::mt19937 random(25);
+  const std::string alphabet = "aAbB \xE4\xC4\x01";
+  for (int round = 0; round < 8; ++round) {
+    // Odd rounds have long lines that share their first bytes, which the
+    // sort keys with a longer prefix.
+    const std::string lead = round % 2 == 1 ? "the same long lead " : "";
+    std::string text;
+    std::vector<std::string> byBytes;
+    for (int line = 0; line < 4000; ++line) {
+      std::string bytes = lead;
+      if (random() % 4 == 0) {
+        bytes += "same line";
+      } else {
+        const int length = static_cast<int>(random() % 7);
+        for (int i = 0; i < length; ++i) bytes += alphabet[random() % alphabet.size()];
+      }
+      text += bytes + "\r\n";
+      byBytes.push_back(bytes);
+    }
+    std::stable_sort(byBytes.begin(), byBytes.end());
+    std::string expected;
+    for (const std::string& bytes : byBytes) expected += bytes + "\r\n";
+    NoProgress progress;
+    const LineSort lines(text, progress);
+    ASSERT_EQ(lines.sorted({1, false, Comparison::Binary}, progress, 2), expected);
+    for (const int64_t column : {1, 3, -2}) {
+      for (const bool descending : {false, true}) {
+        for (const Comparison comparison : {Comparison::Binary, Comparison::Text}) {
+          const SortOptions options{column, descending, comparison};
+          const std::string oneThread = lines.sorted(options, progress, 1);
+          for (const unsigned threads : {2u, 3u, 7u}) {
+            ASSERT_EQ(lines.sorted(options, progress, threads), oneThread)
+                << "round " << round << ", column " << column << ", threads " << threads;
+          }
+        }
+      }
+    }
+  }
+}
+
+// Cancels at the first report once the lines are keyed, which in the
+// threaded sort comes from the calling thread while the workers sort.
+class CancelWhileSorting final : public Progress {
+ public:
+  void setMaximum(int64_t) override {}
+  void setValue(int64_t value) override {
+    if (keyed_) throw OperationCancelled{};
+    keyed_ = value == 0;
+  }
+
+ private:
+  bool keyed_ = false;
+};
+
+TEST(LineSort, ACancelStopsTheWorkerThreads) {
+  std::string text;
+  for (int line = 0; line < 200000; ++line) text += std::to_string(line * 7919 % 100003) + "\r\n";
+  NoProgress walking;
+  const LineSort lines(text, walking);
+  CancelWhileSorting progress;
+  EXPECT_THROW((void)lines.sorted({}, progress, 2), OperationCancelled);
 }
 
 }  // namespace

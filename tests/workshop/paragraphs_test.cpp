@@ -41,6 +41,8 @@ INSTANTIATE_TEST_SUITE_P(
                    "Titel der Seite zweite Zeile\r\n\r\nein langer Satz.\r\n"},
         FormatCase{"Titel der Seite\r\nzweite Zeile\r\n\r\nein langer\r\nSatz.\r\n", true,
                    "Titel der Seite\r\nzweite Zeile\r\n\r\nein langer Satz.\r\n"},
+        // An empty first line keeps its break, as after a sentence end.
+        FormatCase{"\r\nEins zwei\r\ndrei vier.\r\n", false, "\r\nEins zwei drei vier.\r\n"},
         // A lone CR belongs to its line.
         FormatCase{"ab\rcdef\r\nx.\r\n", false, "ab\rcdef x.\r\n"}));
 
@@ -57,12 +59,15 @@ TEST_P(WrapLines, BreaksAtTheLastBlankOrCutsLongWords) {
   EXPECT_EQ(wrapLines(GetParam().input, GetParam().width, progress), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, WrapLines,
-                         ::testing::Values(WrapCase{"ab cd ef", 5, "ab cd\r\nef\r\n"},
-                                           WrapCase{"abcdefghij", 4, "abcd\r\nefgh\r\nij\r\n"},
-                                           WrapCase{"aaaa bbbb", 4, "aaaa\r\nbbbb\r\n"},
-                                           WrapCase{"a bcdefgh\r\n\r\nxy", 4,
-                                                    "a\r\nbcde\r\nfgh\r\n\r\nxy\r\n"}));
+INSTANTIATE_TEST_SUITE_P(
+    Cases, WrapLines,
+    ::testing::Values(WrapCase{"ab cd ef", 5, "ab\r\ncd ef\r\n"},
+                      WrapCase{"abcdefghij", 4, "abcd\r\nefgh\r\nij\r\n"},
+                      // A blank just past the width is no break:
+                      // the cut word's rest starts with it.
+                      WrapCase{"aaaa bbbb", 4, "aaaa\r\n\r\nbbbb\r\n"},
+                      WrapCase{"aaaa bbbbbbbbbbbbbbb ccc", 20, "aaaa\r\nbbbbbbbbbbbbbbb ccc\r\n"},
+                      WrapCase{"a bcdefgh\r\n\r\nxy", 4, "a\r\nbcde\r\nfgh\r\n\r\nxy\r\n"}));
 
 // Formatting with a width gives the lines of wrapLines over the formatted
 // text, the unterminated tail and its lone LF included.
@@ -75,10 +80,10 @@ TEST(FormatParagraphs, WithAWidthBreaksTheFormattedLines) {
       {"Das ist\r\nein Satz.\r\nNoch einer\r\nhier.\r\n\r\nNeu\r\n", 8,
        "Das ist\r\nein\r\nSatz.\r\nNoch\r\neiner\r\nhier.\r\n\r\nNeu\r\n"},
       {"abc def\r\nghi jkl\r\nmno", 4, "abc\r\ndef\r\nghi\r\njkl\r\nmno\r\n"},
-      {"Satz eins.\r\nlang wort\n", 4, "Satz\r\neins\r\n.\r\nlang\r\nwort\r\n"},
+      {"Satz eins.\r\nlang wort\n", 5, "Satz\r\neins.\r\nlang\r\nwort\r\n"},
       {"", 4, ""},
       // A lone LF inside a joined line stays where the break leaves it.
-      {"ab cd\n\r\nx.\r\n", 3, "ab\r\ncd\n\r\nx.\r\n"},
+      {"ab cd\n\r\nx.\r\n", 3, "ab\r\ncd\n\r\n x.\r\n"},
   };
   NoProgress progress;
   for (const auto& c : cases) {
@@ -111,6 +116,7 @@ INSTANTIATE_TEST_SUITE_P(
         JoinCase{"1\r\n2\r\n3\r\n4", 2, true, "1 2\r\n3 4\r\n", "1 3\r\n2 4\r\n"},
         JoinCase{"a\r\n\r\nb\r\nc \r\n", 2, false, "a\r\nbc \r\n", "ab\r\nc\r\n"},
         JoinCase{"a\r\n\r\nb\r\n", 2, true, "a \r\nb", "a b\r\n\r\n"},
+        JoinCase{"a\r\n\r\nc\r\nd\r\n", 2, true, "a \r\nc d\r\n", "a c\r\nd\r\n"},
         // More columns than lines; a lone CR stays, a final lone LF ends a line.
         JoinCase{"a\r\nb\rx\r\nc\n", 5, true, "a b\rx c", "a b\rx c\r\n"},
         JoinCase{"1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n", 3, false, "123\r\n456\r\n7",

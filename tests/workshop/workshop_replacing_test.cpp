@@ -66,6 +66,17 @@ INSTANTIATE_TEST_SUITE_P(
             "a\r\n",
             {"3 2 zeichen am zeilenende entfernt", "... 2 zeichen am zeilenende entfernen..."}},
         ToolCase{{"qvl_enzz_z=x", "qvl_enzz_Click"}, "a", "a", {"keine anzahl angegeben"}, false},
+        // Counts past 32 bits are read whole; past 64 bits they are refused.
+        ToolCase{{"qvl_enzz_z=2147483648", "qvl_enzz_Click"},
+                 "abc\r\n",
+                 "",
+                 {"1 2147483648 zeichen am zeilenende entfernt",
+                  "... 2147483648 zeichen am zeilenende entfernen..."}},
+        ToolCase{{"qvl_enzz_z=99999999999999999999", "qvl_enzz_Click"},
+                 "a",
+                 "a",
+                 {"keine anzahl angegeben"},
+                 false},
         // The digit buttons ignore the side option.
         ToolCase{{"qvl_enza=0", "qvl_zfza_Click"},
                  "12ab34\r\n99\r\nx",

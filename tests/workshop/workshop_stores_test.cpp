@@ -79,6 +79,8 @@ TEST_F(WorkshopStores, TagRemovalNamesItsDelimiters) {
 
   w.clog.setText({});
   w.findControl("qvl_html_ext")->setValue(1);
+  // A recipe ticks the box through its handler, as every option has one.
+  ASSERT_TRUE(w.invoke("qvl_html_ext_Click"));
   w.findControl("qvl_erst_e1")->setText("[");
   w.invoke("qvl_html_etf_Click");
   EXPECT_EQ(log(), (std::vector<std::string>{"keine zeichen angegeben"}));
@@ -240,6 +242,20 @@ INSTANTIATE_TEST_SUITE_P(Cases, ReplacePreset,
                                            PresetCase{6, kLeft, 3, "feld", "alt", "feld", ""},
                                            PresetCase{2, kRight, 3, "feld", "alt", "feld", ""},
                                            PresetCase{1, 4, 0, "feld", "alt", "feld", "alt"}));
+
+// The settings file holds a preset on one line, so one with a line break
+// would come back cut at the next start.
+TEST_F(WorkshopStores, APresetWithALineBreakIsRefusedAndTheOldOneStays) {
+  std::string& stored = program.session().settings.remembered.replacePresets[1];
+  for (const std::string typed : {"a\r\nb", "a\rb"}) {
+    w.clog.setText({});
+    stored = "alt";
+    w.findControl("qvl_erst_e2")->setText(typed);
+    w.invoke("perb_MouseDown", {"5", std::to_string(kRight), "0"});
+    EXPECT_EQ(stored, "alt");
+    EXPECT_EQ(log(), (std::vector<std::string>{"vorgabe mit zeilenumbruch nicht gespeichert"}));
+  }
+}
 
 TEST_F(WorkshopStores, PresetsGoToTheSettingsFile) {
   w.findControl("qvl_erst_e2")->setText(cp("ä;b"));
