@@ -177,7 +177,10 @@ void Program::handToWorkshop(const std::string& text) {
 
 void Program::handToMainList(const std::string& text) { main_.receiveList(text); }
 
-void Program::handToRenamer(const std::string& text) { renamer_.namesText = text; }
+void Program::handToRenamer(const std::string& text) {
+  showTool(Tool::Renamer);
+  renamer_.receiveNames(text);
+}
 
 void Program::showInDisplay(const DisplayContent& content) { display_.open(content); }
 

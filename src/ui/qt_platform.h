@@ -60,7 +60,8 @@ class QtPlatform final : public Platform {
  private:
   // "|" in `text` separates its lines. Returns the button pressed.
   int messageBox(QMessageBox::Icon icon, const std::string& title, const std::string& text,
-                 QMessageBox::StandardButtons buttons);
+                 QMessageBox::StandardButtons buttons,
+                 QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
 
   QElapsedTimer sincePump_;
   bool pumping_ = false;
