@@ -213,6 +213,9 @@ ApplyResult applyRenames(const std::string& folder, const std::vector<RenamePair
   // Every file is identified before the first rename, so the journal can
   // tell it from any file that takes one of its names later.
   std::vector<PlannedRename> plan;
+  std::vector<size_t> pairOf;  // the pair each planned rename comes from
+  result.underNewName.assign(pairs.size(), false);
+  result.failedPairs.assign(pairs.size(), false);
   for (size_t i = 0; i < pairs.size(); ++i) {
     const std::string& from = pairs[i].oldSystemName;
     if (from.empty()) continue;
@@ -222,7 +225,9 @@ ApplyResult applyRenames(const std::string& folder, const std::vector<RenamePair
       ++result.missing;
     } else if (from == targets[i]) {
       ++result.renamed;
+      result.underNewName[i] = true;
     } else {
+      pairOf.push_back(i);
       std::string temp =
           checks[i] == PairCheck::Chained ? prefix + std::to_string(plan.size()) : std::string();
       plan.push_back({from, targets[i], std::move(temp), *file});
@@ -237,8 +242,16 @@ ApplyResult applyRenames(const std::string& folder, const std::vector<RenamePair
   progress.setMaximum(static_cast<int64_t>(stepCount(plan)));
   Steps steps(progress, journal);
   const int fd = open.fd();
-  auto fail = [&result](const PlannedRename& rename) {
-    result.failed.push_back(shown(rename.from, rename.to));
+  auto outcome = [&](size_t i, int error) {
+    if (error == 0) {
+      ++result.renamed;
+      result.underNewName[pairOf[i]] = true;
+    } else if (error == ENOENT) {
+      ++result.missing;
+    } else {
+      result.failed.push_back(shown(plan[i].from, plan[i].to));
+      result.failedPairs[pairOf[i]] = true;
+    }
   };
   std::vector<bool> parked(plan.size(), false);
   for (size_t i = 0; i < plan.size(); ++i) {
@@ -246,33 +259,20 @@ ApplyResult applyRenames(const std::string& folder, const std::vector<RenamePair
     steps.next();
     const int error = renameNoReplace(fd, plan[i].from, plan[i].temp);
     parked[i] = error == 0;
-    if (error == ENOENT) {
-      ++result.missing;
-    } else if (error != 0) {
-      fail(plan[i]);
-    }
+    if (error != 0) outcome(i, error);
   }
-  for (const PlannedRename& rename : plan) {
-    if (!rename.temp.empty()) continue;
+  for (size_t i = 0; i < plan.size(); ++i) {
+    if (!plan[i].temp.empty()) continue;
     steps.next();
-    const int error = renameNoReplace(fd, rename.from, rename.to);
-    if (error == 0) {
-      ++result.renamed;
-    } else if (error == ENOENT) {
-      ++result.missing;
-    } else {
-      fail(rename);
-    }
+    outcome(i, renameNoReplace(fd, plan[i].from, plan[i].to));
   }
   for (size_t i = 0; i < plan.size(); ++i) {
     if (plan[i].temp.empty()) continue;
     steps.next();
     if (!parked[i]) continue;
-    if (renameNoReplace(fd, plan[i].temp, plan[i].to) == 0) {
-      ++result.renamed;
-      continue;
-    }
-    fail(plan[i]);
+    const int error = renameNoReplace(fd, plan[i].temp, plan[i].to);
+    outcome(i, error == ENOENT ? EIO : error);
+    if (error == 0) continue;
     // Back under its own name where that is still free, rather than left
     // under a name the user never chose.
     (void)renameNoReplace(fd, plan[i].temp, plan[i].from);

@@ -49,6 +49,10 @@ struct ApplyResult {
   std::vector<std::string> failed;
   // With Conflicts: the check of every pair, as the folder was found.
   std::vector<PairCheck> checks;
+  // Otherwise, per pair: whose entry now carries its new name, and whose
+  // rename failed (its entry still carries its old name).
+  std::vector<bool> underNewName;
+  std::vector<bool> failedPairs;
 };
 
 // Checks the plan against the folder as it is now and renames nothing when

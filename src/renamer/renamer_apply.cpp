@@ -2,13 +2,11 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <unordered_set>
 
 #include "core/cp1252.h"
 #include "core/file_io.h"
 #include "core/file_name_codec.h"
 #include "core/number.h"
-#include "renamer/folder_entries.h"
 #include "renamer/renamer_window.h"
 
 namespace brimlet {
@@ -49,7 +47,7 @@ void RenamerWindow::drm_anwd_Click() {
   }
   if (result.missing > 0) log(decimal(result.missing) + " Dateien nicht gefunden");
   anwd_->setEnabled(false);
-  showApplied();
+  showApplied(result);
   if (result.status == ApplyStatus::RenameFailed) {
     const size_t more = result.failed.size() - 1;
     log("Dremmick: Fehler bei umbenennen: " + result.failed.front() +
@@ -74,16 +72,13 @@ bool RenamerWindow::deleteSetFile() {
 
 // After a run the preview shows the folder as it is: each row the name its
 // entry carries now, with nothing left to apply.
-void RenamerWindow::showApplied() {
-  std::unordered_set<std::string> present;
-  for (FolderEntry& entry : listFolderEntries(targetFolder, {})) {
-    present.insert(std::move(entry.systemName));
-  }
+void RenamerWindow::showApplied(const ApplyResult& result) {
   std::vector<ListRow> rows;
-  for (const RenamePair& pair : pairing) {
-    if (present.contains(toUtf8(pair.newName))) {
+  for (size_t i = 0; i < pairing.size(); ++i) {
+    const RenamePair& pair = pairing[i];
+    if (result.underNewName[i]) {
       rows.push_back({{pair.newName, pair.newName}, false});
-    } else if (present.contains(pair.oldSystemName)) {
+    } else if (result.failedPairs[i]) {
       rows.push_back({{pair.newName, pair.oldName}, false});
     }
   }

@@ -84,7 +84,7 @@ class RenamerWindow : public WindowModel {
   // Shows the pairing with its conflicts marked; the number marked.
   size_t showPreview(const std::vector<PairCheck>& checks);
   void clearPreview();
-  void showApplied();
+  void showApplied(const ApplyResult& result);
   [[nodiscard]] bool deleteSetFile();
   void leave(Tool tool);
 
