@@ -162,6 +162,7 @@ size_t RenamerWindow::showPreview(const std::vector<PairCheck>& checks) {
 
 void RenamerWindow::clearPreview() {
   pairing.clear();
+  setFilePath.clear();  // no run uses its names any more
   lv1.setRows({});
 }
 

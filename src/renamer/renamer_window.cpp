@@ -88,9 +88,9 @@ void RenamerWindow::takeNames(const std::string& text) {
   sve_->setEnabled(true);
 }
 
-void RenamerWindow::receiveNames(const std::string& text) {
+void RenamerWindow::receiveNames(const std::string& text, TextFileForm form) {
   namesText = text;
-  namesForm = kWindowsForm;
+  namesForm = form;
   sve_->setEnabled(!namesText.empty());
   const auto lines = std::count(text.begin(), text.end(), '\r');
   log(decimal(lines) + cp(" Zeilen aus Quorvel übernommen"));

@@ -35,8 +35,9 @@ class RenamerWindow : public WindowModel {
   void log(std::string_view message);
   // An edited names text from the display window; a last line gets its CR LF.
   void takeNames(const std::string& text);
-  // The workshop's text as the names text; the renamer is shown by then.
-  void receiveNames(const std::string& text);
+  // The workshop's text as the names text, with the form a set file saved
+  // from it is written in; the renamer is shown by then.
+  void receiveNames(const std::string& text, TextFileForm form);
 
   // Pairs the target folder's entries with the names: `extension` is "" or
   // "." + an extension. Returns a PreparationCode.

@@ -187,7 +187,7 @@ TEST_F(RenamerWindowTest, OnlyTheRunThatUsedASetFileDeletesIt) {
   program.session().settings[Setting::SetDateiLoeschen] = 1;
   platform.addAnswer("Dremmick Ordnerwahl", other.file("set.txt"));
   renamer().findControl("drm_ztex")->setValue(0);
-  run("drm_ztex_Click");
+  run("drm_ztex_Click");  // prepared, never applied
   platform.addAnswer(cp("Ordner für Zufallsnummerierung auswählen"), files.path());
   run("drm_rnd_Click");
   run("drm_anwd_Click");
@@ -289,6 +289,13 @@ TEST_F(RenamerWindowTest, TheNamesTextIsEditedAndSaved) {
   platform.addAnswer("Dremmick - Speichern", files.file("set.txt"));
   run("drm_sve_Click");
   EXPECT_EQ(files.read("set.txt"), "a\r\nb\r\n");
+
+  renamer().receiveNames(cp("Größe\r\n"), {FileEncoding::Utf8, FileLineEnds::Lf});
+  platform.addAnswer("Dremmick - Speichern", files.file("utf8.txt"));
+  run("drm_sve_Click");
+  EXPECT_EQ(files.read("utf8.txt"),
+            "Gr\xC3\xB6\xC3\x9F"
+            "e\n");
 }
 
 }  // namespace
