@@ -21,22 +21,29 @@ bool endsWithIgnoringCase(std::string_view name, std::string_view suffix) {
                     });
 }
 
-std::vector<FolderEntry> listFolderEntries(const std::string& folder, const EntryRules& rules) {
-  std::vector<FolderEntry> entries;
-  if (!folder.starts_with('/')) return entries;
+void forEachSystemName(const std::string& folder,
+                       const std::function<void(std::string_view)>& visit) {
+  if (!folder.starts_with('/')) return;
   const std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(encodePath(folder).c_str()), ::closedir);
-  if (!dir) return entries;
+  if (!dir) return;
   while (const dirent* entry = ::readdir(dir.get())) {
     const std::string_view systemName = entry->d_name;
-    if (systemName == "." || systemName == "..") continue;
+    if (systemName != "." && systemName != "..") visit(systemName);
+  }
+}
+
+std::vector<FolderEntry> listFolderEntries(const std::string& folder, const EntryRules& rules) {
+  std::vector<FolderEntry> entries;
+  forEachSystemName(folder, [&](std::string_view systemName) {
     if (std::find(rules.excluded.begin(), rules.excluded.end(), systemName) !=
         rules.excluded.end()) {
-      continue;
+      return;
     }
     std::string name = decodeFileName(systemName);
-    if (!endsWithIgnoringCase(name, rules.extension)) continue;
-    entries.push_back({std::move(name), std::string(systemName)});
-  }
+    if (endsWithIgnoringCase(name, rules.extension)) {
+      entries.push_back({std::move(name), std::string(systemName)});
+    }
+  });
   return entries;
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,6 +26,12 @@ struct EntryRules {
   // the program's own files when they live in this folder.
   std::vector<std::string> excluded;
 };
+
+// Calls `visit` with the system name of every entry of `folder` (with a
+// trailing "/") but "." and "..", in the file system's order. A folder that
+// is not an absolute path or cannot be read has no entries.
+void forEachSystemName(const std::string& folder,
+                       const std::function<void(std::string_view)>& visit);
 
 // The entries of `folder` (with a trailing "/"): files, subfolders, hidden
 // entries alike, never "." and "..", in the file system's order. A folder

@@ -63,9 +63,7 @@ int checkedRename(int folder, const std::string& from, const std::string& to) {
 class ListedNames {
  public:
   explicit ListedNames(const std::string& folder) {
-    for (FolderEntry& entry : listFolderEntries(folder, {})) {
-      names_.insert(std::move(entry.systemName));
-    }
+    forEachSystemName(folder, [this](std::string_view name) { names_.emplace(name); });
   }
   [[nodiscard]] bool contains(const std::string& name) const { return names_.contains(name); }
   [[nodiscard]] bool anyStartsWith(std::string_view prefix) const {
