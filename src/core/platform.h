@@ -71,6 +71,7 @@ class Platform {
                                                             const std::string& prompt,
                                                             const std::string& preset) = 0;
   // OK/Cancel message box; "|" separates the lines of the text. true for OK.
+  // Cancel is the default button: Enter never agrees by accident.
   [[nodiscard]] virtual bool confirm(const std::string& title, const std::string& text) = 0;
   // A message box with a stop icon and only an OK button.
   virtual void showStop(const std::string& title, const std::string& text) = 0;

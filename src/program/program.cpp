@@ -5,6 +5,7 @@
 #include "core/cp1252.h"
 #include "core/file_io.h"
 #include "core/number.h"
+#include "core/text_file_form.h"
 
 namespace brimlet {
 namespace {
@@ -180,7 +181,10 @@ void Program::handToWorkshop(const std::string& text) {
 
 void Program::handToMainList(const std::string& text) { main_.receiveList(text); }
 
-void Program::handToRenamer(const std::string& text) { renamer_.namesText = text; }
+void Program::handToRenamer(const std::string& text) {
+  showTool(Tool::Renamer);
+  renamer_.receiveNames(text, kWindowsForm);
+}
 
 void Program::showInDisplay(const DisplayContent& content) { display_.open(content); }
 

@@ -1,35 +1,47 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace brimlet {
 
+// One entry of a folder: the name the program shows and the bytes the file
+// system knows it by. Two entries can show the same name (a real "?.txt"
+// beside one whose name has no Windows-1252 form), so only the system name
+// finds the entry again.
+struct FolderEntry {
+  std::string name;
+  std::string systemName;
+};
+
 // Which entries of the target folder may be paired with new names.
 struct EntryRules {
   // "" takes every entry; otherwise an entry qualifies when its name ends
   // with this text, compared without regard to letter case.
   std::string_view extension;
-  // Never qualifies: the set file the names came from.
-  std::string_view setFileName;
-  // With an extension, the listing stops at the first matching entry found
-  // once this many are collected (that entry is not collected).
-  size_t wanted = 0;
+  // System names that never qualify: the set file the names came from and
+  // the program's own files when they live in this folder.
+  std::vector<std::string> excluded;
 };
 
-struct EntryListing {
-  std::vector<std::string> names;  // as the program writes them, listing order
-  bool stoppedEarly = false;       // one more entry matched than names were wanted
-};
+// Calls `visit` with the system name of every entry of `folder` (with a
+// trailing "/") but "." and "..", in the file system's order. A folder that
+// is not an absolute path or cannot be read has no entries.
+void forEachSystemName(const std::string& folder,
+                       const std::function<void(std::string_view)>& visit);
 
 // The entries of `folder` (with a trailing "/"): files, subfolders, hidden
-// entries alike, never "." and "..". Names are decoded from the file system
-// with the file-name codec. A folder that is not an absolute path or cannot
-// be read has no entries.
-[[nodiscard]] EntryListing listFolderEntries(const std::string& folder, const EntryRules& rules);
+// entries alike, never "." and "..", in the file system's order. A folder
+// that is not an absolute path or cannot be read has no entries.
+[[nodiscard]] std::vector<FolderEntry> listFolderEntries(const std::string& folder,
+                                                         const EntryRules& rules);
+
+// Sorts entries into the program's text order; entries that show the same
+// name keep an order of their own, so a pairing never depends on the disk.
+void sortByName(std::vector<FolderEntry>& entries);
 
 // Whether `name` ends with `suffix` in the program's case table.
 [[nodiscard]] bool endsWithIgnoringCase(std::string_view name, std::string_view suffix);

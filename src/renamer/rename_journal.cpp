@@ -4,16 +4,18 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include <algorithm>
+#include <charconv>
+#include <cstdint>
+#include <cstdlib>
 
 #include "core/file_io.h"
 #include "core/file_name_codec.h"
-#include "core/number.h"
 
 namespace brimlet {
 namespace {
 
-constexpr std::string_view kHeader{"Brimlet rename journal 1\0", 25};
+constexpr std::string_view kHeader{"Brimlet rename journal 2\0", 25};
+constexpr char kGroupDone = '+';
 constexpr char kEnded = 'E';
 
 class FieldReader {
@@ -26,32 +28,72 @@ class FieldReader {
     rest_.remove_prefix(end + 1);
     return field;
   }
+  std::optional<uint64_t> number() {
+    const std::optional<std::string> field = next();
+    uint64_t value = 0;
+    if (!field || field->empty()) return std::nullopt;
+    const auto [end, error] = std::from_chars(field->data(), field->data() + field->size(), value);
+    if (error != std::errc{} || end != field->data() + field->size()) return std::nullopt;
+    return value;
+  }
   [[nodiscard]] std::string_view rest() const { return rest_; }
 
  private:
   std::string_view rest_;
 };
 
+bool writeAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+    if (written <= 0) return false;
+    bytes.remove_prefix(static_cast<size_t>(written));
+  }
+  return true;
+}
+
 }  // namespace
 
-std::string journalPlan(const std::string& folder, const std::vector<SystemPair>& pairs) {
+bool isOneComponent(std::string_view name) {
+  return !name.empty() && name != "." && name != ".." &&
+         name.find_first_of(std::string_view("/\0", 2)) == std::string_view::npos;
+}
+
+std::vector<size_t> firstSteps(const std::vector<PlannedRename>& renames) {
+  size_t chained = 0;
+  for (const PlannedRename& rename : renames) chained += rename.temp.empty() ? 0 : 1;
+  std::vector<size_t> steps;
+  steps.reserve(renames.size());
+  size_t nextChained = 0;
+  size_t nextStraight = chained;
+  for (const PlannedRename& rename : renames) {
+    steps.push_back(rename.temp.empty() ? nextStraight++ : nextChained++);
+  }
+  return steps;
+}
+
+size_t stepCount(const std::vector<PlannedRename>& renames) {
+  size_t steps = renames.size();
+  for (const PlannedRename& rename : renames) steps += rename.temp.empty() ? 0 : 1;
+  return steps;
+}
+
+std::string journalPlan(const std::string& folder, const std::vector<PlannedRename>& renames) {
   std::string plan(kHeader);
   auto field = [&plan](std::string_view text) {
     plan += text;
     plan += '\0';
   };
   field(folder);
-  field(decimal(static_cast<int64_t>(pairs.size())));
-  for (const SystemPair& pair : pairs) {
-    field(pair.from);
-    field(pair.to);
+  field(std::to_string(renames.size()));
+  for (const PlannedRename& rename : renames) {
+    field(rename.from);
+    field(rename.to);
+    field(rename.temp);
+    field(std::to_string(rename.file.device));
+    field(std::to_string(rename.file.inode));
+    field(std::to_string(rename.file.born));
   }
   return plan;
-}
-
-std::string endedJournal(const std::string& folder, const std::vector<SystemPair>& pairs) {
-  return journalPlan(folder, pairs) +
-         std::string(pairs.size(), static_cast<char>(PairMark::Renamed)) + kEnded;
 }
 
 std::optional<Journal> parseJournal(std::string_view bytes) {
@@ -59,66 +101,61 @@ std::optional<Journal> parseJournal(std::string_view bytes) {
   FieldReader reader(bytes.substr(kHeader.size()));
   Journal journal;
   const auto folder = reader.next();
-  const auto count = reader.next();
-  if (!folder || !count || !folder->starts_with('/')) return std::nullopt;
+  const auto count = reader.number();
+  if (!folder || !count || !folder->starts_with('/') || !folder->ends_with('/')) {
+    return std::nullopt;
+  }
   journal.folder = *folder;
-  const int32_t pairs = integerValue(*count);
-  for (int32_t i = 0; i < pairs; ++i) {
+  for (uint64_t i = 0; i < *count; ++i) {
     auto from = reader.next();
     auto to = reader.next();
-    if (!from || !to) return std::nullopt;
-    journal.pairs.push_back({std::move(*from), std::move(*to)});
+    auto temp = reader.next();
+    const auto device = reader.number();
+    const auto inode = reader.number();
+    const auto born = reader.number();
+    if (!from || !to || !temp || !device || !inode || !born) return std::nullopt;
+    if (!isOneComponent(*from) || !isOneComponent(*to) ||
+        (!temp->empty() && !isOneComponent(*temp))) {
+      return std::nullopt;
+    }
+    journal.renames.push_back(
+        {std::move(*from), std::move(*to), std::move(*temp), {*device, *inode, *born}});
   }
-  std::string_view marks = reader.rest();
-  if (marks.ends_with(kEnded)) {
-    journal.ended = true;
-    marks.remove_suffix(1);
-  }
-  journal.marks = std::string(marks.substr(0, journal.pairs.size()));
+  const std::string_view marks = reader.rest();
+  const size_t groups = std::min(marks.find_first_not_of(kGroupDone), marks.size());
+  const bool ended = marks.substr(groups).starts_with(kEnded);
+  journal.stepsReached = ended ? stepCount(journal.renames) : (groups + 1) * kStepGroup;
   return journal;
 }
 
-std::vector<size_t> pairsToUndo(const Journal& journal) {
-  std::vector<size_t> indexes;
-  const size_t handled = journal.marks.size();
-  if (!journal.ended) {
-    for (size_t i = std::min(handled + kMarkGroup, journal.pairs.size()); i-- > handled;) {
-      indexes.push_back(i);
-    }
+bool JournalWriter::start(const std::string& path, std::string_view plan) {
+  const std::string target = encodePath(path);
+  std::string temporary = target + ".XXXXXX";
+  fd_ = ::mkostemp(temporary.data(), O_CLOEXEC);
+  if (fd_ < 0) return false;
+  const bool written =
+      writeAll(fd_, plan) && ::fsync(fd_) == 0 && ::rename(temporary.c_str(), target.c_str()) == 0;
+  if (!written) {
+    ::unlink(temporary.c_str());
+    ::close(fd_);
+    fd_ = -1;
   }
-  for (size_t i = handled; i-- > 0;) {
-    if (journal.marks[i] == static_cast<char>(PairMark::Renamed)) indexes.push_back(i);
-  }
-  return indexes;
+  return written;
 }
 
-bool JournalAppender::start(const std::string& path, std::string_view plan) {
-  if (!writeWholeFile(path, plan)) return false;
-  fd_ = ::open(encodePath(path).c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
-  return fd_ >= 0 && ::fsync(fd_) == 0;
+void JournalWriter::stepDone() {
+  if (++steps_ % kStepGroup == 0 && fd_ >= 0) (void)writeAll(fd_, {&kGroupDone, 1});
 }
 
-void JournalAppender::mark(PairMark mark) {
-  pending_ += static_cast<char>(mark);
-  if (pending_.size() == kMarkGroup) flush();
-}
-
-void JournalAppender::flush() {
-  if (fd_ >= 0 && !pending_.empty()) (void)!::write(fd_, pending_.data(), pending_.size());
-  pending_.clear();
-}
-
-void JournalAppender::end() {
+void JournalWriter::end() {
   if (fd_ < 0) return;
-  pending_ += kEnded;
-  flush();
+  (void)writeAll(fd_, {&kEnded, 1});
   ::fsync(fd_);
   ::close(fd_);
   fd_ = -1;
 }
 
-JournalAppender::~JournalAppender() {
-  flush();
+JournalWriter::~JournalWriter() {
   if (fd_ >= 0) ::close(fd_);
 }
 

@@ -28,36 +28,62 @@ class EventPump final : public Progress {
 // Failed undo steps named one by one up to this many; the rest are counted.
 constexpr size_t kNamedFailures = 20;
 
+std::string count(size_t number) { return decimal(static_cast<int64_t>(number)); }
+
 }  // namespace
 
 void RenamerWindow::drm_anwd_Click() {
   if (!anwd_->enabled()) return;
-  std::vector<RenamePair> pairs;
-  for (const RenamePair& pair : pairing) {
-    if (!pair.oldName.empty()) pairs.push_back(pair);
-  }
   EventPump pump(session_.platform);
-  const ApplyResult result = applyRenames(targetFolder, pairs, journalPath(), pump);
+  const ApplyResult result = applyRenames(targetFolder, pairing, journalPath(), pump);
   rueck_->setEnabled(fileStatus(journalPath()) == ReadStatus::Ok);
-  if (result.missing > 0) log(decimal(result.missing) + " Dateien nicht gefunden");
+  if (result.status == ApplyStatus::Conflicts) {
+    log("Dremmick: " + count(showPreview(result.checks)) + " markierte Zeilen, nichts umbenannt");
+    return;
+  }
   if (result.status == ApplyStatus::JournalFailed) {
     log("Dremmick: Fehler beim Schreiben von " + journalPath() + ", nichts umbenannt");
     return;
   }
+  if (result.missing > 0) log(decimal(result.missing) + " Dateien nicht gefunden");
+  anwd_->setEnabled(false);
+  showApplied(result);
   if (result.status == ApplyStatus::RenameFailed) {
-    log("Dremmick: Fehler bei umbenennen");
+    const size_t more = result.failed.size() - 1;
+    log("Dremmick: Fehler bei umbenennen: " + result.failed.front() +
+        (more > 0 ? " (und " + count(more) + " weitere)" : std::string()));
     return;
   }
-  if (session_.settings[Setting::DatenVerwenden] == 0 &&
-      session_.settings[Setting::SetDateiLoeschen] == 1) {
-    if (setFilePath.empty() || ::unlink(encodePath(setFilePath).c_str()) != 0) {
-      log(cp("Dremmick: Fehler bei Set-Datei löschen"));
-      return;
+  if (!deleteSetFile()) return;
+  log(decimal(result.renamed) + extensionFilter + "-Dateien umbenannt");
+}
+
+// Deletes the set file the applied names came from, when the user asked
+// for that; false (and logged) when it could not be deleted.
+bool RenamerWindow::deleteSetFile() {
+  if (session_.settings[Setting::SetDateiLoeschen] != 1 || setFilePath.empty()) return true;
+  if (::unlink(encodePath(setFilePath).c_str()) != 0) {
+    log(cp("Dremmick: Fehler bei Set-Datei löschen"));
+    return false;
+  }
+  setFilePath.clear();
+  return true;
+}
+
+// After a run the preview shows the folder as it is: each row the name its
+// entry carries now, with nothing left to apply.
+void RenamerWindow::showApplied(const ApplyResult& result) {
+  std::vector<ListRow> rows;
+  for (size_t i = 0; i < pairing.size(); ++i) {
+    const RenamePair& pair = pairing[i];
+    if (result.underNewName[i]) {
+      rows.push_back({{pair.newName, pair.newName}, false});
+    } else if (result.failedPairs[i]) {
+      rows.push_back({{pair.newName, pair.oldName}, false});
     }
   }
-  anwd_->setEnabled(false);
-  clearPreview();
-  log(decimal(result.renamed) + extensionFilter + "-Dateien umbenannt");
+  pairing.clear();
+  lv1.setRows(std::move(rows));
 }
 
 void RenamerWindow::drm_rueck_Click() {
@@ -68,13 +94,18 @@ void RenamerWindow::drm_rueck_Click() {
     log(cp("Dremmick: nichts rückgängig zu machen"));
     return;
   }
+  if (result.status == UndoStatus::Damaged) {
+    log("Dremmick: " + journalPath() + cp(" ist beschädigt, nichts zurückbenannt"));
+    return;
+  }
+  clearPreview();
+  anwd_->setEnabled(false);
   const size_t named = std::min(result.failed.size(), kNamedFailures);
   for (size_t i = 0; i < named; ++i) {
     log(cp("nicht rückgängig: ") + result.failed[i]);
   }
   if (result.failed.size() > named) {
-    log(decimal(static_cast<int64_t>(result.failed.size() - named)) +
-        cp(" weitere nicht rückgängig"));
+    log(count(result.failed.size() - named) + cp(" weitere nicht rückgängig"));
   }
   log(decimal(result.undone) + " Dateien in " + result.folder + cp(" zurückbenannt"));
 }

@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <sys/stat.h>
+
 #include <algorithm>
 
 #include "app/choosers.h"
 #include "app/program_folder.h"
 #include "core/cp1252.h"
 #include "core/file_io.h"
+#include "core/file_name_codec.h"
 #include "core/number.h"
-#include "core/text_compare.h"
+#include "core/text_file_form.h"
 #include "renamer/folder_entries.h"
 #include "renamer/rename_names.h"
 #include "renamer/renamer_window.h"
@@ -20,12 +23,21 @@ struct NameSource {
   std::string names;
   std::string folder;
   std::string setFilePath;  // "" in data mode
+  bool foreignCharactersKept = false;
 };
 
 NameSource failed(int code) {
   NameSource source;
   source.code = code;
   return source;
+}
+
+bool sameFolder(const std::string& a, const std::string& b) {
+  struct stat first {};
+  struct stat second {};
+  return ::stat(encodePath(a).c_str(), &first) == 0 &&
+         ::stat(encodePath(b).c_str(), &second) == 0 && first.st_dev == second.st_dev &&
+         first.st_ino == second.st_ino;
 }
 
 NameSource fromSetFile(Session& session) {
@@ -39,7 +51,9 @@ NameSource fromSetFile(Session& session) {
   FileRead file = readWholeFile(*chosen);
   if (file.status != ReadStatus::Ok) return failed(RenamerWindow::kBadChoice);
   if (file.bytes.size() < 3) return failed(RenamerWindow::kNoNamesFound);
-  return {RenamerWindow::kPrepared, std::move(file.bytes), folderOf(*chosen), *chosen};
+  TextFromFile names = textFromFile(std::move(file.bytes));
+  return {RenamerWindow::kPrepared, std::move(names.text), folderOf(*chosen), *chosen,
+          names.foreignCharactersKept};
 }
 
 NameSource fromNamesText(Session& session, const std::string& namesText) {
@@ -51,38 +65,55 @@ NameSource fromNamesText(Session& session, const std::string& namesText) {
 
 }  // namespace
 
+// The program's own files in `folder`, by their system names: a run that
+// renamed its journal could never be undone, and one that renamed the
+// settings, group or set file would take them from the program.
+std::vector<std::string> RenamerWindow::ownFilesIn(const std::string& folder,
+                                                   const std::string& setFile) const {
+  std::vector<std::string> names;
+  for (const std::string& file :
+       {journalPath(), session_.settingsPath(), session_.groupFile, setFile}) {
+    if (file.empty() || !sameFolder(folderOf(file), folder)) continue;
+    const std::string systemPath = encodePath(file);
+    names.push_back(systemPath.substr(systemPath.rfind('/') + 1));
+  }
+  return names;
+}
+
 int RenamerWindow::prepareNameList(const std::string& extension) {
   extensionFilter = extension;
   NameSource source = session_.settings[Setting::DatenVerwenden] == 1
                           ? fromNamesText(session_, namesText)
                           : fromSetFile(session_);
   if (source.code != kPrepared) return source.code;
+  if (source.foreignCharactersKept) log(foreignCharactersKeptMessage());
   const NameListRules rules{extension, session_.settings[Setting::Nummerierung] == 1,
                             findControl("drm_vers")->text()};
   std::vector<std::string> names = namesFromText(source.names, rules);
   if (names.empty()) return kNoNamesFound;
 
   pairing.clear();
-  for (std::string& name : names) pairing.push_back({{}, std::move(name)});
+  for (std::string& name : names) pairing.push_back({{}, std::move(name), {}});
   showPreview();
-  const std::string setFileName =
-      source.setFilePath.empty() ? std::string() : source.setFilePath.substr(source.folder.size());
-  EntryListing entries = listFolderEntries(source.folder, {extension, setFileName, pairing.size()});
-  if (entries.names.empty()) return kNoFilesFound;
-  const size_t found = entries.names.size() + (entries.stoppedEarly ? 1 : 0);
-  if (found != pairing.size() &&
-      !session_.platform.confirm("Dremmick", cp("Anzahl Dateien und Dateinamen stimmen nicht "
-                                                "überein.||Trotzdem fortfahren?"))) {
+  std::vector<FolderEntry> entries =
+      listFolderEntries(source.folder, {extension, ownFilesIn(source.folder, source.setFilePath)});
+  if (entries.empty()) return kNoFilesFound;
+  if (entries.size() != pairing.size() &&
+      !session_.platform.confirm("Dremmick",
+                                 cp("Anzahl Dateien und Dateinamen stimmen nicht überein: ") +
+                                     decimal(static_cast<int64_t>(entries.size())) + " Dateien, " +
+                                     decimal(static_cast<int64_t>(pairing.size())) +
+                                     " Namen.||Trotzdem fortfahren?")) {
     clearPreview();
     return kDeclined;
   }
-  std::sort(entries.names.begin(), entries.names.end(),
-            [](const std::string& a, const std::string& b) { return compareText(a, b) < 0; });
-  for (size_t i = 0; i < std::min(entries.names.size(), pairing.size()); ++i) {
-    pairing[i].oldName = std::move(entries.names[i]);
+  sortByName(entries);
+  for (size_t i = 0; i < std::min(entries.size(), pairing.size()); ++i) {
+    pairing[i].oldName = std::move(entries[i].name);
+    pairing[i].oldSystemName = std::move(entries[i].systemName);
   }
   targetFolder = std::move(source.folder);
-  if (!source.setFilePath.empty()) setFilePath = std::move(source.setFilePath);
+  setFilePath = std::move(source.setFilePath);
   showPreview();
   anwd_->setEnabled(true);
   return kPrepared;
@@ -91,16 +122,20 @@ int RenamerWindow::prepareNameList(const std::string& extension) {
 int RenamerWindow::prepareRandomNumbering() {
   std::string folder = chooseFolder(session_, cp("Ordner für Zufallsnummerierung auswählen"));
   if (folder.empty()) return kCancelled;
-  EntryListing entries = listFolderEntries(folder, {});
-  if (entries.names.empty()) return kNoFilesFound;
+  std::vector<FolderEntry> entries = listFolderEntries(folder, {"", ownFilesIn(folder, {})});
+  if (entries.empty()) return kNoFilesFound;
+  // In name order, so that a fixed seed gives the same numbers on any disk.
+  sortByName(entries);
   const bool dropNumbers = findControl("drm_rnd_e")->value() != 0;
-  const std::vector<std::string> prefixes = randomPrefixes(entries.names.size(), session_.platform);
+  const std::vector<std::string> prefixes = randomPrefixes(entries.size(), session_.platform);
   pairing.clear();
-  for (size_t i = 0; i < entries.names.size(); ++i) {
-    std::string& name = entries.names[i];
-    pairing.push_back({name, prefixes[i] + (dropNumbers ? withoutLeadingNumber(name) : name)});
+  for (size_t i = 0; i < entries.size(); ++i) {
+    FolderEntry& entry = entries[i];
+    std::string name = prefixes[i] + (dropNumbers ? withoutLeadingNumber(entry.name) : entry.name);
+    pairing.push_back({std::move(entry.name), std::move(name), std::move(entry.systemName)});
   }
   targetFolder = std::move(folder);
+  setFilePath.clear();
   extensionFilter = " *";
   showPreview();
   anwd_->setEnabled(true);
@@ -108,22 +143,26 @@ int RenamerWindow::prepareRandomNumbering() {
 }
 
 void RenamerWindow::showPreview() {
-  const std::vector<bool> marks = conflictingPairs(targetFolder, pairing);
+  const size_t marked = showPreview(checkPairs(targetFolder, pairing));
+  if (marked > 0) {
+    log(decimal(static_cast<int64_t>(marked)) +
+        " markierte Zeilen: neuer Name schon vorhanden oder doppelt");
+  }
+}
+
+size_t RenamerWindow::showPreview(const std::vector<PairCheck>& checks) {
   std::vector<ListRow> rows;
   rows.reserve(pairing.size());
-  int64_t marked = 0;
   for (size_t i = 0; i < pairing.size(); ++i) {
-    rows.push_back({{pairing[i].newName, pairing[i].oldName}, marks[i]});
-    marked += marks[i] ? 1 : 0;
+    rows.push_back({{pairing[i].newName, pairing[i].oldName}, checks[i] == PairCheck::Conflict});
   }
   lv1.setRows(std::move(rows));
-  if (marked > 0) {
-    log(decimal(marked) + " markierte Zeilen: neuer Name schon vorhanden oder doppelt");
-  }
+  return static_cast<size_t>(std::count(checks.begin(), checks.end(), PairCheck::Conflict));
 }
 
 void RenamerWindow::clearPreview() {
   pairing.clear();
+  setFilePath.clear();  // no run uses its names any more
   lv1.setRows({});
 }
 

@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "renamer/renamer_window.h"
 
+#include <algorithm>
+
+#include "app/help_page.h"
 #include "app/program_folder.h"
 #include "core/cp1252.h"
 #include "core/file_io.h"
 #include "core/log.h"
+#include "core/number.h"
 
 namespace brimlet {
 
@@ -84,6 +88,14 @@ void RenamerWindow::takeNames(const std::string& text) {
   sve_->setEnabled(true);
 }
 
+void RenamerWindow::receiveNames(const std::string& text, TextFileForm form) {
+  namesText = text;
+  namesForm = form;
+  sve_->setEnabled(!namesText.empty());
+  const auto lines = std::count(text.begin(), text.end(), '\r');
+  log(decimal(lines) + cp(" Zeilen aus Quorvel übernommen"));
+}
+
 std::string RenamerWindow::journalPath() const {
   return session_.programFolder + "Brimlet_rueck.dat";
 }
@@ -133,17 +145,14 @@ void RenamerWindow::drm_sve_Click() {
   dialog.defaultExtension = ".txt";
   const std::optional<std::string> chosen = session_.platform.chooseFileToSave(dialog);
   if (!chosen || chosen->empty() || chosen->back() == '/') return;
-  if (!writeWholeFile(*chosen, namesText)) {
+  if (!writeWholeFile(*chosen, textForFile(namesText, namesForm))) {
     log("fehler beim speichern");
     return;
   }
   session_.saveDialogFolder = folderOf(*chosen);
 }
 
-void RenamerWindow::drm_help_Click() {
-  session_.platform.openExternally(session_.programFolder + "Brimlet.html#drm");
-  log("Brimlet.html im " + session_.browserName + cp(" geöffnet"));
-}
+void RenamerWindow::drm_help_Click() { log(openHelpPage(session_, "drm").logLine); }
 
 void RenamerWindow::leave(Tool tool) {
   desk_.showTool(tool);

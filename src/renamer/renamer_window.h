@@ -7,6 +7,7 @@
 
 #include "app/desk.h"
 #include "app/session.h"
+#include "core/text_file_form.h"
 #include "core/window_model.h"
 #include "renamer/rename_run.h"
 
@@ -34,6 +35,9 @@ class RenamerWindow : public WindowModel {
   void log(std::string_view message);
   // An edited names text from the display window; a last line gets its CR LF.
   void takeNames(const std::string& text);
+  // The workshop's text as the names text, with the form a set file saved
+  // from it is written in; the renamer is shown by then.
+  void receiveNames(const std::string& text, TextFileForm form);
 
   // Pairs the target folder's entries with the names: `extension` is "" or
   // "." + an extension. Returns a PreparationCode.
@@ -58,7 +62,11 @@ class RenamerWindow : public WindowModel {
   void drm_quit_Click();
 
   std::string namesText;
+  // How a set file saved from the names text is written.
+  TextFileForm namesForm = kWindowsForm;
   std::string extensionFilter;
+  // The set file the prepared names came from ("" for names from memory
+  // and random numbering): the only file "set datei löschen" may delete.
   std::string setFilePath;
   std::string targetFolder;
   // Row i of the preview; pairs with an old name are the ones renamed.
@@ -71,8 +79,14 @@ class RenamerWindow : public WindowModel {
   void addExtensionList(const std::string& name, std::vector<std::string> entries);
   void addOption(const std::string& name, std::string_view caption, std::string_view frame);
   void logPreparation(int code);
+  [[nodiscard]] std::vector<std::string> ownFilesIn(const std::string& folder,
+                                                    const std::string& setFile) const;
   void showPreview();
+  // Shows the pairing with its conflicts marked; the number marked.
+  size_t showPreview(const std::vector<PairCheck>& checks);
   void clearPreview();
+  void showApplied(const ApplyResult& result);
+  [[nodiscard]] bool deleteSetFile();
   void leave(Tool tool);
 
   Session& session_;

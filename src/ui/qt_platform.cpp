@@ -117,16 +117,19 @@ std::optional<std::string> QtPlatform::inputBox(const std::string& title, const 
 }
 
 int QtPlatform::messageBox(QMessageBox::Icon icon, const std::string& title,
-                           const std::string& text, QMessageBox::StandardButtons buttons) {
+                           const std::string& text, QMessageBox::StandardButtons buttons,
+                           QMessageBox::StandardButton defaultButton) {
   QString message = toQString(text);
   message.replace(QLatin1Char('|'), QLatin1Char('\n'));
   QMessageBox box(icon, toQString(title), message, buttons, dialogParent());
+  box.setDefaultButton(defaultButton);
   return box.exec();
 }
 
 bool QtPlatform::confirm(const std::string& title, const std::string& text) {
-  return messageBox(QMessageBox::Question, title, text, QMessageBox::Ok | QMessageBox::Cancel) ==
-         QMessageBox::Ok;
+  // Enter must not agree to what the question warns about.
+  return messageBox(QMessageBox::Question, title, text, QMessageBox::Ok | QMessageBox::Cancel,
+                    QMessageBox::Cancel) == QMessageBox::Ok;
 }
 
 void QtPlatform::showStop(const std::string& title, const std::string& text) {

@@ -61,7 +61,8 @@ class QtPlatform final : public Platform {
  private:
   // "|" in `text` separates its lines. Returns the button pressed.
   int messageBox(QMessageBox::Icon icon, const std::string& title, const std::string& text,
-                 QMessageBox::StandardButtons buttons);
+                 QMessageBox::StandardButtons buttons,
+                 QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
 
   // Shows the busy pointer from a file dialog's end to the handler's.
   void busyAfterDialog();

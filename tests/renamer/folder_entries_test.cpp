@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "core/cp1252.h"
 #include "support/temp_folder.h"
 
@@ -13,62 +11,51 @@ namespace {
 
 using Names = std::vector<std::string>;
 
-Names sorted(Names names) {
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
 class FolderEntriesTest : public ::testing::Test {
  protected:
   void create(std::initializer_list<const char*> names) {
     for (const char* name : names) folder.write(name, "x");
+  }
+  // "shown|system" per entry, in name order.
+  Names listed(const EntryRules& rules) {
+    std::vector<FolderEntry> entries = listFolderEntries(folder.path(), rules);
+    sortByName(entries);
+    Names names;
+    for (const FolderEntry& entry : entries) names.push_back(entry.name + "|" + entry.systemName);
+    return names;
   }
   testing::TempFolder folder;
 };
 
 TEST_F(FolderEntriesTest, TheFilterMatchesTheEndInAnyCase) {
   create({"SONG.MP3", "song.Mp3", "song.mp3.bak", "a.flac", "b.xflac", "mp3"});
-  EXPECT_EQ(sorted(listFolderEntries(folder.path(), {".mp3", "", 10}).names),
-            (Names{"SONG.MP3", "song.Mp3"}));
-  EXPECT_EQ(sorted(listFolderEntries(folder.path(), {".flac", "", 10}).names), (Names{"a.flac"}));
-  EXPECT_TRUE(listFolderEntries(folder.path(), {"..mp3", "", 10}).names.empty());
+  EXPECT_EQ(listed({".mp3", {}}), (Names{"SONG.MP3|SONG.MP3", "song.Mp3|song.Mp3"}));
+  EXPECT_EQ(listed({".flac", {}}), (Names{"a.flac|a.flac"}));
+  EXPECT_TRUE(listed({"..mp3", {}}).empty());
 }
 
-TEST_F(FolderEntriesTest, UnfilteredTakesEverythingButTheSetFile) {
-  create({"a", ".hidden", "set.txt", "sub/inner"});
-  const EntryListing listing = listFolderEntries(folder.path(), {"", "set.txt", 1});
-  EXPECT_EQ(sorted(listing.names), (Names{".hidden", "a", "sub"}));
-  EXPECT_FALSE(listing.stoppedEarly);
+TEST_F(FolderEntriesTest, ExcludedNamesAndDotsAreNeverListed) {
+  create({"a", ".hidden", "set.txt", "Brimlet_rueck.dat", "sub/inner"});
+  EXPECT_EQ(listed({"", {"set.txt", "Brimlet_rueck.dat"}}),
+            (Names{".hidden|.hidden", "a|a", "sub|sub"}));
 }
 
-TEST_F(FolderEntriesTest, AMatchBeyondTheWantedCountStopsTheListing) {
-  create({"1.txt", "2.txt", "3.txt", "4.txt", "5.txt"});
-  const EntryListing listing = listFolderEntries(folder.path(), {".txt", "", 3});
-  EXPECT_EQ(listing.names.size(), 3u);
-  EXPECT_TRUE(listing.stoppedEarly);
-}
-
-// N names, N matching files and the set file: whether the set file stops
-// the listing depends on where the file system lists it, but it is never
-// collected and the N files are.
-TEST_F(FolderEntriesTest, TheSetFileIsNeverCollected) {
-  create({"a.txt", "b.txt", "set.txt"});
-  const EntryListing listing = listFolderEntries(folder.path(), {".txt", "set.txt", 2});
-  EXPECT_EQ(sorted(listing.names), (Names{"a.txt", "b.txt"}));
-}
-
-TEST_F(FolderEntriesTest, NamesAreDecodedFromUtf8) {
+// Two entries can show the same name; each keeps the bytes that find it,
+// and their order does not depend on the disk.
+TEST_F(FolderEntriesTest, EachEntryKeepsItsSystemName) {
   create(
       {"Gr\xC3\xB6\xC3\x9F"
        "e.mp3",
-       "\xE2\x9C\x93.mp3"});
-  EXPECT_EQ(sorted(listFolderEntries(folder.path(), {".mp3", "", 5}).names),
-            (Names{"?.mp3", cp("Größe.mp3")}));
+       "\xE2\x9C\x93.mp3", "?.mp3", "\xC5\x81\xC3\xB3\x64\xC5\xBA.mp3"});
+  EXPECT_EQ(listed({".mp3", {}}), (Names{"?.mp3|?.mp3", "?.mp3|\xE2\x9C\x93.mp3",
+                                         cp("?ód?.mp3|") + "\xC5\x81\xC3\xB3\x64\xC5\xBA.mp3",
+                                         cp("Größe.mp3|") + "Gr\xC3\xB6\xC3\x9F"
+                                                            "e.mp3"}));
 }
 
 TEST_F(FolderEntriesTest, AFolderThatCannotBeReadHasNoEntries) {
-  EXPECT_TRUE(listFolderEntries(folder.path() + "missing/", {}).names.empty());
-  EXPECT_TRUE(listFolderEntries("Error", {}).names.empty());
+  EXPECT_TRUE(listFolderEntries(folder.path() + "missing/", {}).empty());
+  EXPECT_TRUE(listFolderEntries("Error", {}).empty());
 }
 
 }  // namespace

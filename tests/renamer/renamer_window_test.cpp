@@ -71,7 +71,7 @@ TEST_F(RenamerWindowTest, ATypedNameListRenamesInSortedOrderAndUndoes) {
   EXPECT_EQ(contents(), (Names{"Gr\xC3\xB6\xC3\x9F"
                                "e.mp3=a.MP3",
                                "Zwei.mp3=b.mp3", "c.txt=c.txt"}));
-  EXPECT_TRUE(preview().empty());
+  EXPECT_EQ(preview(), (Names{cp("Größe.mp3|Größe.mp3"), "Zwei.mp3|Zwei.mp3"}));
   EXPECT_FALSE(renamer().findControl("drm_anwd")->enabled());
   EXPECT_TRUE(renamer().findControl("drm_rueck")->enabled());
   run("drm_rueck_Click");
@@ -95,51 +95,142 @@ TEST_F(RenamerWindowTest, UndoWorksAfterARestart) {
   EXPECT_EQ(contents(), (Names{"a=a", "b=b"}));
 }
 
-TEST_F(RenamerWindowTest, TakenAndDoubledNamesAreMarkedAndStopTheRun) {
+TEST_F(RenamerWindowTest, AMarkedPlanIsRefusedWhole) {
   create({"1.mp3", "2.mp3", "3.mp3", "ab.mp3"});
   useNames("a?b\r\nab\r\nneu\r\nx\r\n");
   pickAudio(0);
-  EXPECT_EQ(preview(), (Names{"!ab.mp3|1.mp3", "!ab.mp3|2.mp3", "neu.mp3|3.mp3", "x.mp3|ab.mp3"}));
+  const Names marked = {"!ab.mp3|1.mp3", "!ab.mp3|2.mp3", "neu.mp3|3.mp3", "x.mp3|ab.mp3"};
+  EXPECT_EQ(preview(), marked);
   run("drm_anwd_Click");
   EXPECT_EQ(contents(), (Names{"1.mp3=1.mp3", "2.mp3=2.mp3", "3.mp3=3.mp3", "ab.mp3=ab.mp3"}));
   EXPECT_EQ(logLines(), (Names{"2 markierte Zeilen: neuer Name schon vorhanden oder doppelt",
-                               "Dremmick: Fehler bei umbenennen"}));
+                               "Dremmick: 2 markierte Zeilen, nichts umbenannt"}));
   EXPECT_TRUE(renamer().findControl("drm_anwd")->enabled());
-  EXPECT_EQ(preview().size(), 4u);
+  EXPECT_EQ(preview(), marked);
+  EXPECT_FALSE(renamer().findControl("drm_rueck")->enabled());
 }
 
-TEST_F(RenamerWindowTest, TheMismatchQuestionDecides) {
-  create({"1.mp3", "2.mp3", "3.mp3", "4.mp3", "5.mp3"});
-  useNames("a\r\nb\r\nc\r\n");
+// A name taken after the preview is found when applying, and marked then.
+TEST_F(RenamerWindowTest, ASwapIsNoConflictButANameTakenMeanwhileIs) {
+  create({"a", "b", "c"});
+  useNames("b\r\na\r\nd\r\n");
+  run("drm_mext_Click");
+  EXPECT_EQ(preview(), (Names{"b|a", "a|b", "d|c"}));
+  files.write("d", "meanwhile");
+  run("drm_anwd_Click");
+  EXPECT_EQ(preview(), (Names{"b|a", "a|b", "!d|c"}));
+  std::filesystem::remove(files.file("d"));
+  run("drm_anwd_Click");
+  EXPECT_EQ(contents(), (Names{"a=b", "b=a", "d=c"}));
+  run("drm_rueck_Click");
+  EXPECT_EQ(contents(), (Names{"a=a", "b=b", "c=c"}));
+  EXPECT_EQ(logLines(),
+            (Names{"Dremmick: 1 markierte Zeilen, nichts umbenannt", "3-Dateien umbenannt",
+                   cp("3 Dateien in ") + files.path() + cp(" zurückbenannt")}));
+}
+
+// With one name fewer than files, the file left over is the last in name
+// order, whatever order the disk lists them in.
+TEST_F(RenamerWindowTest, TheMismatchQuestionDecidesAndPairingFollowsNameOrder) {
+  std::vector<std::string> names;
+  std::string list;
+  for (int i = 0; i < 30; ++i) {
+    names.push_back("t" + std::to_string(100 + i) + ".mp3");
+    files.write(names.back(), names.back());
+    if (i < 29) list += "n" + std::to_string(100 + i) + "\r\n";
+  }
+  useNames(list);
   platform.addAnswer("Dremmick", "cancel");
   pickAudio(0);
   EXPECT_TRUE(preview().empty());
   run("drm_anwd_Click");  // still disabled: nothing happens
-  EXPECT_EQ(contents().size(), 5u);
+  EXPECT_EQ(contents().size(), 30u);
 
   platform.addAnswer(cp("Ordner zum Umbenennen auswählen"), files.path());
   platform.addAnswer("Dremmick", "ok");
   pickAudio(0);
-  ASSERT_EQ(preview().size(), 3u);
+  ASSERT_EQ(preview().size(), 29u);
   run("drm_anwd_Click");
-  EXPECT_EQ(logLines().back(), "3.mp3-Dateien umbenannt");
-  size_t renamed = 0;
-  for (const std::string& entry : contents()) renamed += std::isalpha(entry[0]) ? 1 : 0;
-  EXPECT_EQ(renamed, 3u);
+  EXPECT_EQ(logLines().back(), "29.mp3-Dateien umbenannt");
+  const Names after = contents();
+  for (int i = 0; i < 29; ++i) {
+    EXPECT_EQ(after[i], "n" + std::to_string(100 + i) + ".mp3=" + names[i]);
+  }
+  EXPECT_EQ(after.back(), "t129.mp3=t129.mp3");
 }
 
+// A set file from a Linux program (UTF-8, LF) gives its names as the
+// program's text; it is never paired with a name and is deleted after the
+// run that used it.
 TEST_F(RenamerWindowTest, ASetFileNamesItsFolderAndNeverRenamesItself) {
   create({"a.txt", "b.txt"});
-  files.write("set.txt", "eins\r\nzwei\r\n");
+  files.write("set.txt",
+              "Gr\xC3\xB6\xC3\x9F"
+              "e\nzwei\n");
   program.session().settings[Setting::SetDateiLoeschen] = 1;
   platform.addAnswer("Dremmick Ordnerwahl", files.file("set.txt"));
-  platform.addAnswer("Dremmick", "ok");  // asked only when the set file stopped the listing
   renamer().findControl("drm_ztex")->setValue(0);
   run("drm_ztex_Click");
-  EXPECT_EQ(preview(), (Names{"eins.txt|a.txt", "zwei.txt|b.txt"}));
+  EXPECT_EQ(preview(), (Names{cp("Größe.txt|a.txt"), "zwei.txt|b.txt"}));
   run("drm_anwd_Click");
-  EXPECT_EQ(contents(), (Names{"eins.txt=a.txt", "zwei.txt=b.txt"}));
+  EXPECT_EQ(contents(), (Names{"Gr\xC3\xB6\xC3\x9F"
+                               "e.txt=a.txt",
+                               "zwei.txt=b.txt"}));
   EXPECT_EQ(logLines(), (Names{"2.txt-Dateien umbenannt"}));
+}
+
+TEST_F(RenamerWindowTest, OnlyTheRunThatUsedASetFileDeletesIt) {
+  testing::TempFolder other;
+  other.write("set.txt", "eins\r\n");
+  other.write("x.txt", "x");
+  create({"y"});
+  program.session().settings[Setting::SetDateiLoeschen] = 1;
+  platform.addAnswer("Dremmick Ordnerwahl", other.file("set.txt"));
+  renamer().findControl("drm_ztex")->setValue(0);
+  run("drm_ztex_Click");  // prepared, never applied
+  platform.addAnswer(cp("Ordner für Zufallsnummerierung auswählen"), files.path());
+  run("drm_rnd_Click");
+  run("drm_anwd_Click");
+  EXPECT_EQ(contents(), (Names{"1 y=y"}));
+  EXPECT_EQ(other.read("set.txt"), "eins\r\n");
+  EXPECT_EQ(logLines(), (Names{"1 *-Dateien umbenannt"}));
+}
+
+// The journal, the settings and the group file live in the program folder;
+// renaming them would lose the undo and the user's settings.
+TEST_F(RenamerWindowTest, TheProgramsOwnFilesAreNeverRenamed) {
+  for (const char* name : {"Brimlet_rueck.dat", "Brimlet_set.txt", "Brimlet_edgs.txt", "own.txt"}) {
+    home.write(name, name);
+  }
+  platform.addAnswer(cp("Ordner für Zufallsnummerierung auswählen"), home.path());
+  run("drm_rnd_Click");
+  EXPECT_EQ(preview(), (Names{"1 own.txt|own.txt"}));
+}
+
+// "日.txt", a real "?.txt" and "Łódź.txt": the rows show the "?" forms, and
+// each file is renamed once, by its own bytes.
+TEST_F(RenamerWindowTest, NamesWithoutAWindowsFormAreRenamedLikeAnyOther) {
+  files.write("\xE6\x97\xA5.txt", "J");
+  files.write("?.txt", "Q");
+  files.write("\xC5\x81\xC3\xB3\x64\xC5\xBA.txt", "L");
+  useNames("eins\r\nzwei\r\ndrei\r\n");
+  renamer().findControl("drm_ztex")->setValue(0);
+  run("drm_ztex_Click");
+  EXPECT_EQ(preview(), (Names{"eins.txt|?.txt", "zwei.txt|?.txt", cp("drei.txt|?ód?.txt")}));
+  run("drm_anwd_Click");
+  EXPECT_EQ(contents(), (Names{"drei.txt=L", "eins.txt=Q", "zwei.txt=J"}));
+}
+
+TEST_F(RenamerWindowTest, TheWorkshopHandsNamesOverAndHelpSaysWhatHappened) {
+  run("drm_help_Click");
+  EXPECT_EQ(logLines().back().find("Brimlet.html im"), std::string::npos);
+  run("drm_qzc_Click");
+  program.workshop().workingText = "a\r\nb\r\n";
+  ASSERT_TRUE(program.workshop().invoke("qvl_inzr_Click"));
+  EXPECT_TRUE(program.session().renamerShown);
+  EXPECT_TRUE(renamer().window().visible());
+  EXPECT_EQ(renamer().namesText, "a\r\nb\r\n");
+  EXPECT_EQ(logLines().back(), cp("2 Zeilen aus Quorvel übernommen"));
 }
 
 TEST_F(RenamerWindowTest, AFileDeletedAfterThePreviewIsSkippedAndReported) {
@@ -149,6 +240,7 @@ TEST_F(RenamerWindowTest, AFileDeletedAfterThePreviewIsSkippedAndReported) {
   std::filesystem::remove(files.file("a"));
   run("drm_anwd_Click");
   EXPECT_EQ(contents(), (Names{"y=b"}));
+  EXPECT_EQ(preview(), (Names{"y|y"}));
   EXPECT_EQ(logLines(), (Names{"1 Dateien nicht gefunden", "1-Dateien umbenannt"}));
 }
 
@@ -197,6 +289,13 @@ TEST_F(RenamerWindowTest, TheNamesTextIsEditedAndSaved) {
   platform.addAnswer("Dremmick - Speichern", files.file("set.txt"));
   run("drm_sve_Click");
   EXPECT_EQ(files.read("set.txt"), "a\r\nb\r\n");
+
+  renamer().receiveNames(cp("Größe\r\n"), {FileEncoding::Utf8, FileLineEnds::Lf});
+  platform.addAnswer("Dremmick - Speichern", files.file("utf8.txt"));
+  run("drm_sve_Click");
+  EXPECT_EQ(files.read("utf8.txt"),
+            "Gr\xC3\xB6\xC3\x9F"
+            "e\n");
 }
 
 }  // namespace

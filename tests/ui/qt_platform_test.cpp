@@ -5,6 +5,9 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
 
 namespace brimlet {
 namespace {
@@ -25,6 +28,17 @@ TEST(QtClipboard, ForeignTextGetsItsNulAndNoTextIsReported) {
   EXPECT_EQ(platform.readClipboard().block, std::string("x\xFC\r\ny\r\nz\0", 9));
   ASSERT_TRUE(platform.clearClipboard());
   EXPECT_EQ(platform.readClipboard().status, ClipboardStatus::NoText);
+}
+
+// A question warns before something is done: Enter must not agree to it.
+TEST(QtMessageBox, EnterCancelsAQuestion) {
+  QtPlatform platform;
+  QTimer::singleShot(0, [] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    QTest::keyClick(box, Qt::Key_Return);
+  });
+  EXPECT_FALSE(platform.confirm("Dremmick", "Trotzdem fortfahren?"));
 }
 
 }  // namespace

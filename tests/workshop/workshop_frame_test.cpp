@@ -187,6 +187,8 @@ TEST_F(WorkshopFrame, HandOversNeedData) {
   w.workingText = "name1\r\n";
   w.invoke("qvl_inzr_Click");
   EXPECT_EQ(program.renamer().namesText, "name1\r\n");
+  EXPECT_TRUE(program.session().renamerShown);
+  program.renamer().invoke("drm_qzc_Click");
   w.invoke("qvl_infs_Click");
   EXPECT_EQ(program.main().fileList, "name1\r\n");
 }
