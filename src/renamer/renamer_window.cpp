@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "renamer/renamer_window.h"
 
+#include "app/help_page.h"
 #include "app/program_folder.h"
 #include "core/cp1252.h"
 #include "core/file_io.h"
@@ -141,8 +142,7 @@ void RenamerWindow::drm_sve_Click() {
 }
 
 void RenamerWindow::drm_help_Click() {
-  session_.platform.openExternally(session_.programFolder + "Brimlet.html#drm");
-  log("Brimlet.html im " + session_.browserName + cp(" geöffnet"));
+  openHelpPage(session_, "drm", [this](bool, const std::string& logLine) { log(logLine); });
 }
 
 void RenamerWindow::leave(Tool tool) {

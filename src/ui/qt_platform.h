@@ -7,6 +7,7 @@
 #include <random>
 
 #include "core/platform.h"
+#include "ui/external_opener.h"
 
 namespace brimlet {
 
@@ -20,6 +21,9 @@ class QtPlatform final : public Platform {
   std::function<void()> beforePump;
   // Called when a long operation first pumps events and again when it ends.
   std::function<void(bool)> busyChanged;
+  // Starts the browser and the editor; its late answers are logged between
+  // handlers, so the views need to mirror the models afterwards.
+  ExternalOpener opener;
 
   // A handler starts: events are first pumped once it has run for a while,
   // so a short operation never greys the windows. It starts uncancelled.
@@ -48,7 +52,7 @@ class QtPlatform final : public Platform {
   ClipboardRead readClipboard() override;
   bool writeClipboard(std::string_view block) override;
   bool clearClipboard() override;
-  bool openExternally(const std::string& target) override;
+  void openExternally(const std::string& target, std::function<void(bool)> outcome) override;
   std::string defaultBrowserName() override;
   LocalTime now() override;
   double random() override;
