@@ -12,7 +12,7 @@ seconds=${1:-10}
 shift || true
 targets=("$@")
 [ ${#targets[@]} -eq 0 ] && targets=(settings_file group_file list_import display_search clipboard cli_options
-  rtf_reader dj_table tag_removal transfer_log typed_chain recipe)
+  rtf_reader dj_table tag_removal transfer_log typed_chain recipe handler_driver)
 
 source scripts/sanitized_build.sh
 build=$sanitized_build

@@ -26,9 +26,9 @@ void AboutBox::about_ok_Click() { frm5_Close(); }
 
 void AboutBox::about_href_Click() {
   // Only a failure is worth a line: the page itself shows that it opened.
-  if (const HelpPageOpening opening = openHelpPage(session_, ""); !opening.opened) {
-    desk_.mainLog(opening.logLine, 0);
-  }
+  openHelpPage(session_, "", [this](bool opened, const std::string& logLine) {
+    if (!opened) desk_.mainLog(logLine, 0);
+  });
 }
 
 void AboutBox::frm5_Close() {

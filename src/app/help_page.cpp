@@ -22,15 +22,19 @@ std::optional<std::string> findHelpPage(const std::string& programFolder,
   return std::nullopt;
 }
 
-HelpPageOpening openHelpPage(Session& session, const std::string& anchor) {
+void openHelpPage(Session& session, const std::string& anchor, HelpPageReport report) {
   const std::optional<std::string> page = findHelpPage(session.programFolder, executableFolder());
-  if (!page) return {false, cp("-fehler: Brimlet.html nicht gefunden")};
-  // Always with a "#", so a "#" in a folder name is never taken for the anchor.
-  if (!session.platform.openExternally(*page + "#" + anchor)) {
-    return {false, cp("-fehler: kein Browser zum Öffnen von Brimlet.html gefunden")};
+  if (!page) {
+    report(false, cp("-fehler: Brimlet.html nicht gefunden"));
+    return;
   }
   const std::string browser = session.browserName.empty() ? "Browser" : session.browserName;
-  return {true, "Brimlet.html im " + browser + cp(" geöffnet")};
+  // Always with a "#", so a "#" in a folder name is never taken for the anchor.
+  session.platform.openExternally(
+      *page + "#" + anchor, [browser, report = std::move(report)](bool opened) {
+        report(opened, opened ? "Brimlet.html im " + browser + cp(" geöffnet")
+                              : cp("-fehler: kein Browser zum Öffnen von Brimlet.html gefunden"));
+      });
 }
 
 }  // namespace brimlet

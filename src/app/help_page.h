@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -17,12 +18,9 @@ inline constexpr const char* kHelpPageName = "Brimlet.html";
                                                       const std::string& executableFolder);
 
 // Opens the help page at an anchor ("brl", "qvl", "drm"; "" for its top)
-// with the desktop's default handler, and says how that went in the log
-// line of the window that asked.
-struct HelpPageOpening {
-  bool opened = false;
-  std::string logLine;
-};
-[[nodiscard]] HelpPageOpening openHelpPage(Session& session, const std::string& anchor);
+// with the desktop's default handler. `report` hears how that went, in the
+// log line of the window that asked, once the desktop has answered.
+using HelpPageReport = std::function<void(bool opened, const std::string& logLine)>;
+void openHelpPage(Session& session, const std::string& anchor, HelpPageReport report);
 
 }  // namespace brimlet

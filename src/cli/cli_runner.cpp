@@ -162,7 +162,10 @@ int runCli(const CliOptions& options, std::ostream& errors, const AroundSteps& a
       continue;
     }
     const Target target = findHandler(program, step.handler);
-    target.window->invoke(*target.handler, step.arguments);
+    if (!target.window->invoke(*target.handler, step.arguments)) {
+      errors << "brimlet-cli: " << step.handler << " skipped: its control or window is disabled"
+             << " or hidden\n";
+    }
   }
   if (interruptRequested()) return interruptedExitStatus();
   if (stepsWanted && around.after) around.after(program);

@@ -16,6 +16,7 @@ void ScriptedPlatform::addAnswer(const std::string& title, std::string value) {
 std::optional<std::string> ScriptedPlatform::answerFor(const std::string& title) {
   auto found = answers_.find(title);
   if (found == answers_.end() || found->second.empty()) {
+    if (fallbackAnswer) return fallbackAnswer(title);
     unanswered.push_back(title);
     return std::nullopt;
   }
@@ -73,10 +74,10 @@ bool ScriptedPlatform::clearClipboard() {
   return true;
 }
 
-bool ScriptedPlatform::openExternally(const std::string& target) {
-  if (!canOpenExternally) return false;
-  opened.push_back(target);
-  return true;
+void ScriptedPlatform::openExternally(const std::string& target,
+                                      std::function<void(bool)> outcome) {
+  if (canOpenExternally) opened.push_back(target);
+  outcome(canOpenExternally);
 }
 
 LocalTime ScriptedPlatform::now() { return clock_ ? *clock_ : currentLocalTime(); }

@@ -26,6 +26,9 @@ class ScriptedPlatform final : public Platform {
   // menu is titled "menu" and takes the chosen position.
   void addAnswer(const std::string& title, std::string value);
   void setClock(const LocalTime& time) { clock_ = time; }
+  // Answers a dialog that has no queued answer (the random handler driver
+  // answers every dialog this way); unset, such a dialog is cancelled.
+  std::function<std::optional<std::string>(const std::string& title)> fallbackAnswer;
 
   // The clipboard's block; nullopt when it holds no text.
   std::optional<std::string> clipboard;
@@ -63,7 +66,7 @@ class ScriptedPlatform final : public Platform {
   ClipboardRead readClipboard() override;
   bool writeClipboard(std::string_view block) override;
   bool clearClipboard() override;
-  bool openExternally(const std::string& target) override;
+  void openExternally(const std::string& target, std::function<void(bool)> outcome) override;
   std::string defaultBrowserName() override { return browserName; }
   LocalTime now() override;
   double random() override;

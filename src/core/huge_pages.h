@@ -10,7 +10,9 @@ namespace brimlet {
 // when the process starts with that tunable set, so the first call starts
 // the program once more with it; nothing happens when it is set already or
 // the restart fails. GLIBC_TUNABLES=glibc.malloc.hugetlb=0 starts without
-// the restart (under a debugger or valgrind, say).
+// the restart (under a debugger or valgrind, say). The restarted program
+// puts the environment back as it was given, so that nothing it set for
+// itself reaches the programs it starts.
 void restartWithHugePages(char** argv);
 
 }  // namespace brimlet

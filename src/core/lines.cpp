@@ -6,6 +6,12 @@
 
 namespace brimlet {
 
+void appendFinalLineEnd(std::string& text) {
+  if (text.ends_with("\r\n")) return;
+  if (text.ends_with('\n')) text.pop_back();
+  text += "\r\n";
+}
+
 size_t countCr(std::string_view text) {
   return static_cast<size_t>(std::count(text.begin(), text.end(), '\r'));
 }

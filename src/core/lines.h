@@ -40,6 +40,10 @@ class LineWalker {
   size_t pos_ = 0;
 };
 
+// The final line end: a text ending in CR LF stays, a last lone LF becomes
+// CR LF, anything else (the empty text too) gets CR LF appended.
+void appendFinalLineEnd(std::string& text);
+
 // Number of CR bytes: the line count of a CR LF text.
 [[nodiscard]] size_t countCr(std::string_view text);
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -87,8 +88,12 @@ class Platform {
   [[nodiscard]] virtual bool writeClipboard(std::string_view block) = 0;
   [[nodiscard]] virtual bool clearClipboard() = 0;
 
-  // Opens a URL or a local file with the desktop's default handler.
-  virtual bool openExternally(const std::string& target) = 0;
+  // Opens a URL or a local file with the desktop's default handler and
+  // hands `outcome` once whether a program took it. The answer may come
+  // after the call returns (the opener has to run first), but the window
+  // never waits for the program that was started.
+  virtual void openExternally(const std::string& target,
+                              std::function<void(bool opened)> outcome) = 0;
   // Short name of the default web browser, "" when unknown.
   [[nodiscard]] virtual std::string defaultBrowserName() = 0;
 

@@ -3,6 +3,7 @@
 
 #include <new>
 #include <stdexcept>
+#include <utility>
 
 #include "core/cp1252.h"
 #include "core/progress.h"
@@ -57,8 +58,41 @@ std::string_view runGuarded(const std::function<void()>& work) {
   return {};
 }
 
+namespace {
+
+// "main_fex_w_Click" -> the control "main_fex_w" and the event "Click".
+std::pair<std::string_view, std::string_view> subjectAndEvent(std::string_view handlerName) {
+  const size_t cut = handlerName.rfind('_');
+  if (cut == std::string_view::npos) return {handlerName, {}};
+  return {handlerName.substr(0, cut), handlerName.substr(cut + 1)};
+}
+
+}  // namespace
+
+const Control* WindowModel::controlOf(const Handler& handler,
+                                      const std::vector<std::string>& arguments) const {
+  const std::string_view name = subjectAndEvent(handler.name).first;
+  if (name == form()) return nullptr;
+  if (const Control* control = findControl(name)) return control;
+  if (handler.parameters.empty() || handler.parameters.front() != ArgKind::Integer) return nullptr;
+  const std::string index = arguments.empty() ? "0" : std::to_string(integerValue(arguments[0]));
+  return findControl(std::string(name) + "(" + index + ")");
+}
+
+bool WindowModel::reachable(const Handler& handler,
+                            const std::vector<std::string>& arguments) const {
+  const auto [subject, event] = subjectAndEvent(handler.name);
+  const bool ownEvent = subject == form();
+  if (ownEvent && event == "Load") return true;
+  if (opensOver_ && !window_.visible()) return false;
+  if (ownEvent) return event == "Close" || window_.enabled();
+  if (!window_.enabled()) return false;
+  const Control* control = controlOf(handler, arguments);
+  return control == nullptr || (control->enabled() && control->visible());
+}
+
 bool WindowModel::invoke(const Handler& handler, const std::vector<std::string>& arguments) {
-  if (busy_.busy()) return false;
+  if (busy_.busy() || !reachable(handler, arguments)) return false;
   BusyGuard::Scope scope(busy_);
   const std::string_view failure = runGuarded([&] {
     std::vector<std::string> padded = arguments;

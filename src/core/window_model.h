@@ -97,8 +97,28 @@ class WindowModel {
   // handler ends the program: one that throws (runs out of memory) is
   // stopped there and handed to the boundary, with "nicht genug speicher";
   // one the user cancelled goes the same way, with "abgebrochen".
+  // A handler whose control is disabled or hidden, or whose window is
+  // closed or disabled, is turned away too: brimlet-cli can do nothing the
+  // window would not let a user do.
   bool invoke(const Handler& handler, const std::vector<std::string>& arguments);
   bool invoke(std::string_view name, const std::vector<std::string>& arguments = {});
+
+  // Whether a user could set the handler off now (the busy guard aside).
+  // The form's own events follow the form: Load is the program's and
+  // always runs, Close is refused only by a closed window, the rest (keys,
+  // clicks and drops on the form) need it open and enabled.
+  [[nodiscard]] bool reachable(const Handler& handler,
+                               const std::vector<std::string>& arguments) const;
+  // The control a handler belongs to: the name before its event, for a
+  // control array the element its first argument names. nullptr for the
+  // form's own events and for an element that does not exist.
+  [[nodiscard]] const Control* controlOf(const Handler& handler,
+                                         const std::vector<std::string>& arguments) const;
+
+  // A window that opens over the tool windows (a dialog, the display
+  // window) takes no events while it is closed; a hidden tool window still
+  // does, since brimlet-cli fills and drives tools without switching to them.
+  void setOpensOver(bool opensOver) { opensOver_ = opensOver; }
 
   [[nodiscard]] BusyGuard& busyGuard() { return busy_; }
   void setBoundary(HandlerBoundary* boundary) { boundary_ = boundary; }
@@ -170,6 +190,7 @@ class WindowModel {
   std::vector<std::unique_ptr<Control>> controls_;
   std::vector<Handler> handlers_;
   bool acceptsDrops_ = false;
+  bool opensOver_ = false;
   HandlerBoundary* boundary_ = nullptr;
 };
 

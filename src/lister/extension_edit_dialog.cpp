@@ -85,7 +85,16 @@ void ExtensionEditDialog::ed_e_Change(int index) {
 
 void ExtensionEditDialog::ed_t_Change(int index) {
   if (!isGroup(index)) return;
-  session_.groups.groups[static_cast<size_t>(index)].name = row("ed_t", index).text();
+  std::string& name = session_.groups.groups[static_cast<size_t>(index)].name;
+  Control& field = row("ed_t", index);
+  // The group file ends the name at its first "=": the group would no
+  // longer match after the next start.
+  if (field.text().find('=') != std::string::npos) {
+    desk_.mainLog(cp("-fehler: \"=\" ist im gruppennamen nicht möglich"), 0);
+    field.setText(name);
+    return;
+  }
+  name = field.text();
   setDirty(true);
 }
 

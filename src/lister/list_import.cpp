@@ -45,10 +45,17 @@ void convertDirLine(std::string_view line, std::string& folder, std::string& out
 }  // namespace
 
 int64_t recountLines(std::string& list) {
-  const size_t count = countCr(list);
-  if (count > 0) return static_cast<int64_t>(count);
-  list += "\r\n";
-  return 1;
+  appendFinalLineEnd(list);
+  return static_cast<int64_t>(countCr(list));
+}
+
+int64_t recountPastedLines(std::string& block) {
+  const size_t nul = block.find('\0');
+  if (nul == std::string::npos) return recountLines(block);
+  std::string text = block.substr(0, nul);
+  appendFinalLineEnd(text);
+  block.replace(0, nul, text);
+  return static_cast<int64_t>(countCr(block));
 }
 
 bool isDirListing(std::string_view path, std::string_view text) {

@@ -9,9 +9,15 @@
 
 namespace brimlet {
 
-// The line count every fill keeps: the number of CR bytes. A list without
-// any CR gets CR LF appended first and so counts one line ("" -> "\r\n").
+// The line count every fill keeps: the number of CR bytes, once the list
+// has its final line end, so that a last line without one is neither lost
+// nor glued to what follows it ("a\r\nb" -> "a\r\nb\r\n", 2; "" -> "\r\n", 1).
 [[nodiscard]] int64_t recountLines(std::string& list);
+
+// The same for a pasted clipboard block, whose text ends at its first NUL:
+// the final line end goes there, and the rest of the block stays behind it
+// as it came, no line ("a\r\nb\0x" -> "a\r\nb\r\n\0x", 2).
+[[nodiscard]] int64_t recountPastedLines(std::string& block);
 
 // A console directory listing saved as "...dir.txt": the path ends in
 // "dir.txt" (exact case) and the text starts with a blank.

@@ -153,10 +153,10 @@ void MainWindow::listsFailed() {
   refreshCounters();
 }
 
-void MainWindow::takeList(std::string list) {
+void MainWindow::takeList(std::string list, bool pastedBlock) {
   keepFileList();
   fileList = std::move(list);
-  lineCount = recountLines(fileList);
+  lineCount = pastedBlock ? recountPastedLines(fileList) : recountLines(fileList);
 }
 
 void MainWindow::main_show_Click() {

@@ -115,8 +115,8 @@ class MainWindow : public WindowModel {
   void keepUnsorted();
   void forgetList();
   void importList(const std::string& path);
-  // The new file list, recounted.
-  void takeList(std::string list);
+  // The new file list with its final line end, recounted.
+  void takeList(std::string list, bool pastedBlock = false);
   // The title names where the list came from, by the end of that name.
   void showSource(std::string_view source);
   void removeTrailingBlanks(const std::string& prefix);

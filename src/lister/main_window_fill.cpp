@@ -98,7 +98,7 @@ void MainWindow::importList(const std::string& path) {
 void MainWindow::main_pst_Click() {
   std::optional<std::string> block = clipboardPaste(session_.platform, desk_);
   if (!block) return;
-  takeList(std::move(*block));
+  takeList(std::move(*block), true);
   showSource(cp("Eingefügt"));
   removeTrailingBlanks("ggfs ");
   sortList(cp("eingefügt"), sortSetting());

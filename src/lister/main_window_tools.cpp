@@ -113,6 +113,8 @@ void MainWindow::main_about_Click() {
   aboutBox.open();
 }
 
-void MainWindow::main_help_Click() { log(openHelpPage(session_, "brl").logLine, 0); }
+void MainWindow::main_help_Click() {
+  openHelpPage(session_, "brl", [this](bool, const std::string& logLine) { log(logLine, 0); });
+}
 
 }  // namespace brimlet

@@ -21,6 +21,8 @@ Program::Program(Platform& platform, std::string programFolder)
       renamer_(session_, *this),
       display_(session_, *this) {
   for (WindowModel* window : windows()) window->setBoundary(this);
+  display_.setOpensOver(true);
+  for (WindowModel* dialog : dialogs()) dialog->setOpensOver(true);
 }
 
 void Program::handlerEnded() {

@@ -152,7 +152,9 @@ void RenamerWindow::drm_sve_Click() {
   session_.saveDialogFolder = folderOf(*chosen);
 }
 
-void RenamerWindow::drm_help_Click() { log(openHelpPage(session_, "drm").logLine); }
+void RenamerWindow::drm_help_Click() {
+  openHelpPage(session_, "drm", [this](bool, const std::string& logLine) { log(logLine); });
+}
 
 void RenamerWindow::leave(Tool tool) {
   desk_.showTool(tool);

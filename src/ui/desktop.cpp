@@ -13,6 +13,7 @@ Desktop::Desktop(const std::string& homeOption)
       placement_({program_.main().form(), program_.workshop().form(), program_.renamer().form()}) {
   platform_.beforePump = [this] { syncAll(); };
   platform_.busyChanged = [this](bool busy) { setBusy(busy); };
+  platform_.opener.afterOutcome = [this] { syncAll(); };
   const HandlerRunner runner = [this](WindowModel& w, const std::string& h,
                                       const std::vector<std::string>& a,
                                       TypedText typed) { run(w, h, a, typed); };

@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCursor>
-#include <QDesktopServices>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMenu>
@@ -190,18 +189,21 @@ bool QtPlatform::clearClipboard() {
   return true;
 }
 
-bool QtPlatform::openExternally(const std::string& target) {
+void QtPlatform::openExternally(const std::string& target, std::function<void(bool)> outcome) {
   QUrl url;
   if (!target.empty() && target.front() == '/') {
     const size_t hash = target.rfind('#');
     // The default handler would report a missing file only to nobody.
-    if (fileStatus(target.substr(0, hash)) != ReadStatus::Ok) return false;
+    if (fileStatus(target.substr(0, hash)) != ReadStatus::Ok) {
+      outcome(false);
+      return;
+    }
     url = QUrl::fromLocalFile(pathToQString(target.substr(0, hash)));
     if (hash != std::string::npos) url.setFragment(toQString(target.substr(hash + 1)));
   } else {
     url = QUrl::fromUserInput(toQString(target));
   }
-  return QDesktopServices::openUrl(url);
+  opener.open(url.toString(QUrl::FullyEncoded), std::move(outcome));
 }
 
 std::string QtPlatform::defaultBrowserName() {

@@ -8,6 +8,7 @@
 
 #include "core/platform.h"
 #include "core/secure_random.h"
+#include "ui/external_opener.h"
 
 namespace brimlet {
 
@@ -21,6 +22,9 @@ class QtPlatform final : public Platform {
   std::function<void()> beforePump;
   // Called when a long operation first pumps events and again when it ends.
   std::function<void(bool)> busyChanged;
+  // Starts the browser and the editor; its late answers are logged between
+  // handlers, so the views need to mirror the models afterwards.
+  ExternalOpener opener;
 
   // A handler starts: events are first pumped once it has run for a while,
   // so a short operation never greys the windows. It starts uncancelled.
@@ -49,7 +53,7 @@ class QtPlatform final : public Platform {
   ClipboardRead readClipboard() override;
   bool writeClipboard(std::string_view block) override;
   bool clearClipboard() override;
-  bool openExternally(const std::string& target) override;
+  void openExternally(const std::string& target, std::function<void(bool)> outcome) override;
   std::string defaultBrowserName() override;
   LocalTime now() override;
   double random() override;

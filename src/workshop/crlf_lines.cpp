@@ -33,10 +33,4 @@ size_t countLines(std::string_view text) {
   return lines + (text.empty() || text.ends_with("\r\n") ? 0 : 1);
 }
 
-void appendFinalLineEnd(std::string& text) {
-  if (text.ends_with("\r\n")) return;
-  if (text.ends_with('\n')) text.pop_back();
-  text += "\r\n";
-}
-
 }  // namespace brimlet

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/lines.h"
+
 namespace brimlet {
 
 // The lines of a workshop text as the trimming and sorting operations see
@@ -27,9 +29,5 @@ class CrLfLines {
 // How many lines CrLfLines reads: the text's line count once it has its
 // final line end.
 [[nodiscard]] size_t countLines(std::string_view text);
-
-// The final line end: a text ending in CR LF stays, a last lone LF becomes
-// CR LF, anything else (the empty text too) gets CR LF appended.
-void appendFinalLineEnd(std::string& text);
 
 }  // namespace brimlet

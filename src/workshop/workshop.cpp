@@ -260,9 +260,9 @@ void Workshop::frm8_MouseDown(int button) {
       session_.settings[Setting::StarteProgrammMit] = 2;
       break;
     case kEditSettings:
-      if (!session_.platform.openExternally(session_.settingsPath())) {
-        log("Notepad nicht gefunden", 0);
-      }
+      session_.platform.openExternally(session_.settingsPath(), [this](bool opened) {
+        if (!opened) log("Notepad nicht gefunden", 0);
+      });
       break;
     default:
       break;
@@ -350,7 +350,9 @@ DisplayContent Workshop::displayContent() const {
 
 void Workshop::qvl_show_Click() { desk_.showInDisplay(displayContent()); }
 
-void Workshop::qvl_help_Click() { log(openHelpPage(session_, "qvl").logLine, 0); }
+void Workshop::qvl_help_Click() {
+  openHelpPage(session_, "qvl", [this](bool, const std::string& logLine) { log(logLine, 0); });
+}
 
 void Workshop::qvl_qfs_Click() { desk_.showTool(Tool::Main); }
 

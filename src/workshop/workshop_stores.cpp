@@ -101,7 +101,9 @@ void Workshop::pcb_MouseDown(int index, int button) {
       desk_.report(0, -1, "", "daten aus pcb " + decimal(k) + " ins clipboard kopiert");
     }
   } else if (button == kRightButton && fetch) {
-    log(buffer.empty() ? "Kein Inhalt in pcb" + decimal(k) : buffer, 0);
+    // A log line ends at a NUL, as the clipboard's text does.
+    log(buffer.empty() ? "Kein Inhalt in pcb" + decimal(k) : buffer.substr(0, buffer.find('\0')),
+        0);
   }
 }
 

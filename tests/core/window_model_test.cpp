@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+#include <map>
+
 namespace brimlet {
 namespace {
 
@@ -55,6 +59,82 @@ TEST(HandlerTable, ArgumentsAreConvertedAndMissingOnesDefault) {
   EXPECT_EQ(window.lastIndex, 0);
   EXPECT_EQ(window.lastText, "");
   EXPECT_FALSE(window.invoke("nope_Click"));
+}
+
+// A form with one plain control, a control array and the form's own events,
+// each counting its runs.
+class GatedWindow : public WindowModel {
+ public:
+  explicit GatedWindow(BusyGuard& busy) : WindowModel("frm9", "Test", busy) {
+    addControl("go", ControlKind::Button, "Go");
+    addControl("row(1)", ControlKind::CheckBox, "");
+    addControl("row(2)", ControlKind::CheckBox, "");
+    addHandler("go_Click", [this] { ++runs["go"]; });
+    addHandler("row_Click", &GatedWindow::row_Click);
+    for (const char* event : {"Load", "Close", "KeyDown"}) {
+      addHandler(std::string("frm9_") + event, [this, event] { ++runs[event]; });
+    }
+    window().setVisible(true);
+  }
+  void row_Click(int index) { ++runs["row" + std::to_string(index)]; }
+  std::map<std::string, int> runs;
+};
+
+struct GateCase {
+  const char* what;
+  std::function<void(GatedWindow&)> change;
+  // Which of go, row1, row2, Load, Close, KeyDown still run.
+  std::vector<std::string> running;
+};
+
+class HandlerGate : public ::testing::TestWithParam<GateCase> {};
+
+TEST_P(HandlerGate, OnlyWhatAUserCouldReachRuns) {
+  BusyGuard busy;
+  GatedWindow window(busy);
+  GetParam().change(window);
+  const std::vector<std::pair<std::string, std::vector<std::string>>> calls = {
+      {"go_Click", {}},  {"row_Click", {"1"}}, {"row_Click", {"2"}},
+      {"frm9_Load", {}}, {"frm9_Close", {}},   {"frm9_KeyDown", {}}};
+  for (const auto& [handler, args] : calls) window.invoke(handler, args);
+  std::vector<std::string> ran;
+  for (const auto& [name, count] : window.runs) ran.push_back(name);
+  std::vector<std::string> expected = GetParam().running;
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(ran, expected);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(WindowModel, HandlerGate, ::testing::Values(
+    GateCase{"all open", [](GatedWindow&) {},
+             {"go", "row1", "row2", "Load", "Close", "KeyDown"}},
+    GateCase{"button disabled", [](GatedWindow& w) { w.findControl("go")->setEnabled(false); },
+             {"row1", "row2", "Load", "Close", "KeyDown"}},
+    GateCase{"button hidden", [](GatedWindow& w) { w.findControl("go")->setVisible(false); },
+             {"row1", "row2", "Load", "Close", "KeyDown"}},
+    GateCase{"one element greyed", [](GatedWindow& w) { w.findControl("row(2)")->setEnabled(false); },
+             {"go", "row1", "Load", "Close", "KeyDown"}},
+    GateCase{"window disabled", [](GatedWindow& w) { w.window().setEnabled(false); },
+             {"Load", "Close"}},
+    GateCase{"tool window hidden", [](GatedWindow& w) { w.window().setVisible(false); },
+             {"go", "row1", "row2", "Load", "Close", "KeyDown"}},
+    GateCase{"dialog closed", [](GatedWindow& w) { w.setOpensOver(true); w.window().setVisible(false); },
+             {"Load"}}),
+    [](const auto& info) {
+      std::string name = info.param.what;
+      std::replace(name.begin(), name.end(), ' ', '_');
+      return name;
+    });
+// clang-format on
+
+TEST(HandlerGate, AnElementThatDoesNotExistIsLeftToItsHandler) {
+  BusyGuard busy;
+  GatedWindow window(busy);
+  EXPECT_TRUE(window.invoke("row_Click", {"7"}));
+  EXPECT_EQ(window.runs["row7"], 1);
+  EXPECT_EQ(window.controlOf(*window.findHandler("row_Click"), {"2"}),
+            window.findControl("row(2)"));
+  EXPECT_EQ(window.controlOf(*window.findHandler("frm9_Close"), {}), nullptr);
 }
 
 }  // namespace

@@ -105,8 +105,10 @@ TEST_F(DisplayTest, NothingIsAppliedToTheMainWindow) {
   program.main().processedList = "liste\r\n";
   program.showInDisplay({"Brimlet Anzeige ", "", "liste\r\n", false, true});
   display().setFieldText("anders");
-  run("show_ubn_Click");
+  EXPECT_FALSE(display().invoke("show_ubn_Click"));  // hidden over the main window's list
   EXPECT_EQ(program.main().processedList, "liste\r\n");
+  display().findControl("qvl_pwd_autoundo")->setValue(0);
+  run("qvl_pwd_autoundo_Click");
   run("show_undo2_Click");
   EXPECT_EQ(display().fieldText(), "liste\r\n");
 }

@@ -62,8 +62,8 @@ TEST_F(ExtensionEditTest, ApplyPutsTheListsInForceForTheNextSort) {
 }
 
 TEST_F(ExtensionEditTest, ApplyAndSaveDoNothingWhileClean) {
-  run(dialog(), "end_sv_Click");
-  run(dialog(), "end_ok_Click");
+  EXPECT_FALSE(dialog().invoke("end_sv_Click"));
+  EXPECT_FALSE(dialog().invoke("end_ok_Click"));
   EXPECT_TRUE(dialog().window().visible());
   EXPECT_EQ(home.read("Brimlet_edgs.txt"), "Audio=.mp3+.flac+#\r\nBilder=.jpg+#\r\n");
 }
@@ -100,6 +100,33 @@ TEST_F(ExtensionEditTest, SaveAsKeepsTheGroupFile) {
   run(dialog(), "end_su_Click");
   EXPECT_EQ(files.read("kopie.txt").substr(0, 33), "Audio=.mp3+.flac+#\r\nBilder=.jpg+#");
   EXPECT_EQ(program.session().groupFile, home.file("Brimlet_edgs.txt"));
+}
+
+// The group file ends a name at its first "=": "a=b" would come back as
+// the group "a" with the list "b=.mp3+" after the next start.
+TEST_F(ExtensionEditTest, AGroupNameWithAnEqualsSignIsRefused) {
+  type("ed_t", 0, "Musik=alt");
+  EXPECT_EQ(group(0).name, "Audio");
+  EXPECT_EQ(control("ed_t(0)").text(), "Audio");
+  EXPECT_FALSE(dirty());
+  EXPECT_EQ(lastLog(), cp("-fehler: \"=\" ist im gruppennamen nicht möglich"));
+}
+
+// After the dialog closed, its buttons are gone for a user, and so for
+// brimlet-cli: a late "Eingabe verwenden" used to change the list anyway.
+TEST_F(ExtensionEditTest, AClosedDialogIgnoresItsControls) {
+  run(dialog(), "end_cc_Click");
+  control("ed_t(0)").setText("Klang");
+  EXPECT_FALSE(dialog().invoke("ed_t_Change", {"0"}));
+  EXPECT_EQ(group(0).name, "Audio");
+  main().driveLetters.findControl("lwb_ed")->setText("F:");
+  load("E:\\a.mp3\r\n");
+  EXPECT_FALSE(main().driveLetters.invoke("lwb_user_Click"));
+  EXPECT_EQ(main().processedList, "E:\\a.mp3\r\n***\r\n");
+  // Closing it once more must not unlock the main window under another dialog.
+  run("main_set_Click");
+  EXPECT_FALSE(dialog().invoke("frm2_Close"));
+  EXPECT_FALSE(main().window().enabled());
 }
 
 class SettingsDialogTest : public testing::ListerTest {
@@ -181,8 +208,19 @@ TEST_F(SettingsDialogTest, HelpOpensThePageAtTheMainWindowsAnchor) {
   run("main_help_Click");
   EXPECT_EQ(platform.opened, std::vector<std::string>{home.file("Brimlet.html#brl")});
   EXPECT_EQ(lastLog(), cp("Brimlet.html im Firefox geöffnet"));
+  run("main_about_Click");
   run(main().aboutBox, "about_href_Click");
   EXPECT_EQ(platform.opened.back(), home.file("Brimlet.html#"));
+}
+
+// The about box's link used to fail without a word once the desktop's
+// opener had started, whether or not it found a browser.
+TEST_F(SettingsDialogTest, AHelpPageNoBrowserTakesIsReportedFromTheAboutBoxToo) {
+  home.write("Brimlet.html", "<html></html>");
+  platform.canOpenExternally = false;
+  run("main_about_Click");
+  run(main().aboutBox, "about_href_Click");
+  EXPECT_EQ(lastLog(), cp("-fehler: kein Browser zum Öffnen von Brimlet.html gefunden"));
 }
 
 TEST(HelpPage, ProgramFolderFirstThenBesideTheExecutableThenShare) {

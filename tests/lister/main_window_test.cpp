@@ -163,8 +163,9 @@ TEST_F(MainWindowTest, DroppingAFolderOrNothingUsableKeepsTheList) {
 TEST_F(MainWindowTest, PasteKeepsTheBlockWithItsNulAndTail) {
   platform.clipboard = "a.mp3  \r\nb\0junk"s;
   run("main_pst_Click");
-  EXPECT_EQ(main().fileList, "a.mp3\r\nb\0junk"s);
-  EXPECT_EQ(main().processedList, "a.mp3\r\n***\r\n");
+  // The last line "b" ends before the block's NUL; what follows is no line.
+  EXPECT_EQ(main().fileList, "a.mp3\r\nb\r\n\0junk"s);
+  EXPECT_EQ(main().processedList, "a.mp3\r\n***\r\nb\r\n***\r\n");
   EXPECT_EQ(main().window().text(), cp("Brimlet Eingefügt"));
   EXPECT_EQ(logLines(),
             (std::vector<std::string>{cp("daten aus dem clipboard eingefügt"),
@@ -174,7 +175,7 @@ TEST_F(MainWindowTest, PasteKeepsTheBlockWithItsNulAndTail) {
 
   platform.clipboard = "abc\0"s;
   run("main_pst_Click");
-  EXPECT_EQ(main().fileList, "abc\0\r\n"s);
+  EXPECT_EQ(main().fileList, "abc\r\n\0"s);
 }
 
 TEST_F(MainWindowTest, SortAgainFollowsTheSetting) {
@@ -241,9 +242,58 @@ TEST_F(MainWindowTest, HandOverToTheWorkshopKeepsAnUndoCopy) {
 
 TEST_F(MainWindowTest, AListFromTheWorkshopIsShownUnsorted) {
   program.handToMainList("b.mp3\r\na.jpg");
-  EXPECT_EQ(main().processedList, "b.mp3\r\na.jpg");
-  EXPECT_EQ(main().buckets.total, 1);
+  EXPECT_EQ(main().processedList, "b.mp3\r\na.jpg\r\n");
+  EXPECT_EQ(main().buckets.total, 2);
   EXPECT_EQ(logLines().back(), "in brimlet kopiert +  + nicht sortiert");
+}
+
+// Every way a list comes in, each given "a.mp3" CR LF "C:\b.jpg" with no
+// final line end: the last line is a line like the others.
+enum class WayIn { Import, Paste, HandOver, CommandLine };
+
+class IncomingList : public MainWindowTest, public ::testing::WithParamInterface<WayIn> {
+ protected:
+  void give(const std::string& list) {
+    switch (GetParam()) {
+      case WayIn::Import:
+        files.write("liste.txt", list);
+        run("frm1_MessageProc", {files.file("liste.txt")});
+        break;
+      case WayIn::Paste:
+        platform.clipboard = list + '\0';
+        run("main_pst_Click");
+        break;
+      case WayIn::HandOver:
+        program.handToMainList(list);
+        break;
+      case WayIn::CommandLine:
+        main().takeUnsortedList(list);
+        break;
+    }
+  }
+};
+
+TEST_P(IncomingList, KeepsALastLineWithoutLineEnd) {
+  give("a.mp3\r\nC:\\b.jpg");
+  // A pasted block keeps its NUL behind the text.
+  EXPECT_TRUE(main().fileList.starts_with("a.mp3\r\nC:\\b.jpg\r\n")) << main().fileList;
+  EXPECT_EQ(main().lineCount, 2);
+  EXPECT_NE(main().processedList.find("C:\\b.jpg\r\n"), std::string::npos) << main().processedList;
+  EXPECT_TRUE(main().STBF.text().ends_with("Zeilen: 2")) << main().STBF.text();
+}
+
+INSTANTIATE_TEST_SUITE_P(MainWindow, IncomingList,
+                         ::testing::Values(WayIn::Import, WayIn::Paste, WayIn::HandOver,
+                                           WayIn::CommandLine));
+
+// Unsorted, the last line used to get the "***" glued on ("C:\m\b.jpg***")
+// and so kept its drive letter.
+TEST_F(MainWindowTest, AnUnsortedLastLineKeepsItsOwnLineForTheDriveLetterChange) {
+  main().takeUnsortedList("a.mp3\r\nC:\\m\\b.jpg");
+  run("main_lwb_Click");
+  main().driveLetters.findControl("lwb_ed")->setText("D:");
+  ASSERT_TRUE(main().driveLetters.invoke("lwb_user_Click"));
+  EXPECT_EQ(main().processedList, "a.mp3\r\nD:\\m\\b.jpg\r\n***\r\n");
 }
 
 }  // namespace

@@ -69,6 +69,25 @@ TEST_F(ToolsTest, CtrlTInTheLogRevealsTheQuickCombine) {
   EXPECT_TRUE(button.visible());
 }
 
+// brimlet-cli can do no more than the window shows: the quick combine
+// stays out of reach until Ctrl+T reveals it, and the group exports while
+// the sort setting greys them.
+TEST_F(ToolsTest, HiddenAndGreyedButtonsDoNothing) {
+  files.write("a.txt", "A");
+  main().lastCombineFolder = files.path();
+  EXPECT_FALSE(main().invoke("main_comb0_Click"));
+  program.session().settings[Setting::Sortieren] = 2;
+  program.enableGroupExports(false);
+  load("a.mp3\r\n");
+  main().exportFolder = files.path();
+  platform.addAnswer("Brimlet - Speichern", files.file("auswahl.txt"));
+  for (const char* handler : {"main_fex_w_Click", "main_fex_g_Click", "main_fex_d_Click"}) {
+    EXPECT_FALSE(main().invoke(handler)) << handler;
+  }
+  EXPECT_FALSE(std::filesystem::exists(files.file("auswahl.txt")));
+  EXPECT_FALSE(std::filesystem::exists(files.file("01.txt")));
+}
+
 TEST_F(ToolsTest, AnUnreadableFolderIsNamed) {
   platform.addAnswer(cp("Ordner zum Dateien zusammenfügen auswählen"), files.file("fehlt"));
   platform.addAnswer(cp("Brimlet: Dateien zusammenfügen"), "x.txt");
@@ -144,7 +163,7 @@ TEST_F(DriveLetterTest, OnTheFirstOfAMonthThereIsNoYesterday) {
   platform.setClock({2026, 3, 1, 0, 0, 1});
   openWith("E:\\a.mp3\r\n");
   EXPECT_FALSE(dialog().findControl("lwb_ytd")->enabled());
-  run(dialog(), "lwb_ytd_Click");
+  EXPECT_FALSE(dialog().invoke("lwb_ytd_Click"));
   EXPECT_TRUE(dialog().window().visible());
   EXPECT_EQ(main().processedList, "E:\\a.mp3\r\n***\r\n");
   run(dialog(), "lwb_cc_Click");

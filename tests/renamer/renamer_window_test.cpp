@@ -143,7 +143,7 @@ TEST_F(RenamerWindowTest, TheMismatchQuestionDecidesAndPairingFollowsNameOrder) 
   platform.addAnswer("Dremmick", "cancel");
   pickAudio(0);
   EXPECT_TRUE(preview().empty());
-  run("drm_anwd_Click");  // still disabled: nothing happens
+  EXPECT_FALSE(renamer().invoke("drm_anwd_Click"));  // still disabled
   EXPECT_EQ(contents().size(), 30u);
 
   platform.addAnswer(cp("Ordner zum Umbenennen auswählen"), files.path());
@@ -264,6 +264,20 @@ TEST_F(RenamerWindowTest, FailedPreparationsAreLogged) {
   EXPECT_EQ(logLines(),
             (Names{"Abbruch bei Auswahl", "Keine Dateinamen angegeben", "Keine Dateinamen gefunden",
                    "Keine Dateien gefunden", "Fehler bei Auswahl"}));
+}
+
+// The help button used to report the page opened whatever happened.
+TEST_F(RenamerWindowTest, HelpReportsWhatTheDesktopDid) {
+  program.session().browserName = "Firefox";
+  run("drm_help_Click");
+  home.write("Brimlet.html", "<html></html>");
+  run("drm_help_Click");
+  platform.canOpenExternally = false;
+  run("drm_help_Click");
+  EXPECT_EQ(logLines(),
+            (Names{"-fehler: Brimlet.html nicht gefunden", cp("Brimlet.html im Firefox geöffnet"),
+                   cp("-fehler: kein Browser zum Öffnen von Brimlet.html gefunden")}));
+  EXPECT_EQ(platform.opened, Names{home.file("Brimlet.html#drm")});
 }
 
 TEST_F(RenamerWindowTest, RandomNumberingPrefixesEveryEntry) {

@@ -54,7 +54,8 @@ INSTANTIATE_TEST_SUITE_P(
                  "b\r\nd\r\n",
                  {"3 ungerade Zeilen gelöscht", "... ungerade Zeilen löschen..."}},
         ToolCase{{"qvl_uzl_Click"}, "a\r\n", "a\r\n", {"nur 1 zeile vorhanden"}},
-        ToolCase{{"qvl_abf_Click"},
+        // Ctrl+T first: the button is hidden until then.
+        ToolCase{{"frm8_KeyDown:84:2", "qvl_abf_Click"},
                  "a\r\nb",
                  "a\r\nb",
                  {"keine seiten vorhanden", "...seiten trennen..."}}));

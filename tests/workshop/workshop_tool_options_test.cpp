@@ -12,6 +12,7 @@ class WorkshopToolsWithoutData : public testing::ProgramTest,
   void SetUp() override {
     program.start();
     program.showTool(Tool::Workshop);
+    program.workshop().findControl("qvl_abf")->setVisible(true);  // Ctrl+T shows it
   }
 };
 
