@@ -21,12 +21,12 @@ int runInPlace(const CliOptions& options, std::ostream& errors) {
       Workshop& workshop = program.workshop();
       workshop.loadFile(file);
       // A fresh workshop has no name, so the file's name is the sign that it was read.
-      failed = workshop.workingName != file;
+      failed = workshop.working().name() != file;
       if (failed) errors << "brimlet-cli: cannot read " << toUtf8(file) << ", left as it was\n";
       return !failed;
     };
     around.after = [&](Program& program) {
-      if (writeWholeFile(file, program.workshop().workingText)) return;
+      if (writeWholeFile(file, program.workshop().working().fileBytes())) return;
       failed = true;
       errors << "brimlet-cli: cannot write " << toUtf8(file) << ", left as it was\n";
     };

@@ -52,7 +52,7 @@ void Workshop::qvl_enf_Click() {
   if (optionOn(Setting::NurZaehlen)) {
     log("..." + character + cp(" zählen..."), 0);
     int64_t count = 0;
-    for (const char b : workingText) count += selection[static_cast<unsigned char>(b)] ? 1 : 0;
+    for (const char b : working_.text()) count += selection[static_cast<unsigned char>(b)] ? 1 : 0;
     reportResult(LogForm::Plain, count, character, cp(" gezählt"));
     return;
   }
@@ -111,9 +111,9 @@ void Workshop::qvl_eaf_Click() {
   const NumberSequence sequence = parseNumberSequence(typed, optionOn(Setting::FuehrendeNullen));
   if (!beginOperation("von " + typed + " aufsteigend entfernen", LogForm::Progress)) return;
   log(decimal(static_cast<int64_t>(sequence.number.size())), 0);
-  SequenceRemoval removal = removeNumberSequence(undoCopy, sequence, progress_);
+  SequenceRemoval removal = removeNumberSequence(working_.source(), sequence, progress_);
   for (const std::string& number : removal.searched) log(number, 0);
-  workingText = std::move(removal.edit.text);
+  working_.setResult(std::move(removal.edit.text));
   reportResult(LogForm::Progress, removal.edit.count, "bis " + typed,
                " (exkl.) aufsteigend entfernt");
 }
