@@ -82,7 +82,7 @@ int main(int argc, char** argv) {
       3,
       [&] {
         click(desktop, "frm4", "show_cls");
-        desktop.program().workshop().workingText = text;
+        desktop.program().workshop().working().replace(text);
       },
       [&] { click(desktop, "frm8", "qvl_show"); });
   // The first key typed marks the window as edited; applying then takes
@@ -120,6 +120,6 @@ int main(int argc, char** argv) {
   std::printf("  forward search, no hit:  %.3f s\n", miss);
   std::printf(
       "  applied text intact:     %s\n",
-      desktop.program().workshop().workingText == std::string(3, 'x') + text ? "yes" : "NO");
+      desktop.program().workshop().working().text() == std::string(3, 'x') + text ? "yes" : "NO");
   return 0;
 }

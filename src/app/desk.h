@@ -11,6 +11,13 @@ namespace brimlet {
 
 enum class Tool { Main, Workshop, Renamer };
 
+// The display window's titles: as opened, and once the user edits the text
+// ("" keeps the title).
+struct DisplayTitles {
+  std::string title;
+  std::string editedTitle;
+};
+
 // What a window hands to the display window.
 struct DisplayContent {
   std::string title;

@@ -51,22 +51,28 @@ void setControl(Control& control, const std::string& value) {
   }
 }
 
-std::string* dataOf(Program& program, ScriptedPlatform& platform, DataSlot slot) {
+// Sets one of the program's texts to exactly these bytes.
+void setData(Program& program, ScriptedPlatform& platform, DataSlot slot, std::string bytes) {
   switch (slot) {
     case DataSlot::Working:
-      return &program.workshop().workingText;
+      program.workshop().working().replace(std::move(bytes));
+      return;
     case DataSlot::Undo:
-      return &program.workshop().undoCopy;
+      program.workshop().working().replaceUndoCopy(std::move(bytes));
+      return;
     case DataSlot::Names:
-      return &program.renamer().namesText;
+      program.renamer().namesText = std::move(bytes);
+      return;
     case DataSlot::FileList:  // counted as it is taken
-    case DataSlot::Display:   // converted to the field's line ends
-      return nullptr;
+      program.main().takeUnsortedList(std::move(bytes));
+      return;
+    case DataSlot::Display:  // converted to the field's line ends
+      program.display().setFieldText(bytes);
+      return;
     case DataSlot::Clipboard:
-      platform.clipboard.emplace();
-      return &*platform.clipboard;
+      platform.clipboard = std::move(bytes);
+      return;
   }
-  return nullptr;
 }
 
 // Reads a state file; false (and a message) when it cannot be read.
@@ -91,14 +97,7 @@ bool takeDataFile(Program& program, ScriptedPlatform& platform, const DataFile& 
   const std::string_view failure = runGuarded([&] {
     std::string bytes;
     read = readInput(data.path, bytes, errors);
-    if (!read) return;
-    if (data.slot == DataSlot::FileList) {
-      program.main().takeUnsortedList(std::move(bytes));
-    } else if (std::string* target = dataOf(program, platform, data.slot)) {
-      *target = std::move(bytes);
-    } else {
-      program.display().setFieldText(bytes);
-    }
+    if (read) setData(program, platform, data.slot, std::move(bytes));
   });
   if (!failure.empty())
     errors << "brimlet-cli: cannot take " << data.path << ": " << failure << "\n";

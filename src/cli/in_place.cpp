@@ -13,7 +13,6 @@
 #include "core/file_batch.h"
 #include "core/file_name_codec.h"
 #include "core/text_file_form.h"
-#include "workshop/crlf_lines.h"
 
 namespace brimlet {
 namespace {
@@ -33,16 +32,14 @@ std::optional<FileIdentity> identityOf(const std::string& path) {
 // The file where a user would load it, and where the reports go: the
 // workshop, under the name its title shows. It is written back by its own
 // bytes, never by that name.
-void takeIntoWorkshop(Program& program, const std::string& path, TextFromFile& loaded) {
+void takeIntoWorkshop(Program& program, const std::string& path, TextFromFile loaded) {
   program.showTool(Tool::Workshop);
   Workshop& workshop = program.workshop();
-  workshop.workingName = decodePath(path);
-  workshop.undoCopy = loaded.text;
-  workshop.workingText = std::move(loaded.text);
-  appendFinalLineEnd(workshop.workingText);
+  const bool foreignKept = loaded.foreignCharactersKept;
+  workshop.working().load(decodePath(path), std::move(loaded));
   workshop.refreshTitle();
-  workshop.log(workshop.workingName + " geladen", 0);
-  if (loaded.foreignCharactersKept) workshop.log(foreignCharactersKeptMessage(), 0);
+  workshop.log(workshop.working().name() + " geladen", 0);
+  if (foreignKept) workshop.log(foreignCharactersKeptMessage(), 0);
 }
 
 class InPlaceRun {
@@ -101,12 +98,10 @@ class InPlaceRun {
     std::optional<std::string> result;
     AroundSteps around;
     around.before = [&](Program& program) {
-      takeIntoWorkshop(program, file, loaded);
+      takeIntoWorkshop(program, file, std::move(loaded));
       return true;
     };
-    around.after = [&](Program& program) {
-      result = textForFile(program.workshop().workingText, loaded.form);
-    };
+    around.after = [&](Program& program) { result = program.workshop().working().fileBytes(); };
     int code = 0;
     const std::string_view failure = runGuarded([&] {
       loaded = textFromFile(std::move(read.bytes));

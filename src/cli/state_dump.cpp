@@ -32,7 +32,7 @@ std::string statusText(Program& program) {
 const std::string& visibleToolText(Program& program) {
   switch (program.visibleTool()) {
     case Tool::Workshop:
-      return program.workshop().workingText;
+      return program.workshop().working().text();
     case Tool::Renamer:
       return program.renamer().namesText;
     case Tool::Main:
@@ -49,8 +49,8 @@ std::string dumpState(Program& program, const ScriptedPlatform& platform,
   const std::string status = statusText(program);
   const std::string settings = settingsFileText(program.session().settings);
   const std::pair<const char*, std::string_view> files[] = {
-      {"working.txt", program.workshop().workingText},
-      {"undo.txt", program.workshop().undoCopy},
+      {"working.txt", program.workshop().working().text()},
+      {"undo.txt", program.workshop().working().undoCopy()},
       {"filelist.txt", program.main().fileList},
       {"processed.txt", program.main().processedList},
       {"names.txt", program.renamer().namesText},

@@ -97,16 +97,16 @@ void DisplayWindow::open(const DisplayContent& content) {
   }
   window().touch();
   searchPosition_ = 0;
-  retitle(content);
+  retitle({content.title, content.editedTitle});
   window().setText(title_);
   show_ubn.setVisible(content.applyButton);
   setFieldText(content.text);
   show_result.setSelection(0, 0);
 }
 
-void DisplayWindow::retitle(const DisplayContent& content) {
-  title_ = content.title;
-  editedTitle_ = content.editedTitle;
+void DisplayWindow::retitle(const DisplayTitles& titles) {
+  title_ = titles.title;
+  editedTitle_ = titles.editedTitle;
 }
 
 void DisplayWindow::hide() {

@@ -24,7 +24,7 @@ class DisplayWindow : public WindowModel {
   // Shows the window with `content`, tools shown or hidden, search position 0.
   void open(const DisplayContent& content);
   // The titles of the text the window shows, as it is named now.
-  void retitle(const DisplayContent& content);
+  void retitle(const DisplayTitles& titles);
   // Closes the window and empties its field, as every window switch does.
   void hide();
   // Puts a text into the field (line ends become CR LF).

@@ -246,6 +246,12 @@ void MainWindow::takeUnsortedList(std::string list) {
   refreshCounters();
 }
 
+void MainWindow::enableGroupExports(bool enabled) {
+  for (const char* name : {"main_fex_w", "main_fex_g", "main_fex_d"}) {
+    findControl(name)->setEnabled(enabled);
+  }
+}
+
 void MainWindow::receiveList(const std::string& text) {
   keepFileList();
   fileList = text;

@@ -35,6 +35,8 @@ class MainWindow : public WindowModel {
   // A list given from outside (brimlet-cli): counted and taken as it is,
   // without a word in the log.
   void takeUnsortedList(std::string list);
+  // The exports that need a group sort follow the chosen sort mode.
+  void enableGroupExports(bool enabled);
 
   // Sorts the file list by `mode` into the buckets and the processed list
   // and logs the outcome behind `prefix`.

@@ -168,18 +168,9 @@ void Program::enableWindow(Tool tool, bool enabled) {
   if (enabled) window.touch();  // asks the view to give it the focus
 }
 
-void Program::enableGroupExports(bool enabled) {
-  for (const char* name : {"main_fex_w", "main_fex_g", "main_fex_d"}) {
-    main_.findControl(name)->setEnabled(enabled);
-  }
-}
+void Program::enableGroupExports(bool enabled) { main_.enableGroupExports(enabled); }
 
-void Program::handToWorkshop(const std::string& text) {
-  std::string working = text;
-  if (workshop_.undoCopy.empty()) workshop_.undoCopy = text;
-  workshop_.workingText = std::move(working);
-  workshop_.refreshStatus();
-}
+void Program::handToWorkshop(const std::string& text) { workshop_.working().handOver(text); }
 
 void Program::handToMainList(const std::string& text) { main_.receiveList(text); }
 
@@ -192,10 +183,10 @@ void Program::showInDisplay(const DisplayContent& content) { display_.open(conte
 
 bool Program::applyDisplayText(const std::string& text) {
   if (session_.workshopShown) {
-    workshop_.workingText = text;
+    workshop_.working().replace(text);
     workshop_.log(cp("änderungen übernommen"), 0);
     // Saved under a new name or replaced by a drop since the window opened.
-    display_.retitle(workshop_.displayContent());
+    display_.retitle(workshop_.displayTitles());
     return true;
   }
   if (session_.renamerShown) {
@@ -207,16 +198,13 @@ bool Program::applyDisplayText(const std::string& text) {
 
 void Program::showWorkshopProgress(std::optional<int64_t> count) {
   if (count) {
-    workshop_.STBC.setText(decimal(*count));
+    workshop_.working().showCount(*count);
     session_.platform.pumpEventsOrCancel();
   } else {
-    workshop_.STBC.setText("Daten: " + decimal(static_cast<int64_t>(workshop_.workingText.size())) +
-                           " Bytes");
+    workshop_.working().refreshStatus();
   }
 }
 
-void Program::displayClosed() {
-  if (Control* button = workshop_.findControl("qvl_abf")) button->setVisible(false);
-}
+void Program::displayClosed() { workshop_.displayClosed(); }
 
 }  // namespace brimlet

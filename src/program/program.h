@@ -54,7 +54,7 @@ class Program final : public Desk, public HandlerBoundary {
   void handToRenamer(const std::string& text) override;
   void showInDisplay(const DisplayContent& content) override;
   bool applyDisplayText(const std::string& text) override;
-  const std::string& workingText() override { return workshop_.workingText; }
+  const std::string& workingText() override { return workshop_.working().text(); }
   const std::string& processedList() override { return main_.processedList; }
   void displayClosed() override;
   void showWorkshopProgress(std::optional<int64_t> count) override;

@@ -495,11 +495,14 @@ bool WindowView::eventFilter(QObject* watched, QEvent* event) {
                  TypedText::Leave);
     return false;
   }
-  if (event->type() == QEvent::MouseButtonPress && qobject_cast<QPushButton*>(watched) != nullptr) {
-    // Buttons with a quick menu take the other mouse buttons.
+  if (event->type() == QEvent::MouseButtonPress &&
+      (qobject_cast<QPushButton*>(watched) != nullptr ||
+       qobject_cast<QLabel*>(watched) != nullptr)) {
+    // Buttons with a quick menu take the other mouse buttons; a label
+    // with a menu (the workshop's status bar) takes every button.
     const auto* mouse = static_cast<QMouseEvent*>(event);
     const int button = mouseButton(mouse->button());
-    return button != 1 &&
+    return (button != 1 || qobject_cast<QLabel*>(watched) != nullptr) &&
            runIfPresent(watched->objectName().toStdString() + "_MouseDown",
                         {std::to_string(button), std::to_string(shiftState(mouse->modifiers()))});
   }

@@ -10,6 +10,7 @@
 #include "core/file_io.h"
 #include "core/log.h"
 #include "core/number.h"
+#include "core/text_file_form.h"
 #include "workshop/crlf_lines.h"
 
 namespace brimlet {
@@ -32,7 +33,8 @@ Workshop::Workshop(Session& session, Desk& desk)
       PRBC(addControl("PRBC", ControlKind::ProgressBar, "")),
       session_(session),
       desk_(desk),
-      progress_(PRBC, session.platform) {
+      progress_(PRBC, session.platform),
+      working_(STBC) {
   addControl("qvl_load", ControlKind::Button, "&Laden", "Datei");
   addControl("qvl_save", ControlKind::Button, "&Speichern", "Datei");
   addControl("qvl_pst", ControlKind::Button, "Ein&fügen", "Datei");
@@ -61,6 +63,7 @@ Workshop::Workshop(Session& session, Desk& desk)
   addKeyHandler("clog_KeyDown", &Workshop::frm8_KeyDown, keysWith("TVZ", {kCtrl}));
   addHandler("frm8_MouseDown", &Workshop::frm8_MouseDown);
   addHandler("frm8_MessageProc", &Workshop::frm8_MessageProc);
+  addHandler("STBC_MouseDown", &Workshop::STBC_MouseDown);
   addHandler("qvl_load_Click", &Workshop::qvl_load_Click);
   addHandler("qvl_save_Click", &Workshop::qvl_save_Click);
   addHandler("qvl_pst_Click", &Workshop::qvl_pst_Click);
@@ -112,57 +115,29 @@ void Workshop::log(std::string_view message, int mode) {
   } else if (mode == 3) {
     PRBC.setVisible(false);
   }
-  refreshStatus();
-}
-
-void Workshop::refreshStatus() {
-  // While an operation runs, the text it works on sits in the undo copy;
-  // the status names that one until the handler has ended.
-  const std::string& text = operationOpen_ ? undoCopy : workingText;
-  STBC.setText("Daten: " + decimal(static_cast<int64_t>(text.size())) + " Bytes");
+  working_.refreshStatus();
 }
 
 bool Workshop::noDataCheck() {
-  if (!workingText.empty()) return false;
+  if (!working_.empty()) return false;
   log("keine daten geladen", 0);
   return true;
 }
 
-void Workshop::refreshTitle() { window().setText("Quorvel " + titleName(workingName)); }
+void Workshop::refreshTitle() { window().setText("Quorvel " + titleName(working_.name())); }
 
 bool Workshop::beginOperation(std::string_view what, LogForm form) {
   if (noDataCheck()) return false;
   if (!what.empty()) {
     log("..." + std::string(what) + "...", form == LogForm::Progress ? 2 : 0);
   }
-  takeWorkingTextAsUndo();
+  working_.beginOperation();
   return true;
 }
 
-void Workshop::takeWorkingTextAsUndo() {
-  // The work reads the undo copy and builds the new text beside it, so the
-  // text is never copied just to be kept. The old undo copy stays until
-  // the handler has ended, in case the work runs out of memory.
-  if (!operationOpen_) replacedUndo_ = std::move(undoCopy);
-  operationOpen_ = true;
-  undoCopy = std::move(workingText);
-  workingText.clear();
-}
+void Workshop::operationEnded() { working_.endOperation(); }
 
-void Workshop::operationEnded() {
-  replacedUndo_ = std::string();
-  if (!operationOpen_) return;
-  operationOpen_ = false;
-  refreshStatus();
-}
-
-void Workshop::operationFailed() {
-  if (operationOpen_) {
-    workingText = std::move(undoCopy);
-    undoCopy = std::move(replacedUndo_);
-  }
-  operationEnded();
-}
+void Workshop::operationFailed() { working_.failOperation(); }
 
 void Workshop::reportResult(LogForm form, int64_t count, std::string_view noun,
                             std::string_view suffix) {
@@ -171,8 +146,8 @@ void Workshop::reportResult(LogForm form, int64_t count, std::string_view noun,
 
 void Workshop::runOperation(const OperationTexts& texts, const Work& work) {
   if (!beginOperation(texts.what, texts.form)) return;
-  TextEdit edit = work(undoCopy, progress_);
-  workingText = std::move(edit.text);
+  TextEdit edit = work(working_.source(), progress_);
+  working_.setResult(std::move(edit.text));
   reportResult(texts.form, edit.count, texts.noun, texts.suffix);
 }
 
@@ -182,25 +157,17 @@ void Workshop::loadFile(const std::string& path) {
     log(readFailureText(file.status), 0);
     return;
   }
-  // Every copy is made before anything changes, so a file too large for
-  // the memory left changes nothing. The working text gets its room for
-  // the final line end at once: appending to the file's exact bytes would
-  // move them all, a third copy at the peak.
-  std::string name = path;
-  std::string working;
-  working.reserve(file.bytes.size() + 2);
-  working.append(file.bytes);
-  appendFinalLineEnd(working);
-  workingName = std::move(name);
-  workingText = std::move(working);
-  undoCopy = std::move(file.bytes);
+  TextFromFile text = textFromFile(std::move(file.bytes));
+  const bool foreignCharactersKept = text.foreignCharactersKept;
+  working_.load(path, std::move(text));
   refreshTitle();
-  log(workingName + " geladen", 0);
+  log(path + " geladen", 0);
+  if (foreignCharactersKept) log(foreignCharactersKeptMessage(), 0);
 }
 
 void Workshop::frm8_Load() {
   PRBC.setVisible(false);
-  refreshStatus();
+  working_.refreshStatus();
   setAcceptsDrops(true);
   refreshTitle();
   for (const auto& control : controls()) {
@@ -234,7 +201,7 @@ void Workshop::frm8_KeyDown(int keyCode, int shift) {
 
 void Workshop::frm8_MouseDown(int button) {
   if (button != kRightButton) return;
-  const std::string greyedWithoutText = workingText.empty() ? "-" : "";
+  const std::string greyedWithoutText = working_.empty() ? "-" : "";
   const bool startsHere = session_.settings[Setting::StarteProgrammMit] == 2;
   const std::string items = greyedWithoutText + "Anzeigen|-|" + greyedWithoutText + "Undo|-|" +
                             greyedWithoutText + cp("Kopieren|Einfügen|-|Einstellungen speichern|") +
@@ -242,13 +209,13 @@ void Workshop::frm8_MouseDown(int button) {
                             cp("Einstellungsdatei im Notepad öffnen");
   switch (session_.platform.popupMenu(items)) {
     case kShow:
-      if (!workingText.empty()) qvl_show_Click();
+      if (!working_.empty()) qvl_show_Click();
       break;
     case kUndo:
-      if (!workingText.empty()) qvl_undo_Click();
+      if (!working_.empty()) qvl_undo_Click();
       break;
     case kCopy:
-      if (!workingText.empty()) qvl_cpy_Click();
+      if (!working_.empty()) qvl_cpy_Click();
       break;
     case kPaste:
       qvl_pst_Click();
@@ -271,6 +238,53 @@ void Workshop::frm8_MouseDown(int button) {
 
 void Workshop::frm8_MessageProc(const std::string& path) { loadFile(path); }
 
+void Workshop::STBC_MouseDown(int /*button*/) {
+  // clang-format off
+  enum FormEntry { kUtf8 = 0, kUtf8WithMark = 1, kWindows1252 = 2, kLf = 4, kCrLf = 5 };
+  // clang-format on
+  const TextFileForm form = working_.form();
+  const auto tick = [](bool on) { return std::string(on ? "+" : ""); };
+  const bool utf8 = form.encoding == FileEncoding::Utf8;
+  const bool lf = form.lineEnds == FileLineEnds::Lf;
+  const std::string items = tick(utf8 && !form.byteOrderMark) + "UTF-8|" +
+                            tick(utf8 && form.byteOrderMark) + "UTF-8 mit BOM|" + tick(!utf8) +
+                            "Windows-1252|-|" + tick(lf) + "LF|" + tick(!lf) + "CR LF";
+  TextFileForm chosen = form;
+  const int entry = session_.platform.popupMenu(items);
+  switch (entry) {
+    case kUtf8:
+    case kUtf8WithMark:
+      chosen.encoding = FileEncoding::Utf8;
+      chosen.byteOrderMark = entry == kUtf8WithMark;
+      break;
+    case kWindows1252:
+      chosen.encoding = FileEncoding::Windows1252;
+      chosen.byteOrderMark = false;
+      break;
+    case kLf:
+      chosen.lineEnds = FileLineEnds::Lf;
+      break;
+    case kCrLf:
+      chosen.lineEnds = FileLineEnds::CrLf;
+      break;
+    default:
+      return;
+  }
+  if (chosen != form) changeFileForm(chosen);
+}
+
+void Workshop::changeFileForm(TextFileForm form) {
+  working_.setForm(form);
+  log("speichern als " + formName(form), 0);
+}
+
+void Workshop::changeFileLineEnds(FileLineEnds lineEnds) {
+  TextFileForm form = working_.form();
+  if (form.lineEnds == lineEnds) return;
+  form.lineEnds = lineEnds;
+  changeFileForm(form);
+}
+
 void Workshop::qvl_load_Click() {
   const std::optional<std::string> path = chooseFileToRead(session_, desk_, "Quorvel");
   if (path) loadFile(*path);
@@ -282,7 +296,7 @@ void Workshop::qvl_save_Click() {
   dialog.title = "Quorvel - Speichern";
   dialog.filter = "Text-Dateien| *.Txt|Alle Dateien| *.*";
   dialog.folder = session_.saveDialogFolder;
-  dialog.fileName = workingName;
+  dialog.fileName = working_.name();
   dialog.defaultExtension = "txt";
   const std::optional<std::string> chosen = session_.platform.chooseFileToSave(dialog);
   if (!chosen || chosen->empty()) return;
@@ -290,14 +304,14 @@ void Workshop::qvl_save_Click() {
     log(cp("keine gültige datei"), 0);
     return;
   }
-  if (!writeWholeFile(*chosen, workingText)) {
+  if (!writeWholeFile(*chosen, working_.fileBytes())) {
     log("fehler beim speichern", 0);
     return;
   }
-  workingName = *chosen;
+  working_.rename(*chosen);
   session_.saveDialogFolder = folderOf(*chosen);
   refreshTitle();
-  log(workingName + " gespeichert", 0);
+  log(*chosen + " gespeichert", 0);
 }
 
 void Workshop::qvl_pst_Click() {
@@ -306,28 +320,23 @@ void Workshop::qvl_pst_Click() {
   if (!keepNul) {
     if (const size_t nul = block->find('\0'); nul != std::string::npos) block->resize(nul);
   }
-  appendFinalLineEnd(*block);
-  std::string name = cp("Eingefügt");
-  workingText = std::move(*block);
-  workingName = std::move(name);
+  working_.paste(std::move(*block), cp("Eingefügt"));
   refreshTitle();
-  refreshStatus();
 }
 
 void Workshop::qvl_cpy_Click() {
-  if (putTextOnClipboard(session_.platform, desk_, workingText)) {
+  if (putTextOnClipboard(session_.platform, desk_, working_.text())) {
     desk_.report(0, -1, "", "daten ins clipboard kopiert");
   }
 }
 
 void Workshop::qvl_undo_Click() {
-  std::swap(workingText, undoCopy);
+  working_.swapWithUndo();
   log("undo", 0);
 }
 
 void Workshop::qvl_memdel_Click() {
-  workingText.clear();
-  undoCopy.clear();
+  working_.clear();
   log(cp("Speicher gelöscht"), 0);
 }
 
@@ -335,18 +344,25 @@ void Workshop::qvl_logdel_Click() { log({}, 99); }
 
 void Workshop::qvl_infs_Click() {
   if (noDataCheck()) return;
-  desk_.handToMainList(workingText);
+  desk_.handToMainList(working_.text());
 }
 
 void Workshop::qvl_inzr_Click() {
   if (noDataCheck()) return;
-  desk_.handToRenamer(workingText);
+  desk_.handToRenamer(working_.text());
+}
+
+DisplayTitles Workshop::displayTitles() const {
+  const std::string name = titleName(working_.name());
+  return {"Quorvel Anzeige " + name, "Quorvel Anzeige * " + name};
 }
 
 DisplayContent Workshop::displayContent() const {
-  const std::string name = titleName(workingName);
-  return {"Quorvel Anzeige " + name, "Quorvel Anzeige * " + name, workingText, true, true};
+  DisplayTitles titles = displayTitles();
+  return {std::move(titles.title), std::move(titles.editedTitle), working_.text(), true, true};
 }
+
+void Workshop::displayClosed() { findControl("qvl_abf")->setVisible(false); }
 
 void Workshop::qvl_show_Click() { desk_.showInDisplay(displayContent()); }
 

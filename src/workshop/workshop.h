@@ -13,6 +13,7 @@
 #include "workshop/character_classes.h"
 #include "workshop/inserting.h"
 #include "workshop/text_edit.h"
+#include "workshop/working_text.h"
 
 namespace brimlet {
 
@@ -46,10 +47,14 @@ class Workshop : public WindowModel {
   [[nodiscard]] bool noDataCheck();
   // "Quorvel " + the last 59 characters of the working-text name.
   void refreshTitle();
-  // "Daten: " + the working text's size + " Bytes".
-  void refreshStatus();
   // The working text as the display window shows it, titled by its name.
   [[nodiscard]] DisplayContent displayContent() const;
+  [[nodiscard]] DisplayTitles displayTitles() const;
+  // The display window has closed: the button that needs it hides again.
+  void displayClosed();
+
+  [[nodiscard]] WorkingText& working() { return working_; }
+  [[nodiscard]] const WorkingText& working() const { return working_; }
 
   // The frame of every text operation. beginOperation runs the no-data
   // check, announces and moves the working text into the undo copy, where
@@ -74,6 +79,8 @@ class Workshop : public WindowModel {
   void frm8_KeyDown(int keyCode, int shift);
   void frm8_MouseDown(int button);
   void frm8_MessageProc(const std::string& path);
+  // Any click on the status bar offers the forms the text can be saved in.
+  void STBC_MouseDown(int button);
   void qvl_load_Click();
   void qvl_save_Click();
   void qvl_pst_Click();
@@ -151,9 +158,6 @@ class Workshop : public WindowModel {
   void qvl_uzl_Click();
   void qvl_abf_Click();
 
-  std::string workingText;
-  std::string workingName;
-  std::string undoCopy;
   bool keepNul = false;
   std::array<std::string, 2> parkBuffers;
   std::array<std::string, 4> pcbBuffers;
@@ -185,8 +189,9 @@ class Workshop : public WindowModel {
   void addButton(std::string name, std::string_view caption, std::string_view frame,
                  void (Workshop::*handler)());
   void removeClass(CharacterClass characterClass);
-  // Moves the working text into the undo copy for an operation to read.
-  void takeWorkingTextAsUndo();
+  // The working text will be saved in `form`; the log says so.
+  void changeFileForm(TextFileForm form);
+  void changeFileLineEnds(FileLineEnds lineEnds);
 
   Session& session_;
   Desk& desk_;
@@ -194,8 +199,7 @@ class Workshop : public WindowModel {
   // Lines joined per group by qvl_2zz, 2 to 7; not stored.
   int joinGroupSize_ = 2;
   NumberingTemplate numberingTemplate_;
-  std::string replacedUndo_;  // the undo copy an open operation replaced
-  bool operationOpen_ = false;
+  WorkingText working_;
 };
 
 }  // namespace brimlet

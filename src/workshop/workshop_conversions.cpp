@@ -46,9 +46,9 @@ void Workshop::qvl_asfil_Click() {
   if (!beginOperation(cp(" text aus binärdateien filtern "), LogForm::Progress)) return;
   const auto position = std::clamp<int64_t>(findControl("qvl_af_cb")->value(), 0, 4);
   BinaryFilterResult result =
-      filterBinary(undoCopy, static_cast<BreakMode>(position),
+      filterBinary(working_.source(), static_cast<BreakMode>(position),
                    session_.settings[Setting::TextAusBinaerRigide] == 1, progress_);
-  workingText = std::move(result.text);
+  working_.setResult(std::move(result.text));
   if (result.removed == 0 && result.breaks > 0) {
     log("keine vorhanden, aber zeilen umgebrochen", 3);
   } else {
@@ -59,19 +59,18 @@ void Workshop::qvl_asfil_Click() {
 
 void Workshop::qvl_vdj_Click() {
   if (noDataCheck()) return;
-  takeWorkingTextAsUndo();
-  workingText = undoCopy;
-  appendFinalLineEnd(workingText);
-  const int64_t songs = countDjSongs(workingText);
+  working_.beginOperation();
+  working_.keepSourceWithFinalLineEnd();
+  const int64_t songs = countDjSongs(working_.text());
   if (songs == 0) {
-    refreshStatus();
+    working_.refreshStatus();
     return;
   }
   log("... xml konvertieren...", 2);
   DjTableOptions options;
   options.sizeInMegabytes = session_.settings[Setting::VdjFileSizeAlsMegabyte] == 1;
   options.lengthInMinutes = session_.settings[Setting::VdjSongLengthAlsMinuten] == 1;
-  workingText = djTable(workingText, options, progress_);
+  working_.setResult(djTable(working_.text(), options, progress_));
   reportResult(LogForm::Progress, songs, "Songs aus xml in Tabelle", " formatiert");
 }
 
@@ -90,13 +89,13 @@ void Workshop::qvl_html_etf_Click() {
     name = open + "..." + close;
   }
   if (!beginOperation(" " + name + " entfernen ", LogForm::Progress)) return;
-  TagRemoval removal = removeTags(undoCopy, open, close, progress_);
+  TagRemoval removal = removeTags(working_.source(), open, close, progress_);
   if (!removal.delimitersFound) {
-    workingText = undoCopy;
+    working_.setResult(working_.source());
     log("... keine " + name + " ...", 3);
     return;
   }
-  workingText = std::move(removal.text);
+  working_.setResult(std::move(removal.text));
   reportResult(LogForm::Progress, removal.tags, "... " + name, " entfernt");
 }
 
@@ -111,8 +110,8 @@ void Workshop::qvl_idx_Click() {
   options.withFirstLine = session_.settings[Setting::IndexMitErstemVorkommen] == 1;
   // The index reads a last line without its line end as it would read it
   // with one, so the final line end needs no copy of the text.
-  WordIndex index = buildWordIndex(undoCopy, options, progress_);
-  workingText = std::move(index.text);
+  WordIndex index = buildWordIndex(working_.source(), options, progress_);
+  working_.setResult(std::move(index.text));
   reportResult(LogForm::Progress, index.words, cp("Wörter im Index"), " erstellt");
 }
 

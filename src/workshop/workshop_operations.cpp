@@ -50,14 +50,17 @@ void Workshop::declareOperations() {
 
 void Workshop::qvl_unx_Click() {
   if (!beginOperation("unix zeilenenden ersetzen", LogForm::Progress)) return;
-  UnixConversion conversion = unixToCrLf(undoCopy, progress_);
-  workingText = std::move(conversion.edit.text);
+  UnixConversion conversion = unixToCrLf(working_.source(), progress_);
+  working_.setResult(std::move(conversion.edit.text));
   reportResult(LogForm::Progress, conversion.edit.count, "unix zeilenenden",
                " ersetzt (" + decimal(conversion.lineFeeds) + ")");
+  changeFileLineEnds(FileLineEnds::CrLf);
 }
 
 void Workshop::qvl_dos_Click() {
+  if (noDataCheck()) return;
   runOperation({"dos zeilenenden ersetzen", "dos zeilenenden", " ersetzt"}, crLfToUnix);
+  changeFileLineEnds(FileLineEnds::Lf);
 }
 
 void Workshop::qvl_nlb_Click() {
@@ -101,13 +104,13 @@ void Workshop::qvl_mlz_Click() {
 
 void Workshop::qvl_lcse_Click() {
   if (!beginOperation({}, LogForm::Plain)) return;
-  workingText = lowerCase(undoCopy);
+  working_.setResult(lowerCase(working_.source()));
   log("alles in kleinbuchstaben", 0);
 }
 
 void Workshop::qvl_ucse_Click() {
   if (!beginOperation({}, LogForm::Plain)) return;
-  workingText = upperCase(undoCopy);
+  working_.setResult(upperCase(working_.source()));
   log("alles in grossbuchstaben", 0);
 }
 
@@ -121,23 +124,24 @@ void Workshop::qvl_1bs_Click() {
 // counted in the pass that removes them.
 void Workshop::removeClass(CharacterClass characterClass) {
   const std::vector<unsigned char> members = classMembers(characterClass);
-  if (workingText.empty()) {
+  if (working_.empty()) {
     // Unlike the other operations the class buttons leave one line per
     // member here. They keep the undo copy, which may hold the only text.
     for (size_t i = 0; i < members.size(); ++i) log("keine daten geladen", 0);
     return;
   }
-  takeWorkingTextAsUndo();
+  working_.beginOperation();
   std::array<bool, 256> remove{};
   for (const unsigned char member : members) remove[member] = true;
   ByteCounts counts{};
   if (members.size() == 1) {
     // One member: its count is what the removal took out, no counting.
-    workingText = withoutBytes(undoCopy, remove, progress_);
-    counts[members[0]] = static_cast<int64_t>(undoCopy.size() - workingText.size());
+    std::string kept = withoutBytes(working_.source(), remove, progress_);
+    counts[members[0]] = static_cast<int64_t>(working_.source().size() - kept.size());
+    working_.setResult(std::move(kept));
   } else {
-    ByteRemoval removal = countAndRemoveBytes(undoCopy, remove, progress_);
-    workingText = std::move(removal.text);
+    ByteRemoval removal = countAndRemoveBytes(working_.source(), remove, progress_);
+    working_.setResult(std::move(removal.text));
     counts = removal.counts;
   }
   for (const unsigned char member : members) {
@@ -172,18 +176,17 @@ void Workshop::qvl_srt_Click() {
   options.comparison =
       session_.settings[Setting::SortierenBinaer] == 1 ? Comparison::Binary : Comparison::Text;
 
-  takeWorkingTextAsUndo();
-  const LineSort lines(undoCopy, progress_);
+  working_.beginOperation();
+  const LineSort lines(working_.source(), progress_);
   if (lines.lineCount() < 2) {
-    workingText = undoCopy;
-    appendFinalLineEnd(workingText);
+    working_.keepSourceWithFinalLineEnd();
     log("keine Zeilen zu sortieren", 0);
     return;
   }
   log(options.descending ? cp("... Zeilen abwärts sortieren...")
                          : cp("... Zeilen aufwärts sortieren..."),
       2);
-  workingText = lines.sorted(options, progress_);
+  working_.setResult(lines.sorted(options, progress_));
   reportResult(LogForm::Progress, static_cast<int64_t>(lines.lineCount()), "Zeilen", " sortiert");
 }
 

@@ -25,11 +25,10 @@ void Workshop::declareParagraphs() {
 
 size_t Workshop::beginLineOperation(std::string_view tooFew) {
   if (noDataCheck()) return 0;
-  takeWorkingTextAsUndo();
-  const size_t lines = countLines(undoCopy);
+  working_.beginOperation();
+  const size_t lines = countLines(working_.source());
   if (lines < 2) {
-    workingText = undoCopy;
-    appendFinalLineEnd(workingText);
+    working_.keepSourceWithFinalLineEnd();
     log(tooFew, 0);
     return 0;
   }
@@ -50,7 +49,7 @@ void Workshop::qvl_abs_Click() {
   // Both steps are one pass, so the formatted text is never held beside
   // the broken one; the log tells them apart as before.
   const size_t wrapWidth = width < 20 ? 0 : static_cast<size_t>(width);
-  workingText = formatParagraphs(undoCopy, width == 1, progress_, wrapWidth);
+  working_.setResult(formatParagraphs(working_.source(), width == 1, progress_, wrapWidth));
   log(cp("absätze formatiert"), 3);
   if (wrapWidth == 0) return;
   const std::string what = cp("absätze auf ") + decimal(width);
@@ -63,8 +62,9 @@ void Workshop::qvl_2zz_Click() {
   if (lines == 0) return;
   log(cp("... Zeilen zusammenfügen..."), 2);
   const bool blank = optionOn(Setting::ZweiZeilenMitLeerzeichen);
-  workingText = ticked("qvl_2zz_2h") ? pairLines(undoCopy, joinGroupSize_, blank, progress_)
-                                     : joinLines(undoCopy, joinGroupSize_, blank, progress_);
+  const std::string& source = working_.source();
+  working_.setResult(ticked("qvl_2zz_2h") ? pairLines(source, joinGroupSize_, blank, progress_)
+                                          : joinLines(source, joinGroupSize_, blank, progress_));
   reportResult(LogForm::Progress, static_cast<int64_t>(lines) / joinGroupSize_, "Zeilen",
                cp(" zusammengefügt"));
 }
@@ -80,16 +80,16 @@ void Workshop::qvl_uzl_Click() {
   const size_t lines = beginLineOperation("nur 1 zeile vorhanden");
   if (lines == 0) return;
   log(cp("... ungerade Zeilen löschen..."), 2);
-  workingText = deleteOddLines(undoCopy, progress_);
+  working_.setResult(deleteOddLines(working_.source(), progress_));
   reportResult(LogForm::Progress, static_cast<int64_t>(lines + 1) / 2, "ungerade Zeilen",
                cp(" gelöscht"));
 }
 
 void Workshop::qvl_abf_Click() {
   if (!beginOperation("seiten trennen", LogForm::Plain)) return;
-  TextEdit pages = splitPages(undoCopy, progress_);
+  TextEdit pages = splitPages(working_.source(), progress_);
   // A text without pages stays as it was rather than becoming empty.
-  workingText = pages.count == 0 ? undoCopy : std::move(pages.text);
+  working_.setResult(pages.count == 0 ? working_.source() : std::move(pages.text));
   reportResult(LogForm::Plain, pages.count, "seiten", " getrennt");
 }
 

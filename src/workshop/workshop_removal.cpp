@@ -52,7 +52,7 @@ void Workshop::qvl_enf_Click() {
   if (optionOn(Setting::NurZaehlen)) {
     log("..." + character + cp(" zählen..."), 0);
     int64_t count = 0;
-    for (const char b : workingText) count += selection[static_cast<unsigned char>(b)] ? 1 : 0;
+    for (const char b : working_.text()) count += selection[static_cast<unsigned char>(b)] ? 1 : 0;
     reportResult(LogForm::Plain, count, character, cp(" gezählt"));
     return;
   }
@@ -116,9 +116,9 @@ void Workshop::qvl_eaf_Click() {
   }
   if (!beginOperation("von " + typed + " aufsteigend entfernen", LogForm::Progress)) return;
   log(decimal(static_cast<int64_t>(sequence->width)), 0);
-  SequenceRemoval removal = removeNumberSequence(undoCopy, *sequence, progress_);
+  SequenceRemoval removal = removeNumberSequence(working_.source(), *sequence, progress_);
   for (int64_t i = 0; i < removal.searched; ++i) log(sequence->text(sequence->start + i), 0);
-  workingText = std::move(removal.edit.text);
+  working_.setResult(std::move(removal.edit.text));
   reportResult(LogForm::Progress, removal.edit.count, "bis " + typed,
                " (exkl.) aufsteigend entfernt");
 }

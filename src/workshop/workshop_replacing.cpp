@@ -76,9 +76,10 @@ void Workshop::qvl_ers_Click() {
     }
   }
   if (!beginOperation(description + " ersetzen", LogForm::Progress)) return;
-  WildcardReplacement result = replaceWildcard(undoCopy, *wildcard, *replacement, keep, progress_);
+  WildcardReplacement result =
+      replaceWildcard(working_.source(), *wildcard, *replacement, keep, progress_);
   for (const std::string& kept : result.kept) log(kept, 0);
-  workingText = std::move(result.edit.text);
+  working_.setResult(std::move(result.edit.text));
   reportResult(LogForm::Progress, result.edit.count, description, " ersetzt");
 }
 
@@ -140,7 +141,7 @@ void Workshop::qvl_zlta_Click() {
   const bool pairs = optionOn(Setting::ZweiZeilenTauschen);
   const std::string group = pairs ? "2 Zeilen" : "1 Zeilen";
   log("..." + group + " tauschen...", 2);
-  workingText = reverseLines(undoCopy, pairs, progress_);
+  working_.setResult(reverseLines(working_.source(), pairs, progress_));
   reportResult(LogForm::Progress, static_cast<int64_t>(pairs ? lines / 2 : lines), group,
                " getauscht");
 }

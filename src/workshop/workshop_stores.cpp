@@ -61,15 +61,14 @@ void Workshop::parkCommand(int buffer) {
   switch (list.value()) {
     case kPark:
       if (noDataCheck()) return;
-      parked = workingText;
+      parked = working_.text();
       log("Daten in Zwischenspeicher " + n + " kopiert", 0);
       if (list.items().size() == 1) {
         list.setItems({"Parken" + n, "Restore" + n, "Anzeigen" + n, cp("Löschen") + n});
       }
       break;
     case kRestore:
-      undoCopy = workingText;
-      workingText = parked;
+      working_.replaceKeepingUndo(parked);
       log("Daten aus Zwischenspeicher " + n + " wiederhergestellt", 0);
       break;
     case kShow:

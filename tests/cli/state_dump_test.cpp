@@ -17,8 +17,8 @@ TEST(StateDump, WritesEachTextWithoutCopyingIt) {
   Program program(platform, home.path());
   program.start();
   const std::string large(4 << 20, 'x');
-  program.workshop().workingText = large;
-  program.workshop().undoCopy = large;
+  program.workshop().working().replace(large);
+  program.workshop().working().replaceUndoCopy(large);
   program.main().fileList = large;
   platform.clipboard = large;
   std::string failed;

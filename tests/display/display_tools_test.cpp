@@ -13,7 +13,7 @@ class DisplayToolsTest : public testing::ProgramTest {
   void SetUp() override {
     program.start();
     program.main().invoke("main_quorvel_Click");
-    program.workshop().workingText = "quelle\r\n";
+    program.workshop().working().replace("quelle\r\n");
     program.showInDisplay({"t", "", "", true, true});
   }
   DisplayWindow& display() { return program.display(); }
@@ -61,7 +61,7 @@ TEST_F(DisplayToolsTest, TheAddressToolsWaitForTheHiddenKeys) {
   run("frm4_KeyDown", {"84", "2"});
   run("show_azmt_Click");
   EXPECT_EQ(display().fieldText(), "\r\n\r\n1\r\nSend: 0\r\nReceive: 1\r\nDeliver: 0\r\n");
-  EXPECT_EQ(program.workshop().STBC.text(), "Daten: 8 Bytes");
+  EXPECT_EQ(program.workshop().STBC.text(), "Daten: 8 Bytes ~~~ Windows-1252, CR LF");
   run("show_undo_Click");  // the analysis read the text with a final line end
   EXPECT_EQ(display().fieldText(), log + "\r\n");
 
@@ -75,7 +75,7 @@ TEST_F(DisplayToolsTest, TheAddressToolsWaitForTheHiddenKeys) {
 }
 
 TEST_F(DisplayToolsTest, TheNumberToolReadsTheSourceWithAutoUndo) {
-  program.workshop().workingText = "abc";
+  program.workshop().working().replace("abc");
   display().setFieldText("zz");
   EXPECT_EQ(control("show_649_cb").value(), 6);  // "6/49 alle"
   run("show_649_cb_Click");

@@ -10,11 +10,11 @@ class DisplayTest : public testing::ProgramTest {
   void SetUp() override {
     program.start();
     program.main().invoke("main_quorvel_Click");
-    program.workshop().workingText = "eins\r\nzwei\r\n";
-    program.workshop().undoCopy = "alt\r\n";
-    program.workshop().workingName = "x";
+    program.workshop().working().replace("eins\r\nzwei\r\n");
+    program.workshop().working().replaceUndoCopy("alt\r\n");
+    program.workshop().working().rename("x");
     program.showInDisplay({cp("Quorvel Anzeige x"), cp("Quorvel Anzeige * x"),
-                           program.workshop().workingText, true, true});
+                           program.workshop().working().text(), true, true});
   }
   DisplayWindow& display() { return program.display(); }
   void run(const std::string& handler, const std::vector<std::string>& args = {}) {
@@ -27,14 +27,14 @@ TEST_F(DisplayTest, AnEditAppliedFromTheWorkshopLeavesItsUndoCopy) {
   run("show_result_Change");
   EXPECT_EQ(display().window().text(), cp("Quorvel Anzeige * x"));
   run("show_ubn_Click");
-  EXPECT_EQ(program.workshop().workingText, "neu\r\n");
-  EXPECT_EQ(program.workshop().undoCopy, "alt\r\n");
+  EXPECT_EQ(program.workshop().working().text(), "neu\r\n");
+  EXPECT_EQ(program.workshop().working().undoCopy(), "alt\r\n");
   EXPECT_EQ(display().window().text(), cp("Quorvel Anzeige x"));
   EXPECT_EQ(program.workshop().clog.text(), cp("08:09:10: änderungen übernommen\r\n"));
 }
 
 TEST_F(DisplayTest, AfterApplyingTheTitleNamesTheWorkingTextAsItIsNow) {
-  program.workshop().workingName = "/tmp/neu.txt";  // saved under a new name meanwhile
+  program.workshop().working().rename("/tmp/neu.txt");  // saved under a new name meanwhile
   run("show_ubn_Click");
   EXPECT_EQ(display().window().text(), "Quorvel Anzeige /tmp/neu.txt");
   display().setFieldText("neu\r\n");
@@ -146,8 +146,8 @@ TEST_F(OpenersTest, TheWorkshopShowsItsTextWithTheApplyButton) {
   program.start();
   program.main().invoke("main_quorvel_Click");
   Workshop& w = program.workshop();
-  w.workingText = "a\r\n";
-  w.workingName = "/home/u/" + std::string(70, 'x') + ".txt";
+  w.working().replace("a\r\n");
+  w.working().rename("/home/u/" + std::string(70, 'x') + ".txt");
   w.invoke("qvl_show_Click");
   DisplayWindow& d = program.display();
   EXPECT_TRUE(d.window().visible());

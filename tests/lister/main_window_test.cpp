@@ -232,10 +232,10 @@ TEST_F(MainWindowTest, HandOverToTheWorkshopKeepsAnUndoCopy) {
   run("main_inqvl_Click");
   EXPECT_EQ(logLines().back(), "keine daten geladen");
   main().fileList = "a.mp3\r\n";
-  program.workshop().undoCopy = "alt";
+  program.workshop().working().replaceUndoCopy("alt");
   run("main_inqvl_Click");
-  EXPECT_EQ(program.workshop().workingText, "a.mp3\r\n");
-  EXPECT_EQ(program.workshop().undoCopy, "alt");
+  EXPECT_EQ(program.workshop().working().text(), "a.mp3\r\n");
+  EXPECT_EQ(program.workshop().working().undoCopy(), "alt");
   EXPECT_EQ(logLines().back(), "in quorvel kopiert");
   EXPECT_FALSE(program.workshop().window().visible());
 }

@@ -36,14 +36,14 @@ TEST_F(FileTooLarge, EveryWorkshopLoaderRefusesItAndKeepsTheText) {
     std::vector<std::string> arguments;
   } loaders[] = {{"frm8_MessageProc", {huge}}, {"qvl_load_Click", {}}};
   for (const auto& loader : loaders) {
-    w.workingText = "bleibt\r\n";
-    w.workingName = "alt.txt";
-    w.undoCopy = "undo";
+    w.working().replace("bleibt\r\n");
+    w.working().rename("alt.txt");
+    w.working().replaceUndoCopy("undo");
     if (loader.arguments.empty()) platform.addAnswer("Quorvel Dateiwahl", huge);
     EXPECT_TRUE(w.invoke(loader.handler, loader.arguments)) << loader.handler;
-    EXPECT_EQ(w.workingText, "bleibt\r\n") << loader.handler;
-    EXPECT_EQ(w.workingName, "alt.txt") << loader.handler;
-    EXPECT_EQ(w.undoCopy, "undo") << loader.handler;
+    EXPECT_EQ(w.working().text(), "bleibt\r\n") << loader.handler;
+    EXPECT_EQ(w.working().name(), "alt.txt") << loader.handler;
+    EXPECT_EQ(w.working().undoCopy(), "undo") << loader.handler;
     EXPECT_TRUE(logSaysTooLarge(w.clog)) << loader.handler << "\n" << w.clog.text();
   }
 }

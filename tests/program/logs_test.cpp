@@ -36,14 +36,14 @@ TEST_F(LogsTest, MainNoDataCheckLogsOnlyWhenTheListIsEmpty) {
 
 TEST_F(LogsTest, WorkshopLogModesAndClearing) {
   Workshop& w = program.workshop();
-  w.workingText = "abc\r\n";
+  w.working().replace("abc\r\n");
   w.log("...arbeit...", 2);
   EXPECT_TRUE(w.PRBC.visible());
   EXPECT_EQ(w.PRBC.maximum(), 100);
   w.log("fertig", 3);
   EXPECT_FALSE(w.PRBC.visible());
-  EXPECT_EQ(w.STBC.text(), "Daten: 5 Bytes");
-  w.workingText.clear();
+  EXPECT_EQ(w.STBC.text(), "Daten: 5 Bytes ~~~ Windows-1252, CR LF");
+  w.working().replace({});
   w.invoke("qvl_logdel_Click");
   EXPECT_EQ(w.clog.text(), "");
   EXPECT_EQ(w.STBC.text(), "Daten: 0 Bytes");

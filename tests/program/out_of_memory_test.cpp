@@ -39,19 +39,19 @@ TEST_F(OutOfMemory, AWorkshopOperationLeavesTextAndUndoAsTheyWere) {
         "qvl_trim_Click", "qvl_rtr_Click", "qvl_mlz_Click", "qvl_lcse_Click", "qvl_ucse_Click",
         "qvl_1bs_Click", "qvl_sdz_Click", "qvl_lz_Click", "qvl_zf_Click", "qvl_1313_Click",
         "qvl_131313_Click", "qvl_srt_Click", "qvl_cpy_Click", "qvl_infs_Click"}) {
-    w.workingText = text;
-    w.undoCopy = "undo";
+    w.working().replace(text);
+    w.working().replaceUndoCopy("undo");
     {
       const AllocationLimit limit(kLimit);
       EXPECT_TRUE(w.invoke(handler)) << handler;
     }
-    EXPECT_TRUE(w.workingText == text) << handler;
-    EXPECT_EQ(w.undoCopy, "undo") << handler;
+    EXPECT_TRUE(w.working().text() == text) << handler;
+    EXPECT_EQ(w.working().undoCopy(), "undo") << handler;
     EXPECT_TRUE(logSaysOutOfMemory(w.clog)) << handler;
     EXPECT_FALSE(w.PRBC.visible()) << handler;
     // The next operation runs as usual.
     w.invoke("qvl_lcse_Click");
-    EXPECT_TRUE(w.undoCopy == text) << handler;
+    EXPECT_TRUE(w.working().undoCopy() == text) << handler;
   }
 }
 
@@ -59,16 +59,16 @@ TEST_F(OutOfMemory, AFileTooLargeToLoadChangesNothing) {
   program.showTool(Tool::Workshop);
   Workshop& w = program.workshop();
   home.write("big.txt", largeText());
-  w.workingText = "bleibt";
-  w.workingName = "alt.txt";
-  w.undoCopy = "undo";
+  w.working().replace("bleibt");
+  w.working().rename("alt.txt");
+  w.working().replaceUndoCopy("undo");
   {
     const AllocationLimit limit(kLimit);
     w.invoke("frm8_MessageProc", {home.file("big.txt")});
   }
-  EXPECT_EQ(w.workingText, "bleibt");
-  EXPECT_EQ(w.workingName, "alt.txt");
-  EXPECT_EQ(w.undoCopy, "undo");
+  EXPECT_EQ(w.working().text(), "bleibt");
+  EXPECT_EQ(w.working().name(), "alt.txt");
+  EXPECT_EQ(w.working().undoCopy(), "undo");
   EXPECT_TRUE(logSaysOutOfMemory(w.clog));
 }
 
@@ -115,7 +115,7 @@ TEST_F(OutOfMemory, ACleanUpLeavesTheSortedListsWhole) {
 // that ran out of memory lost the undo copy the user had.
 TEST_F(OutOfMemory, ADisplayToolLeavesFieldAndUndoAsTheyWere) {
   program.main().invoke("main_quorvel_Click");
-  program.workshop().workingText = "quelle\r\n";
+  program.workshop().working().replace("quelle\r\n");
   program.showInDisplay({"t", "", "", true, true});
   DisplayWindow& display = program.display();
   display.show_find.setText("Lied");
@@ -141,7 +141,7 @@ TEST_F(OutOfMemory, ADisplayToolLeavesFieldAndUndoAsTheyWere) {
 TEST_F(OutOfMemory, NoHandlerEndsTheProgram) {
   for (WindowModel* window : program.windows()) {
     for (const Handler& handler : window->handlers()) {
-      program.workshop().workingText = largeText();
+      program.workshop().working().replace(largeText());
       program.main().fileList = largeText();
       const AllocationLimit limit(kLimit);
       EXPECT_NO_THROW(window->invoke(handler, {"1", "1"})) << handler.name;

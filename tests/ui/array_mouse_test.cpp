@@ -50,7 +50,7 @@ TEST_F(ArrayMouse, PresetButtonsTakeAndFillTheReplaceFields) {
 
 TEST_F(ArrayMouse, ParkListRunsItsCommand) {
   Workshop& workshop = desktop.program().workshop();
-  workshop.workingText = "text\r\n";
+  workshop.working().replace("text\r\n");
   auto* list = qobject_cast<QComboBox*>(desktop.view("frm8").widgetOf("qvl_parkb1"));
   ASSERT_NE(list, nullptr);
   Q_EMIT list->activated(0);

@@ -27,8 +27,8 @@ class CancelView : public testing::DesktopFixture {
  protected:
   CancelView() : text(unsortedText()) {
     click("frm1", "main_quorvel");
-    workshop().workingText = text;
-    workshop().undoCopy = "undo";
+    workshop().working().replace(text);
+    workshop().working().replaceUndoCopy("undo");
   }
   Workshop& workshop() { return desktop.program().workshop(); }
 
@@ -46,8 +46,8 @@ class CancelView : public testing::DesktopFixture {
   }
 
   void expectUnchanged() {
-    EXPECT_TRUE(workshop().workingText == text);
-    EXPECT_EQ(workshop().undoCopy, "undo");
+    EXPECT_TRUE(workshop().working().text() == text);
+    EXPECT_EQ(workshop().working().undoCopy(), "undo");
     EXPECT_TRUE(workshop().clog.text().find("abgebrochen\r\n") < 30) << workshop().clog.text();
     EXPECT_FALSE(workshop().PRBC.visible());
   }
@@ -61,12 +61,13 @@ TEST_F(CancelView, EscStopsTheSort) {
       [this] { QTest::keyClick(desktop.view("frm8").widgetOf("clog"), Qt::Key_Escape); }));
   expectUnchanged();
   // The text being sorted is not shown as gone while the sort runs.
-  EXPECT_EQ(statusDuringSort, "Daten: " + std::to_string(text.size()) + " Bytes");
+  EXPECT_EQ(statusDuringSort,
+            "Daten: " + std::to_string(text.size()) + " Bytes ~~~ Windows-1252, CR LF");
   EXPECT_TRUE(desktop.view("frm8").isVisible());
   // The window works as before: the next sort runs to its end.
   click("frm8", "qvl_srt");
-  EXPECT_TRUE(workshop().undoCopy == text);
-  EXPECT_TRUE(workshop().workingText.starts_with("aaa"));
+  EXPECT_TRUE(workshop().working().undoCopy() == text);
+  EXPECT_TRUE(workshop().working().text().starts_with("aaa"));
 }
 
 TEST_F(CancelView, ClosingTheWindowStopsTheSortAndThenCloses) {

@@ -30,8 +30,8 @@ using DisplayViewTest = testing::DesktopFixture;
 
 TEST_F(DisplayViewTest, ShowSearchEditAndApplyBackToTheWorkshop) {
   click("frm1", "main_quorvel");
-  desktop.program().workshop().workingText = cp("eins\r\nzwei \xA0 drei\r\n");
-  desktop.program().workshop().undoCopy = "alt\r\n";
+  desktop.program().workshop().working().replace(cp("eins\r\nzwei \xA0 drei\r\n"));
+  desktop.program().workshop().working().replaceUndoCopy("alt\r\n");
   click("frm8", "qvl_show");
   ASSERT_TRUE(desktop.view("frm4").isVisible());
   auto* field = widget<QPlainTextEdit>("frm4", "show_result");
@@ -48,8 +48,8 @@ TEST_F(DisplayViewTest, ShowSearchEditAndApplyBackToTheWorkshop) {
   field->textCursor().insertText(QStringLiteral("DREI"));
   EXPECT_EQ(desktop.view("frm4").windowTitle(), QStringLiteral("Quorvel Anzeige * "));
   click("frm4", "show_ubn");
-  EXPECT_EQ(desktop.program().workshop().workingText, "eins\r\nzwei \xA0 DREI\r\n");
-  EXPECT_EQ(desktop.program().workshop().undoCopy, "alt\r\n");
+  EXPECT_EQ(desktop.program().workshop().working().text(), "eins\r\nzwei \xA0 DREI\r\n");
+  EXPECT_EQ(desktop.program().workshop().working().undoCopy(), "alt\r\n");
   EXPECT_EQ(desktop.view("frm4").windowTitle(), QStringLiteral("Quorvel Anzeige "));
   field->textCursor().insertText(QStringLiteral("!"));  // edited again after applying
   EXPECT_EQ(desktop.view("frm4").windowTitle(), QStringLiteral("Quorvel Anzeige * "));

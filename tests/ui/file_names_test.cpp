@@ -51,7 +51,7 @@ TEST_F(FileNamesTest, AFolderIsListedInWindows1252WithOneLinePerName) {
 
 TEST_F(FileNamesTest, ASaveUnderAnUmlautNameCreatesItsUtf8Name) {
   click("frm1", "main_quorvel");
-  desktop.program().workshop().workingText = "Inhalt\r\n";
+  desktop.program().workshop().working().replace("Inhalt\r\n");
   answerDialogWith(
       home.file("Gr\xC3\xB6\xC3\x9F"
                 "e.txt"));
@@ -59,8 +59,8 @@ TEST_F(FileNamesTest, ASaveUnderAnUmlautNameCreatesItsUtf8Name) {
   EXPECT_EQ(home.read("Gr\xC3\xB6\xC3\x9F"
                       "e.txt"),
             "Inhalt\r\n");
-  EXPECT_EQ(desktop.program().workshop().workingName, home.file("Gr\xF6\xDF"
-                                                                "e.txt"));
+  EXPECT_EQ(desktop.program().workshop().working().name(), home.file("Gr\xF6\xDF"
+                                                                     "e.txt"));
 }
 
 TEST_F(FileNamesTest, AFileDroppedUnderAnUmlautNameLoads) {
@@ -77,7 +77,7 @@ TEST_F(FileNamesTest, AFileDroppedUnderAnUmlautNameLoads) {
   QApplication::sendEvent(&desktop.view("frm8"), &enter);
   QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
   QApplication::sendEvent(&desktop.view("frm8"), &drop);
-  EXPECT_EQ(desktop.program().workshop().workingText, "a\r\n")
+  EXPECT_EQ(desktop.program().workshop().working().text(), "a\r\n")
       << desktop.program().workshop().clog.text();
 }
 

@@ -19,7 +19,7 @@ class KeysTest : public testing::DesktopFixture {
  protected:
   void showInDisplay(const std::string& text) {
     click("frm1", "main_quorvel");
-    desktop.program().workshop().workingText = text;
+    desktop.program().workshop().working().replace(text);
     click("frm8", "qvl_show");
   }
 };
@@ -27,17 +27,17 @@ class KeysTest : public testing::DesktopFixture {
 TEST_F(KeysTest, CtrlVInTheSortColumnFieldPastesThereAndLeavesTheWorkingTextAlone) {
   click("frm1", "main_quorvel");
   Workshop& workshop = desktop.program().workshop();
-  workshop.workingText = "bleibt\r\n";
+  workshop.working().replace("bleibt\r\n");
   QApplication::clipboard()->setText(QStringLiteral("12"));
   auto* column = widget<QLineEdit>("frm8", "qvl_srt_x");
   column->selectAll();
   QTest::keyClick(column, Qt::Key_V, Qt::ControlModifier);
   EXPECT_EQ(column->text(), QStringLiteral("12"));
-  EXPECT_EQ(workshop.workingText, "bleibt\r\n");
+  EXPECT_EQ(workshop.working().text(), "bleibt\r\n");
 
   // Outside a text field the window's own paste key still works.
   QTest::keyClick(widget<QWidget>("frm8", "qvl_undo"), Qt::Key_V, Qt::ControlModifier);
-  EXPECT_EQ(workshop.workingText, "12\r\n");
+  EXPECT_EQ(workshop.working().text(), "12\r\n");
 }
 
 TEST_F(KeysTest, AKeyNoTextFieldUsesStillReachesTheWindowFromAField) {

@@ -37,17 +37,17 @@ TEST(WorkshopView, DropOperateUndoAndSave) {
   EXPECT_TRUE(enter.isAccepted());
   QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
   QApplication::sendEvent(&desktop.view("frm8"), &drop);
-  EXPECT_EQ(workshop.workingText,
+  EXPECT_EQ(workshop.working().text(),
             "Sehr geehrte Frau M\xFCller\r\nGr\xFC\xDF"
             "e\r\n")
       << workshop.clog.text();
 
   click("frm8", "qvl_ucse");
-  EXPECT_EQ(workshop.workingText,
+  EXPECT_EQ(workshop.working().text(),
             "SEHR GEEHRTE FRAU M\xDCLLER\r\nGR\xDC\xDF"
             "E\r\n");
   click("frm8", "qvl_undo");
-  EXPECT_EQ(workshop.workingText,
+  EXPECT_EQ(workshop.working().text(),
             "Sehr geehrte Frau M\xFCller\r\nGr\xFC\xDF"
             "e\r\n");
 

@@ -72,14 +72,14 @@ class WorkshopTool : public ProgramTest, public ::testing::WithParamInterface<To
   void check() {
     const ToolCase& c = GetParam();
     Workshop& w = program.workshop();
-    w.workingText = c.input;
-    w.undoCopy = "older";
+    w.working().replace(c.input);
+    w.working().replaceUndoCopy("older");
     runSteps(c.steps);
-    EXPECT_EQ(w.workingText, c.expected);
+    EXPECT_EQ(w.working().text(), c.expected);
     EXPECT_EQ(w.clog.text(), logOf(c.log));
     EXPECT_FALSE(w.PRBC.visible());
     ASSERT_TRUE(w.invoke("qvl_undo_Click"));
-    EXPECT_EQ(w.workingText, c.takesUndoCopy ? c.input : std::string("older"));
+    EXPECT_EQ(w.working().text(), c.takesUndoCopy ? c.input : std::string("older"));
   }
 };
 

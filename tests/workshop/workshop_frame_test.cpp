@@ -31,23 +31,23 @@ class WorkshopFrame : public testing::ProgramTest {
 };
 
 TEST_F(WorkshopFrame, DropLoadsTheFileWithItsFinalLineEnd) {
-  files.write("a.txt", "eins\nzwei\n");
+  files.write("a.txt", "eins\r\nzwei");
   EXPECT_TRUE(w.acceptsDrops());
   w.invoke("frm8_MessageProc", {files.file("a.txt")});
-  EXPECT_EQ(w.workingText, "eins\nzwei\r\n");
-  EXPECT_EQ(w.undoCopy, "eins\nzwei\n");
+  EXPECT_EQ(w.working().text(), "eins\r\nzwei\r\n");
+  EXPECT_EQ(w.working().undoCopy(), "eins\r\nzwei");
   EXPECT_EQ(w.clog.text(), "08:09:10: " + files.file("a.txt") + " geladen\r\n");
   const std::string name = files.file("a.txt");
   EXPECT_EQ(w.window().text(), "Quorvel " + name.substr(name.size() > 59 ? name.size() - 59 : 0));
 }
 
 TEST_F(WorkshopFrame, ADroppedFolderOrMissingFileChangesNothing) {
-  w.workingText = "bleibt";
-  w.workingName = "vorher.txt";
+  w.working().replace("bleibt");
+  w.working().rename("vorher.txt");
   w.invoke("frm8_MessageProc", {files.path()});
   w.invoke("frm8_MessageProc", {files.file("fehlt.txt")});
-  EXPECT_EQ(w.workingText, "bleibt");
-  EXPECT_EQ(w.workingName, "vorher.txt");
+  EXPECT_EQ(w.working().text(), "bleibt");
+  EXPECT_EQ(w.working().name(), "vorher.txt");
   EXPECT_EQ(w.clog.text(),
             cp("08:09:10: datei existiert nicht\r\n08:09:10: keine gültige datei\r\n"));
 }
@@ -56,28 +56,28 @@ TEST_F(WorkshopFrame, LoadButtonUsesTheSharedFileChoice) {
   files.write("b.txt", "x\r\n");
   platform.addAnswer("Quorvel Dateiwahl", files.file("b.txt"));
   w.invoke("qvl_load_Click");
-  EXPECT_EQ(w.workingText, "x\r\n");
-  EXPECT_EQ(w.workingName, files.file("b.txt"));
+  EXPECT_EQ(w.working().text(), "x\r\n");
+  EXPECT_EQ(w.working().name(), files.file("b.txt"));
 }
 
 TEST_F(WorkshopFrame, SaveWritesTheBytesAndRemembersTheFolder) {
-  w.workingText = "a\0\xFF"s;
+  w.working().replace("a\0\xFF"s);
   platform.addAnswer("Quorvel - Speichern", files.file("out.txt"));
   w.invoke("qvl_save_Click");
   EXPECT_EQ(files.read("out.txt"), "a\0\xFF"s);
-  EXPECT_EQ(w.workingName, files.file("out.txt"));
+  EXPECT_EQ(w.working().name(), files.file("out.txt"));
   EXPECT_EQ(program.session().saveDialogFolder, files.path());
   EXPECT_EQ(w.clog.text(), "08:09:10: " + files.file("out.txt") + " gespeichert\r\n");
 }
 
 TEST_F(WorkshopFrame, AFailedSaveSaysSoAndKeepsNameAndOldFile) {
-  w.workingText = "neu";
-  w.workingName = "vorher.txt";
+  w.working().replace("neu");
+  w.working().rename("vorher.txt");
   const std::string target = std::string(testing::kUnwritableFolder) + "brimlet.txt";
   platform.addAnswer("Quorvel - Speichern", target);
   w.invoke("qvl_save_Click");
   EXPECT_EQ(w.clog.text(), "08:09:10: fehler beim speichern\r\n");
-  EXPECT_EQ(w.workingName, "vorher.txt");
+  EXPECT_EQ(w.working().name(), "vorher.txt");
   EXPECT_FALSE(std::filesystem::exists(target));
 
   // An existing file in such a folder keeps its bytes.
@@ -86,11 +86,11 @@ TEST_F(WorkshopFrame, AFailedSaveSaysSoAndKeepsNameAndOldFile) {
   platform.addAnswer("Quorvel - Speichern", existing);
   w.invoke("qvl_save_Click");
   EXPECT_EQ(readFile(existing), before);
-  EXPECT_EQ(w.workingName, "vorher.txt");
+  EXPECT_EQ(w.working().name(), "vorher.txt");
 }
 
 TEST_F(WorkshopFrame, ASaveAnswerNamingAFolderIsNoValidFile) {
-  w.workingText = "neu";
+  w.working().replace("neu");
   platform.addAnswer("Quorvel - Speichern", files.path());
   w.invoke("qvl_save_Click");
   EXPECT_EQ(w.clog.text(), cp("08:09:10: keine gültige datei\r\n"));
@@ -98,26 +98,26 @@ TEST_F(WorkshopFrame, ASaveAnswerNamingAFolderIsNoValidFile) {
 
 TEST_F(WorkshopFrame, AFifoOrAnOverlongPathIsRefusedAtOnceAndSaysWhy) {
   ASSERT_EQ(::mkfifo(files.file("fifo").c_str(), 0600), 0);
-  w.workingText = "bleibt";
+  w.working().replace("bleibt");
   w.invoke("frm8_MessageProc", {files.file("fifo")});
   w.invoke("frm8_MessageProc", {files.file(std::string(5000, 'x'))});
-  EXPECT_EQ(w.workingText, "bleibt");
+  EXPECT_EQ(w.working().text(), "bleibt");
   EXPECT_EQ(w.clog.text(), cp("08:09:10: pfad zu lang\r\n08:09:10: keine gültige datei\r\n"));
 }
 
 TEST_F(WorkshopFrame, PasteCutsAtNulUntilCtrlZ) {
   platform.clipboard = "ab\0cd\0"s;
-  w.undoCopy = "undo";
+  w.working().replaceUndoCopy("undo");
   w.invoke("qvl_pst_Click");
-  EXPECT_EQ(w.workingText, "ab\r\n");
-  EXPECT_EQ(w.workingName, cp("Eingefügt"));
-  EXPECT_EQ(w.undoCopy, "undo");
+  EXPECT_EQ(w.working().text(), "ab\r\n");
+  EXPECT_EQ(w.working().name(), cp("Eingefügt"));
+  EXPECT_EQ(w.working().undoCopy(), "undo");
   EXPECT_EQ(w.window().text(), cp("Quorvel Eingefügt"));
-  EXPECT_EQ(w.STBC.text(), "Daten: 4 Bytes");
+  EXPECT_EQ(w.STBC.text(), "Daten: 4 Bytes ~~~ Windows-1252, CR LF");
 
   w.invoke("frm8_KeyDown", {"90", "2"});
   w.invoke("clog_KeyDown", {"86", "2"});  // Ctrl+V
-  EXPECT_EQ(w.workingText, "ab\0cd\0\r\n"s);
+  EXPECT_EQ(w.working().text(), "ab\0cd\0\r\n"s);
 }
 
 TEST_F(WorkshopFrame, CopyOfAnEmptyTextStillReports) {
@@ -140,13 +140,13 @@ TEST_F(WorkshopFrame, ContextMenuSetsTheStartToolAndUndoes) {
   w.invoke("frm8_MouseDown", {"2"});
   EXPECT_EQ(program.session().settings[Setting::StarteProgrammMit], 2);
 
-  w.workingText = "neu";
-  w.undoCopy = "alt";
+  w.working().replace("neu");
+  w.working().replaceUndoCopy("alt");
   platform.addAnswer("menu", "2");
   w.invoke("frm8_MouseDown", {"1"});  // the left button opens nothing
-  EXPECT_EQ(w.workingText, "neu");
+  EXPECT_EQ(w.working().text(), "neu");
   w.invoke("frm8_MouseDown", {"2"});
-  EXPECT_EQ(w.workingText, "alt");
+  EXPECT_EQ(w.working().text(), "alt");
 }
 
 TEST_F(WorkshopFrame, HelpOpensTheWorkshopAnchor) {
@@ -178,13 +178,13 @@ TEST_F(WorkshopFrame, AHelpPageOrEditorThatCannotBeOpenedIsReportedAsSuch) {
 TEST_F(WorkshopFrame, AListHandedOverFromTheMainWindowShowsItsSize) {
   program.main().fileList = "a.mp3\r\nb.mp3\r\n";
   program.main().invoke("main_inqvl_Click");
-  EXPECT_EQ(w.STBC.text(), "Daten: 14 Bytes");
+  EXPECT_EQ(w.STBC.text(), "Daten: 14 Bytes ~~~ Windows-1252, CR LF");
 }
 
 TEST_F(WorkshopFrame, HandOversNeedData) {
   w.invoke("qvl_inzr_Click");
   EXPECT_EQ(w.clog.text(), "08:09:10: keine daten geladen\r\n");
-  w.workingText = "name1\r\n";
+  w.working().replace("name1\r\n");
   w.invoke("qvl_inzr_Click");
   EXPECT_EQ(program.renamer().namesText, "name1\r\n");
   EXPECT_TRUE(program.session().renamerShown);
@@ -198,7 +198,7 @@ TEST_F(WorkshopFrame, DropOperateUndoAndSave) {
   files.write("in.txt", "b\r\na\r\n");
   w.invoke("frm8_MessageProc", {files.file("in.txt")});
   w.invoke("qvl_srt_Click");
-  EXPECT_EQ(w.workingText, "a\r\nb\r\n");
+  EXPECT_EQ(w.working().text(), "a\r\nb\r\n");
   w.invoke("qvl_undo_Click");
   platform.addAnswer("Quorvel - Speichern", files.file("in.txt"));
   w.invoke("qvl_save_Click");

@@ -36,17 +36,18 @@ class WorkshopOperation : public testing::ProgramTest,
 TEST_P(WorkshopOperation, ChangesTheTextReportsAndCanBeUndone) {
   const OperationCase& c = GetParam();
   Workshop& w = program.workshop();
-  w.workingText = c.input;
-  w.undoCopy = "older";
+  w.working().replace(c.input);
+  w.working().replaceUndoCopy("older");
   ASSERT_TRUE(w.invoke(c.handler));
-  EXPECT_EQ(w.workingText, c.expected);
+  EXPECT_EQ(w.working().text(), c.expected);
   std::vector<std::string> log;
   for (const std::string& line : c.log) log.push_back(cp(line));
   EXPECT_EQ(w.clog.text(), logOf(log));
   EXPECT_FALSE(w.PRBC.visible());
-  EXPECT_EQ(w.STBC.text(), "Daten: " + std::to_string(c.expected.size()) + " Bytes");
+  EXPECT_TRUE(w.STBC.text().starts_with("Daten: " + std::to_string(c.expected.size()) + " Bytes"))
+      << w.STBC.text();
   w.invoke("qvl_undo_Click");
-  EXPECT_EQ(w.workingText, c.input);
+  EXPECT_EQ(w.working().text(), c.input);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -63,7 +64,8 @@ INSTANTIATE_TEST_SUITE_P(
         OperationCase{"qvl_dos_Click",
                       "x\ry\r\n",
                       "x\ry\n",
-                      {"1 dos zeilenenden ersetzt", "...dos zeilenenden ersetzen..."}},
+                      {"speichern als Windows-1252, LF", "1 dos zeilenenden ersetzt",
+                       "...dos zeilenenden ersetzen..."}},
         OperationCase{"qvl_nlb_Click",
                       "a\0b"s,
                       "a\0\r\nb"s,
@@ -133,10 +135,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_P(WorkshopOperation, WithoutDataChangesNeitherTextNorUndoCopy) {
   Workshop& w = program.workshop();
-  w.undoCopy = "the only copy";
+  w.working().replaceUndoCopy("the only copy");
   ASSERT_TRUE(w.invoke(GetParam().handler));
-  EXPECT_EQ(w.workingText, "");
-  EXPECT_EQ(w.undoCopy, "the only copy");
+  EXPECT_EQ(w.working().text(), "");
+  EXPECT_EQ(w.working().undoCopy(), "the only copy");
   EXPECT_TRUE(w.clog.text().starts_with("08:09:10: keine daten geladen\r\n")) << w.clog.text();
 }
 
@@ -150,33 +152,33 @@ class WorkshopClassButtons : public testing::ProgramTest {
 
 TEST_F(WorkshopClassButtons, RemoveTheirClassAndLogEveryMember) {
   Workshop& w = program.workshop();
-  w.workingText = "Otto";
+  w.working().replace("Otto");
   w.invoke("qvl_nke_Click");
-  EXPECT_EQ(w.workingText, "Oo");
+  EXPECT_EQ(w.working().text(), "Oo");
   EXPECT_TRUE(w.clog.text().starts_with(logOf({cp("keine ß vorhanden"), cp("...ß entfernen...")})));
   EXPECT_NE(w.clog.text().find("2 t entfernt"), std::string::npos);
   EXPECT_EQ(std::count(w.clog.text().begin(), w.clog.text().end(), '\n'), 86);
 
-  w.workingText = "Otto";
+  w.working().replace("Otto");
   w.invoke("qvl_nve_Click");
-  EXPECT_EQ(w.workingText, "tt");
+  EXPECT_EQ(w.working().text(), "tt");
 }
 
 TEST_F(WorkshopClassButtons, OneUndoRestoresTheTextFromBeforeTheWholeButton) {
   Workshop& w = program.workshop();
-  w.workingText = "#a\x01\xA0z\\";
+  w.working().replace("#a\x01\xA0z\\");
   w.invoke("qvl_sdz_Click");
-  EXPECT_EQ(w.workingText, "az");
+  EXPECT_EQ(w.working().text(), "az");
   w.invoke("qvl_undo_Click");
-  EXPECT_EQ(w.workingText, "#a\x01\xA0z\\");
+  EXPECT_EQ(w.working().text(), "#a\x01\xA0z\\");
 }
 
 TEST_F(WorkshopClassButtons, WithoutDataLogOneLinePerMember) {
   Workshop& w = program.workshop();
-  w.undoCopy = "kept";
+  w.working().replaceUndoCopy("kept");
   w.invoke("qvl_zf_Click");
   EXPECT_EQ(w.clog.text(), logOf(std::vector<std::string>(10, "keine daten geladen")));
-  EXPECT_EQ(w.undoCopy, "kept");
+  EXPECT_EQ(w.working().undoCopy(), "kept");
 }
 
 class WorkshopSort : public testing::ProgramTest {
@@ -189,7 +191,7 @@ class WorkshopSort : public testing::ProgramTest {
 };
 
 TEST_F(WorkshopSort, ReadsColumnAndTheStoredOptions) {
-  w.workingText = "7\r\nabc19\r\nxyz05\r\n";
+  w.working().replace("7\r\nabc19\r\nxyz05\r\n");
   w.findControl("qvl_srt_x")->setText("-2");
   w.findControl("qvl_srt_b")->setValue(1);
   w.invoke("qvl_srt_b_Click");
@@ -197,13 +199,13 @@ TEST_F(WorkshopSort, ReadsColumnAndTheStoredOptions) {
   w.invoke("qvl_srt_d_Click");
   EXPECT_EQ(program.session().settings[Setting::SortierenBinaer], 1);
   w.invoke("qvl_srt_Click");
-  EXPECT_EQ(w.workingText, "abc19\r\nxyz05\r\n7\r\n");
+  EXPECT_EQ(w.working().text(), "abc19\r\nxyz05\r\n7\r\n");
   EXPECT_TRUE(w.clog.text().ends_with(cp("08:09:10: ... Zeilen abwärts sortieren...\r\n")));
 
   // The sort reads the stored option, not the check box.
   w.findControl("qvl_srt_d")->setValue(0);
   w.invoke("qvl_srt_Click");
-  EXPECT_EQ(w.workingText, "abc19\r\nxyz05\r\n7\r\n");
+  EXPECT_EQ(w.working().text(), "abc19\r\nxyz05\r\n7\r\n");
 }
 
 }  // namespace

@@ -106,10 +106,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(WorkshopReplacing, AKeepPatternWithoutMarkerSwitchesKeepingOffForGood) {
   Workshop& w = program.workshop();
-  w.workingText = "<b>x</b>";
+  w.working().replace("<b>x</b>");
   runSteps({"qvl_erst_w=1", "qvl_erst_b=1", "qvl_erst_e1=<b><<<>>></b>", "qvl_erst_e2=*",
             "qvl_ers_Click"});
-  EXPECT_EQ(w.workingText, "*");
+  EXPECT_EQ(w.working().text(), "*");
   EXPECT_EQ(w.findControl("qvl_erst_b")->value(), 0);
   EXPECT_EQ(program.session().settings[Setting::BehaltenVonWildcard], 0);
   EXPECT_EQ(program.session().settings[Setting::WildcardVonErsetzen], 1);

@@ -44,35 +44,35 @@ class WorkshopStores : public testing::ProgramTest {
 };
 
 TEST_F(WorkshopStores, BinaryFilterSaysWhenItOnlyBrokeLines) {
-  w.workingText = "x y z";
+  w.working().replace("x y z");
   w.findControl("qvl_af_cb")->setValue(4);
   w.invoke("qvl_asfil_Click");
-  EXPECT_EQ(w.workingText, "x \r\ny \r\nz");
+  EXPECT_EQ(w.working().text(), "x \r\ny \r\nz");
   EXPECT_EQ(log(), (std::vector<std::string>{cp("... text aus binärdateien filtern ..."),
                                              "keine vorhanden, aber zeilen umgebrochen"}));
   EXPECT_FALSE(w.PRBC.visible());
 
-  w.workingText = "a+b";
+  w.working().replace("a+b");
   w.findControl("qvl_af_cb")->setValue(0);
   w.invoke("qvl_asfil_Click");
-  EXPECT_EQ(w.workingText, "ab");
+  EXPECT_EQ(w.working().text(), "ab");
   EXPECT_EQ(log().back(), cp("1 störzeichen text aus binärdateien gefiltert"));
   w.invoke("qvl_undo_Click");
-  EXPECT_EQ(w.workingText, "a+b");
+  EXPECT_EQ(w.working().text(), "a+b");
 }
 
 TEST_F(WorkshopStores, TagRemovalNamesItsDelimiters) {
-  w.workingText = "ab<i>cd</i>ef\r\n";
+  w.working().replace("ab<i>cd</i>ef\r\n");
   w.invoke("qvl_html_etf_Click");
-  EXPECT_EQ(w.workingText, "abcdef\r\n");
+  EXPECT_EQ(w.working().text(), "abcdef\r\n");
   EXPECT_EQ(log(),
             (std::vector<std::string>{"... html-tags entfernen ...", "2 ... html-tags entfernt"}));
 
   w.clog.setText({});
-  w.workingText = "a > b\r\n";
+  w.working().replace("a > b\r\n");
   w.invoke("qvl_html_etf_Click");
-  EXPECT_EQ(w.workingText, "a > b\r\n");
-  EXPECT_EQ(w.undoCopy, "a > b\r\n");
+  EXPECT_EQ(w.working().text(), "a > b\r\n");
+  EXPECT_EQ(w.working().undoCopy(), "a > b\r\n");
   EXPECT_EQ(log(),
             (std::vector<std::string>{"... html-tags entfernen ...", "... keine html-tags ..."}));
   EXPECT_FALSE(w.PRBC.visible());
@@ -85,55 +85,55 @@ TEST_F(WorkshopStores, TagRemovalNamesItsDelimiters) {
   w.invoke("qvl_html_etf_Click");
   EXPECT_EQ(log(), (std::vector<std::string>{"keine zeichen angegeben"}));
   w.findControl("qvl_erst_e2")->setText("]");
-  w.workingText = "a[1]b\r\n";
+  w.working().replace("a[1]b\r\n");
   w.invoke("qvl_html_etf_Click");
-  EXPECT_EQ(w.workingText, "ab\r\n");
+  EXPECT_EQ(w.working().text(), "ab\r\n");
   EXPECT_EQ(log().back(), "1 ... [...] entfernt");
 }
 
 TEST_F(WorkshopStores, WordIndexReadsItsOptionsFromTheSettings) {
-  w.workingText = "Der Hund, der Hund.";
+  w.working().replace("Der Hund, der Hund.");
   w.findControl("qvl_idx_ev")->setValue(1);
   w.invoke("qvl_idx_ev_Click");
   w.invoke("qvl_idx_Click");
   // Sorted and counted by default; ties of the text order go to the capital.
-  EXPECT_EQ(w.workingText, "Der\t\t\t1\t\t\t1\r\nder\t\t\t1\t\t\t1\r\nHund\t\t\t2\t\t\t1\r\n");
+  EXPECT_EQ(w.working().text(), "Der\t\t\t1\t\t\t1\r\nder\t\t\t1\t\t\t1\r\nHund\t\t\t2\t\t\t1\r\n");
   EXPECT_EQ(log(),
             (std::vector<std::string>{"... Index erstellen...", cp("3 Wörter im Index erstellt")}));
   w.invoke("qvl_undo_Click");
-  EXPECT_EQ(w.workingText, "Der Hund, der Hund.");
+  EXPECT_EQ(w.working().text(), "Der Hund, der Hund.");
 }
 
 TEST_F(WorkshopStores, DjConversionWithoutSongsOnlyEndsTheText) {
-  w.workingText = "<Song FilePath=\"a\">";
+  w.working().replace("<Song FilePath=\"a\">");
   w.invoke("qvl_vdj_Click");
-  EXPECT_EQ(w.workingText, "<Song FilePath=\"a\">\r\n");
-  EXPECT_EQ(w.undoCopy, "<Song FilePath=\"a\">");
+  EXPECT_EQ(w.working().text(), "<Song FilePath=\"a\">\r\n");
+  EXPECT_EQ(w.working().undoCopy(), "<Song FilePath=\"a\">");
   EXPECT_EQ(w.clog.text(), "");
 
-  w.workingText = "<Song FilePath=\"a\" FileSize=\"1048576\"><Tags Bpm=\"90\" /></Song>";
+  w.working().replace("<Song FilePath=\"a\" FileSize=\"1048576\"><Tags Bpm=\"90\" /></Song>");
   w.findControl("qvl_vdj_fs")->setValue(1);
   w.invoke("qvl_vdj_fs_Click");
   w.invoke("qvl_vdj_Click");
-  EXPECT_EQ(w.workingText, "FilePath;FileSize;Bpm;\r\na;1 MB;90;\r\n");
+  EXPECT_EQ(w.working().text(), "FilePath;FileSize;Bpm;\r\na;1 MB;90;\r\n");
   EXPECT_EQ(log(), (std::vector<std::string>{"... xml konvertieren...",
                                              "1 Songs aus xml in Tabelle formatiert"}));
 }
 
 TEST_F(WorkshopStores, ParkRestoreAndUndo) {
-  w.workingText = "geparkt";
+  w.working().replace("geparkt");
   choose("qvl_parkb1", 0);
   EXPECT_EQ(w.findControl("qvl_parkb1")->items(),
             (std::vector<std::string>{"Parken1", "Restore1", "Anzeigen1", cp("Löschen1")}));
-  w.workingText = "danach";
+  w.working().replace("danach");
   choose("qvl_parkb1", 1);
-  EXPECT_EQ(w.workingText, "geparkt");
+  EXPECT_EQ(w.working().text(), "geparkt");
   w.invoke("qvl_undo_Click");
-  EXPECT_EQ(w.workingText, "danach");
+  EXPECT_EQ(w.working().text(), "danach");
   // Load, paste and the memory clear keep the buffer.
   w.invoke("qvl_memdel_Click");
   choose("qvl_parkb1", 1);
-  EXPECT_EQ(w.workingText, "geparkt");
+  EXPECT_EQ(w.working().text(), "geparkt");
   EXPECT_EQ(log(), (std::vector<std::string>{"Daten in Zwischenspeicher 1 kopiert",
                                              "Daten aus Zwischenspeicher 1 wiederhergestellt",
                                              "undo", cp("Speicher gelöscht"),
@@ -141,7 +141,7 @@ TEST_F(WorkshopStores, ParkRestoreAndUndo) {
 }
 
 TEST_F(WorkshopStores, DeletingShrinksTheListAndRestoringNothingEmptiesTheText) {
-  w.workingText = "zwei";
+  w.working().replace("zwei");
   choose("qvl_parkb2", 0);
   choose("qvl_parkb2", 0);
   EXPECT_EQ(w.findControl("qvl_parkb2")->items().size(), 4U);
@@ -156,8 +156,8 @@ TEST_F(WorkshopStores, DeletingShrinksTheListAndRestoringNothingEmptiesTheText) 
   choose("qvl_parkb2", 3);
   w.findControl("qvl_parkb2")->setItems({"Parken2", "Restore2"});
   choose("qvl_parkb2", 1);
-  EXPECT_EQ(w.workingText, "");
-  EXPECT_EQ(w.undoCopy, "zwei");
+  EXPECT_EQ(w.working().text(), "");
+  EXPECT_EQ(w.working().undoCopy(), "zwei");
 }
 
 TEST_F(WorkshopStores, ParkingNothingParksNothing) {
@@ -165,21 +165,21 @@ TEST_F(WorkshopStores, ParkingNothingParksNothing) {
   EXPECT_EQ(log(), std::vector<std::string>{"keine daten geladen"});
   EXPECT_EQ(w.findControl("qvl_parkb1")->items().size(), 1U);
   // Before the first parking there is nothing to restore.
-  w.workingText = "bleibt";
+  w.working().replace("bleibt");
   choose("qvl_parkb1", 1);
-  EXPECT_EQ(w.workingText, "bleibt");
+  EXPECT_EQ(w.working().text(), "bleibt");
 }
 
 TEST_F(WorkshopStores, ShowingAParkBufferOffersNoApply) {
-  w.workingText = "sichtbar";
+  w.working().replace("sichtbar");
   choose("qvl_parkb2", 0);
-  w.workingText = "anders";
+  w.working().replace("anders");
   choose("qvl_parkb2", 2);
   DisplayWindow& display = program.display();
   EXPECT_EQ(display.fieldText(), "sichtbar");
   EXPECT_EQ(display.window().text(), "Quorvel Anzeige Parken 2");
   EXPECT_FALSE(display.show_ubn.visible());
-  EXPECT_EQ(w.workingText, "anders");
+  EXPECT_EQ(w.working().text(), "anders");
 }
 
 TEST_F(WorkshopStores, PcbBuffersKeepTheWholeBlock) {

@@ -18,12 +18,12 @@ class WorkshopToolsWithoutData : public testing::ProgramTest,
 
 TEST_P(WorkshopToolsWithoutData, ChangeNeitherTextNorUndoCopy) {
   Workshop& w = program.workshop();
-  w.undoCopy = "the only copy";
+  w.working().replaceUndoCopy("the only copy");
   w.findControl("qvl_erst_e1")->setText("a");
   w.findControl("qvl_erst_e2")->setText("b");
   ASSERT_TRUE(w.invoke(GetParam()));
-  EXPECT_EQ(w.workingText, "");
-  EXPECT_EQ(w.undoCopy, "the only copy");
+  EXPECT_EQ(w.working().text(), "");
+  EXPECT_EQ(w.working().undoCopy(), "the only copy");
   EXPECT_EQ(w.clog.text(), "08:09:10: keine daten geladen\r\n");
 }
 
