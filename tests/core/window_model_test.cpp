@@ -120,8 +120,8 @@ INSTANTIATE_TEST_SUITE_P(WindowModel, HandlerGate, ::testing::Values(
              {"go", "row1", "row2", "Load", "Close", "KeyDown"}},
     GateCase{"dialog closed", [](GatedWindow& w) { w.setOpensOver(true); w.window().setVisible(false); },
              {"Load"}}),
-    [](const auto& info) {
-      std::string name = info.param.what;
+    [](const auto& row) {
+      std::string name = row.param.what;
       std::replace(name.begin(), name.end(), ' ', '_');
       return name;
     });

@@ -225,7 +225,7 @@ TEST_F(RenamerWindowTest, TheWorkshopHandsNamesOverAndHelpSaysWhatHappened) {
   run("drm_help_Click");
   EXPECT_EQ(logLines().back().find("Brimlet.html im"), std::string::npos);
   run("drm_qzc_Click");
-  program.workshop().workingText = "a\r\nb\r\n";
+  program.workshop().working().replace("a\r\nb\r\n");
   ASSERT_TRUE(program.workshop().invoke("qvl_inzr_Click"));
   EXPECT_TRUE(program.session().renamerShown);
   EXPECT_TRUE(renamer().window().visible());

@@ -59,7 +59,7 @@ INSTANTIATE_TEST_SUITE_P(EveryKind, UnchangedSave, ::testing::Values(
     SampleFile{"AsciiLf", "eins\nzwei\n"},
     SampleFile{"ByteOrderMark", "\xEF\xBB\xBF" "\xC3\xA4\r\n"},
     SampleFile{"BinaryWithNuls", "\x7F" "ELF\0\0\x01\xFF\n\0\x80\n"s}),
-    [](const auto& info) { return std::string(info.param.kind); });
+    [](const auto& row) { return std::string(row.param.kind); });
 // clang-format on
 
 TEST_F(WorkshopFileForm, ALinuxFileIsSortedLowercasedAndSavedAsItCame) {
