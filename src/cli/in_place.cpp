@@ -11,22 +11,17 @@
 #include "cli/command_line_files.h"
 #include "cli/interrupt.h"
 #include "core/file_batch.h"
+#include "core/file_identity.h"
 #include "core/file_name_codec.h"
 #include "core/text_file_form.h"
 
 namespace brimlet {
 namespace {
 
-// A file by device and inode, so that no second name for it (a link, "./")
-// hides it.
-using FileIdentity = std::pair<dev_t, ino_t>;
-
-std::optional<FileIdentity> identityOf(const std::string& path) {
-  struct stat info {};
-  if (path.empty() || path == kStandardStream || ::stat(path.c_str(), &info) != 0) {
-    return std::nullopt;
-  }
-  return FileIdentity{info.st_dev, info.st_ino};
+// A command-line file by its identity; standard input has none.
+std::optional<FileIdentity> commandLineIdentity(const std::string& path) {
+  if (path.empty() || path == kStandardStream) return std::nullopt;
+  return identityOf(path);
 }
 
 // The file where a user would load it, and where the reports go: the
@@ -47,7 +42,7 @@ class InPlaceRun {
   InPlaceRun(const CliOptions& options, std::ostream& errors)
       : options_(options),
         errors_(errors),
-        recipe_(identityOf(options.recipe)),
+        recipe_(commandLineIdentity(options.recipe)),
         batch_([this](const std::string& path, bool written) {
           if (!written) failed(path, "write");
         }) {}
@@ -78,7 +73,7 @@ class InPlaceRun {
   // The runner's exit status for this file's steps.
   int processFile(const CliOptions& run, const std::string& file) {
     const bool standard = file == kStandardStream;
-    const std::optional<FileIdentity> identity = identityOf(file);
+    const std::optional<FileIdentity> identity = commandLineIdentity(file);
     if (identity && identity == recipe_) {
       errors_ << "brimlet-cli: " << file << " is the recipe, left as it was\n";
       return 0;

@@ -28,7 +28,8 @@ namespace brimlet {
 
 // Whether `name` can stand as one entry of a folder: not empty, not "." or
 // "..", without "/" and without NUL (the system would end the path there
-// and so name another file). For names built from data.
+// and so name another file). For names built from data and names read
+// from the renamer's journal.
 [[nodiscard]] bool isSingleName(std::string_view name);
 
 // A path the user typed or chose (a dialog's answer, a typed file name) ->

@@ -5,32 +5,19 @@
 
 #include <optional>
 
+#include "core/file_identity.h"
 #include "core/file_io.h"
 #include "core/file_name_codec.h"
-#include "lister/folder_listing.h"
+#include "core/folder_listing.h"
 
 namespace brimlet {
 namespace {
 
-struct Identity {
-  dev_t device;
-  ino_t inode;
-  friend bool operator==(const Identity&, const Identity&) = default;
-};
-
 // The regular file `systemPath` leads to, links followed.
-std::optional<Identity> regularFile(const std::string& systemPath) {
+std::optional<FileIdentity> regularFile(const std::string& systemPath) {
   struct stat info {};
   if (::stat(systemPath.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
-  return Identity{info.st_dev, info.st_ino};
-}
-
-// What the name itself holds: a link there is itself, since the output
-// replaces it and the file it leads to stays an input like any other.
-std::optional<Identity> entryItself(const std::string& systemPath) {
-  struct stat info {};
-  if (::lstat(systemPath.c_str(), &info) != 0) return std::nullopt;
-  return Identity{info.st_dev, info.st_ino};
+  return identityOf(info);
 }
 
 }  // namespace
@@ -46,12 +33,14 @@ Combination combineFolder(const std::string& folder, const std::string& outputNa
   const std::optional<FolderListing> listing = lister.list(systemFolder);
   if (!listing) return result;
   const std::string output = encodePath(folder + outputName);
-  const std::optional<Identity> outputFile = entryItself(output);
+  // A link at the output name is the output itself: the output replaces it,
+  // and the file it leads to stays an input like any other.
+  const std::optional<FileIdentity> outputFile = identityOf(output, LinkRule::Itself);
   std::string bytes;
   for (const FolderListing::Entry& entry : listing->entries) {
     const std::string path = systemFolder + std::string(listing->systemName(entry));
     if (path == output) continue;
-    const std::optional<Identity> file = regularFile(path);
+    const std::optional<FileIdentity> file = regularFile(path);
     if (!file || file == outputFile) continue;
     const FileRead read = readWholeFile(SystemPath{path});
     if (read.status == ReadStatus::Ok) {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/file_name_codec.h"
-#include "lister/folder_listing.h"
+#include "core/folder_listing.h"
 
 namespace brimlet {
 namespace {

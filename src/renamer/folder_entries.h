@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,21 +26,12 @@ struct EntryRules {
   std::vector<std::string> excluded;
 };
 
-// Calls `visit` with the system name of every entry of `folder` (with a
-// trailing "/") but "." and "..", in the file system's order. A folder that
-// is not an absolute path or cannot be read has no entries.
-void forEachSystemName(const std::string& folder,
-                       const std::function<void(std::string_view)>& visit);
-
 // The entries of `folder` (with a trailing "/"): files, subfolders, hidden
-// entries alike, never "." and "..", in the file system's order. A folder
-// that is not an absolute path or cannot be read has no entries.
+// entries alike, never "." and "..", in name order (the folder lister's, so
+// that a pairing never depends on the disk). A folder that is not an
+// absolute path or cannot be read has no entries.
 [[nodiscard]] std::vector<FolderEntry> listFolderEntries(const std::string& folder,
                                                          const EntryRules& rules);
-
-// Sorts entries into the program's text order; entries that show the same
-// name keep an order of their own, so a pairing never depends on the disk.
-void sortByName(std::vector<FolderEntry>& entries);
 
 // Whether `name` ends with `suffix` in the program's case table.
 [[nodiscard]] bool endsWithIgnoringCase(std::string_view name, std::string_view suffix);

@@ -53,11 +53,6 @@ bool writeAll(int fd, std::string_view bytes) {
 
 }  // namespace
 
-bool isOneComponent(std::string_view name) {
-  return !name.empty() && name != "." && name != ".." &&
-         name.find_first_of(std::string_view("/\0", 2)) == std::string_view::npos;
-}
-
 std::vector<size_t> firstSteps(const std::vector<PlannedRename>& renames) {
   size_t chained = 0;
   for (const PlannedRename& rename : renames) chained += rename.temp.empty() ? 0 : 1;
@@ -114,8 +109,7 @@ std::optional<Journal> parseJournal(std::string_view bytes) {
     const auto inode = reader.number();
     const auto born = reader.number();
     if (!from || !to || !temp || !device || !inode || !born) return std::nullopt;
-    if (!isOneComponent(*from) || !isOneComponent(*to) ||
-        (!temp->empty() && !isOneComponent(*temp))) {
+    if (!isSingleName(*from) || !isSingleName(*to) || (!temp->empty() && !isSingleName(*temp))) {
       return std::nullopt;
     }
     journal.renames.push_back(

@@ -64,9 +64,6 @@ struct Journal {
 // files out of the folder it renamed.
 [[nodiscard]] std::optional<Journal> parseJournal(std::string_view bytes);
 
-// Whether `name` names one entry inside a folder.
-[[nodiscard]] bool isOneComponent(std::string_view name);
-
 // Steps are recorded in groups of this many, so the record of a run cut
 // short trails its renames by less than a group and costs one write per
 // group, not per rename.

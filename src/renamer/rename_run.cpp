@@ -63,7 +63,9 @@ int checkedRename(int folder, const std::string& from, const std::string& to) {
 class ListedNames {
  public:
   explicit ListedNames(const std::string& folder) {
-    forEachSystemName(folder, [this](std::string_view name) { names_.emplace(name); });
+    for (FolderEntry& entry : listFolderEntries(folder, {})) {
+      names_.insert(std::move(entry.systemName));
+    }
   }
   [[nodiscard]] bool contains(const std::string& name) const { return names_.contains(name); }
   [[nodiscard]] bool anyStartsWith(std::string_view prefix) const {
@@ -88,7 +90,7 @@ std::vector<PairCheck> check(const ListedNames& listed, const std::vector<Rename
   for (size_t i = 0; i < pairs.size(); ++i) {
     const std::string& to = targets[i];
     if (pairs[i].oldSystemName.empty() || pairs[i].oldSystemName == to) continue;
-    if (!isOneComponent(to) || uses[to] > 1 || (listed.contains(to) && !moving.contains(to))) {
+    if (!isSingleName(to) || uses[to] > 1 || (listed.contains(to) && !moving.contains(to))) {
       checks[i] = PairCheck::Conflict;
     } else if (moving.contains(to)) {
       checks[i] = PairCheck::Chained;

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include <sys/stat.h>
 
 #include <algorithm>
 
 #include "app/choosers.h"
 #include "app/program_folder.h"
 #include "core/cp1252.h"
+#include "core/file_identity.h"
 #include "core/file_io.h"
 #include "core/file_name_codec.h"
 #include "core/number.h"
@@ -33,11 +33,8 @@ NameSource failed(int code) {
 }
 
 bool sameFolder(const std::string& a, const std::string& b) {
-  struct stat first {};
-  struct stat second {};
-  return ::stat(encodePath(a).c_str(), &first) == 0 &&
-         ::stat(encodePath(b).c_str(), &second) == 0 && first.st_dev == second.st_dev &&
-         first.st_ino == second.st_ino;
+  const std::optional<FileIdentity> first = identityOf(encodePath(a));
+  return first && first == identityOf(encodePath(b));
 }
 
 NameSource fromSetFile(Session& session) {
@@ -107,7 +104,6 @@ int RenamerWindow::prepareNameList(const std::string& extension) {
     clearPreview();
     return kDeclined;
   }
-  sortByName(entries);
   for (size_t i = 0; i < std::min(entries.size(), pairing.size()); ++i) {
     pairing[i].oldName = std::move(entries[i].name);
     pairing[i].oldSystemName = std::move(entries[i].systemName);
@@ -124,8 +120,7 @@ int RenamerWindow::prepareRandomNumbering() {
   if (folder.empty()) return kCancelled;
   std::vector<FolderEntry> entries = listFolderEntries(folder, {"", ownFilesIn(folder, {})});
   if (entries.empty()) return kNoFilesFound;
-  // In name order, so that a fixed seed gives the same numbers on any disk.
-  sortByName(entries);
+  // Entries come in name order, so a fixed seed gives the same numbers on any disk.
   const bool dropNumbers = findControl("drm_rnd_e")->value() != 0;
   const std::vector<std::string> prefixes = randomPrefixes(entries.size(), session_.platform);
   pairing.clear();

@@ -18,8 +18,7 @@ class FolderEntriesTest : public ::testing::Test {
   }
   // "shown|system" per entry, in name order.
   Names listed(const EntryRules& rules) {
-    std::vector<FolderEntry> entries = listFolderEntries(folder.path(), rules);
-    sortByName(entries);
+    const std::vector<FolderEntry> entries = listFolderEntries(folder.path(), rules);
     Names names;
     for (const FolderEntry& entry : entries) names.push_back(entry.name + "|" + entry.systemName);
     return names;

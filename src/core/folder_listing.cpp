@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "lister/folder_listing.h"
+#include "core/folder_listing.h"
 
 #include <dirent.h>
 #include <fcntl.h>
