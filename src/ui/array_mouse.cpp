@@ -6,17 +6,9 @@
 namespace brimlet {
 namespace {
 
-struct Element {
-  std::string handler;
-  int index = 0;
-};
-
-// "pcb(3)" -> "pcb_MouseDown", 3; anything else gives no handler.
-Element elementOf(const std::string& name) {
-  const size_t open = name.find('(');
-  if (open == std::string::npos || open == 0 || !name.ends_with(')')) return {};
-  return {name.substr(0, open) + "_MouseDown",
-          std::atoi(name.substr(open + 1, name.size() - open - 2).c_str())};
+// "pcb(3)" -> `pcb_MouseDown`; anything but an element gives no handler.
+std::string mouseHandlerOf(const ElementName& element) {
+  return element.index.empty() ? std::string() : element.array + "_MouseDown";
 }
 
 }  // namespace
@@ -24,7 +16,8 @@ Element elementOf(const std::string& name) {
 ArrayMouse::ArrayMouse(WindowView& view, HandlerRunner run)
     : QObject(&view), view_(view), run_(std::move(run)) {
   for (const auto& control : view.model().controls()) {
-    const Handler* handler = view.model().findHandler(elementOf(control->name()).handler);
+    const Handler* handler =
+        view.model().findHandler(mouseHandlerOf(splitElement(control->name())));
     if (handler == nullptr || handler->parameters.size() < 2) continue;
     if (QWidget* widget = view.widgetOf(control->name())) widget->installEventFilter(this);
   }
@@ -34,20 +27,14 @@ bool ArrayMouse::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonDblClick) {
     return false;
   }
-  const auto* mouse = static_cast<QMouseEvent*>(event);
-  const Element element = elementOf(watched->objectName().toStdString());
-  const Handler* handler = view_.model().findHandler(element.handler);
+  const ElementName element = splitElement(watched->objectName().toStdString());
+  const Handler* handler = view_.model().findHandler(mouseHandlerOf(element));
   if (handler == nullptr) return false;
-  const int button = mouse->button() == Qt::LeftButton     ? 1
-                     : mouse->button() == Qt::RightButton  ? 2
-                     : mouse->button() == Qt::MiddleButton ? 4
-                                                           : 0;
-  const Qt::KeyboardModifiers keys = mouse->modifiers();
-  const int shift = (keys & Qt::ShiftModifier ? 1 : 0) | (keys & Qt::ControlModifier ? 2 : 0) |
-                    (keys & Qt::AltModifier ? 4 : 0);
-  std::vector<std::string> args = {std::to_string(element.index), std::to_string(button)};
-  if (handler->parameters.size() > 2) args.push_back(std::to_string(shift));
-  run_(view_.model(), element.handler, args, TypedText::Take);
+  std::vector<std::string> args = mouseArguments(*static_cast<QMouseEvent*>(event));
+  args.insert(args.begin(), element.index);
+  // A handler without a shift parameter takes the index and the button.
+  args.resize(std::min(args.size(), handler->parameters.size()));
+  run_(view_.model(), handler->name, args, TypedText::Take);
   return true;
 }
 

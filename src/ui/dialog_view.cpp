@@ -1,17 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/dialog_view.h"
 
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "ui/codec.h"
@@ -19,19 +13,9 @@
 #include "ui/control_widgets.h"
 
 namespace brimlet {
-namespace {
-
-// "ed_e(3)" -> {"ed_e", "3"}; a plain name has no index.
-std::pair<std::string, std::string> splitElement(const std::string& name) {
-  const size_t open = name.find('(');
-  if (open == std::string::npos || name.back() != ')') return {name, {}};
-  return {name.substr(0, open), name.substr(open + 1, name.size() - open - 2)};
-}
-
-}  // namespace
 
 DialogView::DialogView(WindowModel& model, HandlerRunner run, QWidget* parent)
-    : QDialog(parent), model_(model), run_(std::move(run)) {
+    : QDialog(parent), model_(model), binding_(model, std::move(run)) {
   setObjectName(QString::fromStdString(model_.form()));
   setModal(true);
   setMinimumWidth(420);
@@ -43,10 +27,9 @@ DialogView::DialogView(WindowModel& model, HandlerRunner run, QWidget* parent)
   root->addLayout(buttons_);
   for (const auto& control : model_.controls()) {
     QWidget* widget = createWidget(*control);
-    widget->setObjectName(QString::fromStdString(control->name()));
     describeWidget(*widget, model_.form(), *control);
     place(*control, widget);
-    bind(*control, widget);
+    binding_.bind(*control, *widget);
     bound_.push_back({control.get(), widget});
   }
   sync();
@@ -60,7 +43,7 @@ QWidget* DialogView::createWidget(Control& control) {
 }
 
 void DialogView::place(const Control& control, QWidget* widget) {
-  if (control.kind() == ControlKind::Button && splitElement(control.name()).second.empty()) {
+  if (control.kind() == ControlKind::Button && splitElement(control.name()).index.empty()) {
     buttons_->addWidget(widget);
     return;
   }
@@ -92,47 +75,13 @@ void DialogView::place(const Control& control, QWidget* widget) {
   if (control.kind() == ControlKind::TextBox) grid->setColumnStretch(found->second, found->second);
 }
 
-void DialogView::bind(Control& control, QWidget* widget) {
-  const std::string name = control.name();
-  if (auto* button = qobject_cast<QPushButton*>(widget)) {
-    connect(button, &QPushButton::clicked, this, [this, name] { runHandler(name, "_Click"); });
-  } else if (auto* box = qobject_cast<QAbstractButton*>(widget)) {
-    connect(box, &QAbstractButton::clicked, this, [this, &control, name](bool checked) {
-      control.setValue(checked ? 1 : 0);
-      runHandler(name, "_Click");
-    });
-  } else if (auto* line = qobject_cast<QLineEdit*>(widget)) {
-    connect(line, &QLineEdit::textEdited, this, [this, &control, name](const QString& text) {
-      control.setText(fromQString(text));
-      runHandler(name, "_Change");
-    });
-  } else if (auto* list = qobject_cast<QComboBox*>(widget)) {
-    connect(list, &QComboBox::activated, this, [this, &control, name](int index) {
-      control.setValue(index);
-      runHandler(name, "_Click");
-    });
-  }
-}
-
-void DialogView::runHandler(const std::string& control, const std::string& event) {
-  const auto [array, index] = splitElement(control);
-  const std::string handler = array + event;
-  if (model_.findHandler(handler) == nullptr) return;
-  std::vector<std::string> args;
-  if (!index.empty()) args.push_back(index);
-  run_(model_, handler, args, TypedText::Take);
-}
-
 QWidget* DialogView::widgetOf(const std::string& control) const {
-  for (const Bound& b : bound_) {
-    if (b.control->name() == control) return b.widget;
-  }
-  return nullptr;
+  return widgetNamed(bound_, control);
 }
 
 void DialogView::sync() {
-  for (Bound& b : bound_) {
-    if (b.revision != b.control->revision()) apply(b);
+  for (BoundControl& b : bound_) {
+    if (b.revision != b.control->revision()) applyControl(b);
   }
   const Control& window = model_.window();
   if (windowRevision_ == window.revision()) return;
@@ -147,40 +96,12 @@ void DialogView::sync() {
   }
 }
 
-void DialogView::apply(Bound& bound) {
-  const Control& c = *bound.control;
-  QWidget* w = bound.widget;
-  const QSignalBlocker blocker(w);
-  const QString text = toQString(c.text());
-  bool enabled = c.enabled();
-  if (auto* button = qobject_cast<QAbstractButton*>(w)) {
-    button->setText(text);
-    if (button->isCheckable()) button->setChecked(c.value() != 0);
-  } else if (auto* line = qobject_cast<QLineEdit*>(w)) {
-    if (line->text() != text) line->setText(text);
-    // A field the model does not let the user edit stays readable.
-    line->setReadOnly(!enabled);
-    enabled = true;
-  } else if (auto* list = qobject_cast<QComboBox*>(w)) {
-    if (list->count() != static_cast<int>(c.items().size())) {
-      list->clear();
-      for (const std::string& item : c.items()) list->addItem(toQString(item));
-    }
-    list->setCurrentIndex(static_cast<int>(c.value()));
-  } else if (auto* label = qobject_cast<QLabel*>(w)) {
-    label->setText(text);
-  }
-  w->setVisible(c.visible());
-  w->setEnabled(enabled);
-  bound.revision = c.revision();
-}
-
 void DialogView::closeEvent(QCloseEvent* event) {
   event->ignore();
-  runHandler(model_.form(), "_Close");
+  binding_.runIfPresent(model_.form() + "_Close");
 }
 
 // Escape closes the dialog as its close box does.
-void DialogView::reject() { runHandler(model_.form(), "_Close"); }
+void DialogView::reject() { binding_.runIfPresent(model_.form() + "_Close"); }
 
 }  // namespace brimlet

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/window_model.h"
-#include "ui/window_view.h"
+#include "ui/control_binding.h"
 
 class QGridLayout;
 class QHBoxLayout;
@@ -35,21 +35,12 @@ class DialogView : public QDialog {
   void reject() override;
 
  private:
-  struct Bound {
-    Control* control;
-    QWidget* widget;
-    uint64_t revision = 0;
-  };
-
   QWidget* createWidget(Control& control);
   void place(const Control& control, QWidget* widget);
-  void bind(Control& control, QWidget* widget);
-  void apply(Bound& bound);
-  void runHandler(const std::string& control, const std::string& event);
 
   WindowModel& model_;
-  HandlerRunner run_;
-  std::vector<Bound> bound_;
+  ControlBinding binding_;
+  std::vector<BoundControl> bound_;
   QVBoxLayout* body_ = nullptr;
   QHBoxLayout* buttons_ = nullptr;
   std::map<std::string, QVBoxLayout*> frames_;

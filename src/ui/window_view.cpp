@@ -2,9 +2,7 @@
 #include "ui/window_view.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -13,12 +11,10 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -51,25 +47,6 @@ constexpr int kWindowChrome = 48;
 // put in piece by piece, with progress.
 constexpr size_t kSlowFieldBytes = 4 << 20;
 
-// The shift state of the program's key and mouse handlers: 1 Shift, 2 Ctrl, 4 Alt.
-int shiftState(Qt::KeyboardModifiers modifiers) {
-  return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
-         (modifiers & Qt::AltModifier ? 4 : 0);
-}
-
-// Letters and digits are their ASCII codes in Qt as in the program.
-int programKeyCode(int qtKey) {
-  switch (qtKey) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-      return keys::kReturn;
-    case Qt::Key_Escape:
-      return keys::kEscape;
-    default:
-      return qtKey;
-  }
-}
-
 // Whether the widget has a use of its own for the key (copy, paste, undo,
 // caret moves in a text field), asked the way Qt asks before a shortcut.
 bool widgetActsOn(QObject* widget, const QKeyEvent& key) {
@@ -77,19 +54,6 @@ bool widgetActsOn(QObject* widget, const QKeyEvent& key) {
   probe.ignore();
   QCoreApplication::sendEvent(widget, &probe);
   return probe.isAccepted();
-}
-
-int mouseButton(Qt::MouseButton button) {
-  switch (button) {
-    case Qt::LeftButton:
-      return 1;
-    case Qt::RightButton:
-      return 2;
-    case Qt::MiddleButton:
-      return 4;
-    default:
-      return 0;
-  }
 }
 
 // The controls of a frame again, `perRow` a row, in their order.
@@ -123,7 +87,7 @@ QWidget* labelledCell(const std::string& form, const Control& control, QWidget* 
 }  // namespace
 
 WindowView::WindowView(WindowModel& model, HandlerRunner run, WindowPlacement& placement)
-    : model_(model), run_(std::move(run)), placement_(placement) {
+    : model_(model), binding_(model, std::move(run)), placement_(placement) {
   auto* root = new QVBoxLayout(this);
   auto* body = new QHBoxLayout;
   auto* bottom = new QHBoxLayout;
@@ -162,12 +126,12 @@ WindowView::WindowView(WindowModel& model, HandlerRunner run, WindowPlacement& p
       }
     }
     describeWidget(*widget, model_.form(), *control);
-    bound_.push_back({control.get(), widget});
-    bound_.back().cell = cell;
+    bound_.push_back({{control.get(), widget, cell}});
     if (control->kind() == ControlKind::RichText) {
       bindRichText(bound_.size() - 1);
     } else {
-      bindEvents(*control, widget);
+      binding_.bind(*control, *widget);
+      widget->installEventFilter(this);
     }
   }
   const QScreen* screen = QGuiApplication::primaryScreen();
@@ -286,30 +250,6 @@ QWidget* WindowView::createWidget(Control& control) {
   return label;
 }
 
-void WindowView::bindEvents(Control& control, QWidget* widget) {
-  const std::string& name = control.name();
-  widget->installEventFilter(this);
-  widget->setObjectName(QString::fromStdString(name));
-  if (auto* button = qobject_cast<QPushButton*>(widget)) {
-    connect(button, &QPushButton::clicked, this, [this, name] { runIfPresent(name + "_Click"); });
-  } else if (auto* box = qobject_cast<QAbstractButton*>(widget)) {
-    connect(box, &QAbstractButton::clicked, this, [this, &control, name](bool checked) {
-      control.setValue(checked ? 1 : 0);
-      runIfPresent(name + "_Click");
-    });
-  } else if (auto* line = qobject_cast<QLineEdit*>(widget)) {
-    connect(line, &QLineEdit::textEdited, this, [this, &control, name](const QString& text) {
-      control.setText(fromQString(text));
-      runIfPresent(name + "_Change");
-    });
-  } else if (auto* list = qobject_cast<QComboBox*>(widget)) {
-    connect(list, &QComboBox::activated, this, [this, &control, name](int index) {
-      control.setValue(index);
-      runIfPresent(name + "_Click");
-    });
-  }
-}
-
 void WindowView::bindRichText(size_t index) {
   auto* edit = static_cast<QPlainTextEdit*>(bound_[index].widget);
   const std::string name = bound_[index].control->name();
@@ -373,17 +313,12 @@ void WindowView::applyRichText(Bound& b) {
 }
 
 QWidget* WindowView::widgetOf(const std::string& control) const {
-  for (const Bound& b : bound_) {
-    if (b.control->name() == control) return b.widget;
-  }
-  return nullptr;
+  return widgetNamed(bound_, control);
 }
 
 bool WindowView::runIfPresent(const std::string& name, const std::vector<std::string>& args,
                               TypedText typed) {
-  if (model_.findHandler(name) == nullptr) return false;
-  run_(model_, name, args, typed);
-  return true;
+  return binding_.runIfPresent(name, args, typed);
 }
 
 void WindowView::sync() {
@@ -397,47 +332,13 @@ void WindowView::sync() {
 }
 
 void WindowView::apply(Bound& bound) {
-  const Control& c = *bound.control;
-  QWidget* w = bound.widget;
-  const QSignalBlocker blocker(w);
-  if (c.kind() == ControlKind::RichText) {
-    applyRichText(bound);
-    w->setVisible(c.visible());
-    w->setEnabled(c.enabled());
-    bound.revision = c.revision();
+  if (bound.control->kind() != ControlKind::RichText) {
+    applyControl(bound);
     return;
   }
-  const QString text = toQString(c.text());
-  if (auto* button = qobject_cast<QAbstractButton*>(w)) {
-    button->setText(text);
-    if (button->isCheckable()) button->setChecked(c.value() != 0);
-  } else if (auto* line = qobject_cast<QLineEdit*>(w)) {
-    if (line->text() != text) line->setText(text);
-  } else if (auto* edit = qobject_cast<QPlainTextEdit*>(w)) {
-    if (edit->toPlainText() != text) edit->setPlainText(text);
-  } else if (auto* list = qobject_cast<QComboBox*>(w)) {
-    QStringList items;
-    for (const std::string& item : c.items()) items << toQString(item);
-    QStringList shown;
-    for (int i = 0; i < list->count(); ++i) shown << list->itemText(i);
-    if (shown != items) {
-      list->clear();
-      list->addItems(items);
-    }
-    list->setCurrentIndex(static_cast<int>(c.value()));
-  } else if (auto* view = qobject_cast<QTreeWidget*>(w)) {
-    applyListView(*view, c);
-  } else if (auto* bar = qobject_cast<QProgressBar*>(w)) {
-    const BarPosition position = barPosition(c.value(), c.maximum());
-    bar->setMaximum(position.maximum);
-    bar->setValue(position.value);
-  } else if (auto* label = qobject_cast<QLabel*>(w)) {
-    label->setText(text);
-  }
-  w->setVisible(c.visible());
-  if (bound.cell != w) bound.cell->setVisible(c.visible());
-  w->setEnabled(c.enabled());
-  bound.revision = c.revision();
+  const QSignalBlocker blocker(bound.widget);
+  applyRichText(bound);
+  applyPresence(bound);
 }
 
 void WindowView::applyWindow() {
@@ -479,10 +380,8 @@ void WindowView::closeEvent(QCloseEvent* event) {
 }
 
 void WindowView::mousePressEvent(QMouseEvent* event) {
-  const int button = mouseButton(event->button());
-  if (button != 2 ||
-      !runIfPresent(model_.form() + "_MouseDown",
-                    {std::to_string(button), std::to_string(shiftState(event->modifiers()))})) {
+  if (event->button() != Qt::RightButton ||
+      !runIfPresent(model_.form() + "_MouseDown", mouseArguments(*event))) {
     QWidget::mousePressEvent(event);
   }
 }
@@ -501,14 +400,12 @@ bool WindowView::eventFilter(QObject* watched, QEvent* event) {
     // Buttons with a quick menu take the other mouse buttons; a label
     // with a menu (the workshop's status bar) takes every button.
     const auto* mouse = static_cast<QMouseEvent*>(event);
-    const int button = mouseButton(mouse->button());
-    return (button != 1 || qobject_cast<QLabel*>(watched) != nullptr) &&
-           runIfPresent(watched->objectName().toStdString() + "_MouseDown",
-                        {std::to_string(button), std::to_string(shiftState(mouse->modifiers()))});
+    return (mouse->button() != Qt::LeftButton || qobject_cast<QLabel*>(watched) != nullptr) &&
+           runIfPresent(watched->objectName().toStdString() + "_MouseDown", mouseArguments(*mouse));
   }
   if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
   const auto* key = static_cast<QKeyEvent*>(event);
-  const KeyStroke stroke{programKeyCode(key->key()), shiftState(key->modifiers())};
+  const KeyStroke stroke{programKeyCode(key->key()), programShiftState(key->modifiers())};
   const std::vector<std::string> args = {std::to_string(stroke.keyCode),
                                          std::to_string(stroke.shift)};
   // A field's own key handler sees its keys first; the field still acts on

@@ -2,12 +2,12 @@
 #pragma once
 
 #include <QWidget>
-#include <functional>
 #include <map>
 #include <string>
 #include <vector>
 
 #include "core/window_model.h"
+#include "ui/control_binding.h"
 #include "ui/window_placement.h"
 
 class QGridLayout;
@@ -16,16 +16,6 @@ class QHBoxLayout;
 class QProgressBar;
 
 namespace brimlet {
-
-// Whether a handler needs what was typed into a text field taken into the
-// model first. Handlers that only take the caret do not, which keeps caret
-// moves in a large text from converting the whole text each time.
-enum class TypedText { Take, Leave };
-
-// Runs one handler of a window with its arguments; the desktop wraps every
-// call so that the views are refreshed afterwards.
-using HandlerRunner = std::function<void(WindowModel&, const std::string&,
-                                         const std::vector<std::string>&, TypedText)>;
 
 // A window built from its model's control table: one widget per control,
 // grouped into labelled frames, each widget's events bound to the handler
@@ -53,13 +43,9 @@ class WindowView : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  struct Bound {
-    Control* control;
-    QWidget* widget;
-    uint64_t revision = 0;
+  struct Bound : BoundControl {
     uint64_t textRevision = 0;
-    bool edited = false;      // typed into since the last flush
-    QWidget* cell = nullptr;  // what the frame holds: the widget, or it with its label
+    bool edited = false;  // typed into since the last flush
   };
   struct FrameBox {
     std::string caption;
@@ -68,7 +54,6 @@ class WindowView : public QWidget {
   };
 
   QWidget* createWidget(Control& control);
-  void bindEvents(Control& control, QWidget* widget);
   void bindRichText(size_t index);
   void applyRichText(Bound& bound);
   void apply(Bound& bound);
@@ -85,7 +70,7 @@ class WindowView : public QWidget {
   static QWidget* frameColumns(const std::vector<QGroupBox*>& boxes, int columns);
 
   WindowModel& model_;
-  HandlerRunner run_;
+  ControlBinding binding_;
   WindowPlacement& placement_;
   std::vector<Bound> bound_;
   QWidget* operations_ = nullptr;
