@@ -56,6 +56,13 @@ bool widgetActsOn(QObject* widget, const QKeyEvent& key) {
   return probe.isAccepted();
 }
 
+// The key handler named after `widget` if it takes the key, else nullptr.
+const Handler* keyHandlerOf(const WindowModel& model, const QObject* widget, KeyStroke stroke) {
+  if (widget == nullptr) return nullptr;
+  const Handler* handler = model.findHandler(widget->objectName().toStdString() + "_KeyDown");
+  return handler != nullptr && handler->takesKey(stroke) ? handler : nullptr;
+}
+
 // The controls of a frame again, `perRow` a row, in their order.
 void restack(QGridLayout& grid, int perRow) {
   std::vector<QWidget*> cells;
@@ -408,10 +415,16 @@ bool WindowView::eventFilter(QObject* watched, QEvent* event) {
   const KeyStroke stroke{programKeyCode(key->key()), programShiftState(key->modifiers())};
   const std::vector<std::string> args = {std::to_string(stroke.keyCode),
                                          std::to_string(stroke.shift)};
+  // A key the focused field's own handler took comes on to the window when
+  // the field has no use for it; it must not run a second handler there
+  // (Ctrl+V in the workshop's log would paste twice, Ctrl+Z flip back).
+  QWidget* focus = QApplication::focusWidget();
+  if (watched == this && focus != this && keyHandlerOf(model_, focus, stroke) != nullptr) {
+    return false;
+  }
   // A field's own key handler sees its keys first; the field still acts on
   // them as it would.
-  const Handler* own = model_.findHandler(watched->objectName().toStdString() + "_KeyDown");
-  if (own != nullptr && own->takesKey(stroke)) {
+  if (const Handler* own = keyHandlerOf(model_, watched, stroke)) {
     runIfPresent(own->name, args);
     return false;
   }

@@ -22,6 +22,14 @@ class KeysTest : public testing::DesktopFixture {
     desktop.program().workshop().working().replace(text);
     click("frm8", "qvl_show");
   }
+  // Real keys go to the focused widget of the active window.
+  void focus(const std::string& form, const std::string& control) {
+    QWidget& window = desktop.view(form);
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    desktop.view(form).widgetOf(control)->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), desktop.view(form).widgetOf(control));
+  }
 };
 
 TEST_F(KeysTest, CtrlVInTheSortColumnFieldPastesThereAndLeavesTheWorkingTextAlone) {
@@ -103,6 +111,32 @@ TEST_F(KeysTest, EditingKeysWorkInTheDisplaySearchField) {
   QTest::keyClick(find, Qt::Key_End);
   QTest::keyClick(find, Qt::Key_V, Qt::ControlModifier);
   EXPECT_EQ(find->text(), QStringLiteral("xyxy"));
+}
+
+// A key the focused field's own handler takes and the field has no use for
+// goes on to its window, which must not run its handler for it once more.
+TEST_F(KeysTest, ACtrlKeyInTheWorkshopLogActsOnce) {
+  click("frm1", "main_quorvel");
+  Workshop& workshop = desktop.program().workshop();
+  QApplication::clipboard()->setText(QStringLiteral("neu"));
+  focus("frm8", "clog");
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(workshop.working().text(), "neu\r\n");
+  const std::string& log = workshop.clog.text();
+  const std::string pasted = "eingef\xFCgt";
+  ASSERT_NE(log.find(pasted), std::string::npos);
+  EXPECT_EQ(log.find(pasted), log.rfind(pasted)) << "pasted twice";
+  const bool keptNul = workshop.keepNul;
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_NE(workshop.keepNul, keptNul);
+}
+
+TEST_F(KeysTest, ToolKeysInTheDisplayFieldNeedTheWorkshopBehind) {
+  desktop.program().main().fileList = "a.txt\r\n";
+  click("frm1", "main_show");
+  focus("frm4", "show_result");
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_T, Qt::ControlModifier);
+  EXPECT_FALSE(desktop.program().display().findControl("show_email")->enabled());
 }
 
 TEST_F(KeysTest, EscInTheDisplayFieldBringsBackTheTool) {
