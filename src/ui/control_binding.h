@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QWidget>
 #include <Qt>
 #include <algorithm>
 #include <concepts>
@@ -13,6 +12,7 @@
 #include "core/window_model.h"
 
 class QMouseEvent;
+class QWidget;
 
 namespace brimlet {
 
