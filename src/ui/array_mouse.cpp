@@ -6,9 +6,17 @@
 namespace brimlet {
 namespace {
 
-// "pcb(3)" -> `pcb_MouseDown`; anything but an element gives no handler.
-std::string mouseHandlerOf(const ElementName& element) {
-  return element.index.empty() ? std::string() : element.array + "_MouseDown";
+struct Element {
+  std::string handler;
+  int index = 0;
+};
+
+// "pcb(3)" -> "pcb_MouseDown", 3; anything else gives no handler.
+Element elementOf(const std::string& name) {
+  const size_t open = name.find('(');
+  if (open == std::string::npos || open == 0 || !name.ends_with(')')) return {};
+  return {name.substr(0, open) + "_MouseDown",
+          std::atoi(name.substr(open + 1, name.size() - open - 2).c_str())};
 }
 
 }  // namespace
@@ -16,8 +24,7 @@ std::string mouseHandlerOf(const ElementName& element) {
 ArrayMouse::ArrayMouse(WindowView& view, HandlerRunner run)
     : QObject(&view), view_(view), run_(std::move(run)) {
   for (const auto& control : view.model().controls()) {
-    const Handler* handler =
-        view.model().findHandler(mouseHandlerOf(splitElement(control->name())));
+    const Handler* handler = view.model().findHandler(elementOf(control->name()).handler);
     if (handler == nullptr || handler->parameters.size() < 2) continue;
     if (QWidget* widget = view.widgetOf(control->name())) widget->installEventFilter(this);
   }
@@ -27,14 +34,15 @@ bool ArrayMouse::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonDblClick) {
     return false;
   }
-  const ElementName element = splitElement(watched->objectName().toStdString());
-  const Handler* handler = view_.model().findHandler(mouseHandlerOf(element));
+  const auto* mouse = static_cast<QMouseEvent*>(event);
+  const Element element = elementOf(watched->objectName().toStdString());
+  const Handler* handler = view_.model().findHandler(element.handler);
   if (handler == nullptr) return false;
-  std::vector<std::string> args = mouseArguments(*static_cast<QMouseEvent*>(event));
-  args.insert(args.begin(), element.index);
+  std::vector<std::string> args = mouseArguments(*mouse);
+  args.insert(args.begin(), std::to_string(element.index));
   // A handler without a shift parameter takes the index and the button.
   args.resize(std::min(args.size(), handler->parameters.size()));
-  run_(view_.model(), handler->name, args, TypedText::Take);
+  run_(view_.model(), element.handler, args, TypedText::Take);
   return true;
 }
 

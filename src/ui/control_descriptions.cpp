@@ -6,7 +6,6 @@
 #include <string_view>
 
 #include "ui/codec.h"
-#include "ui/control_binding.h"
 
 namespace brimlet {
 namespace {
@@ -129,10 +128,11 @@ ControlDescription describeControl(const std::string& form, const std::string& n
   if (const Entry* own = find(form, name)) {
     return {QString::fromUtf8(own->label), QString::fromUtf8(own->tip)};
   }
-  const ElementName element = splitElement(name);
-  const Entry* array = element.index.empty() ? nullptr : find(form, element.array);
+  const size_t open = name.find('(');
+  if (open == std::string::npos || name.back() != ')') return {};
+  const Entry* array = find(form, std::string_view(name).substr(0, open));
   if (array == nullptr) return {};
-  const QString index = QString::fromStdString(element.index);
+  const QString index = QString::fromStdString(name.substr(open + 1, name.size() - open - 2));
   auto filled = [&index](const char* text) {
     QString filledIn = QString::fromUtf8(text);
     return filledIn.replace(QStringLiteral("%1"), index);
