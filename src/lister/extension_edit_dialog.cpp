@@ -90,7 +90,7 @@ void ExtensionEditDialog::ed_t_Change(int index) {
   // The group file ends the name at its first "=": the group would no
   // longer match after the next start.
   if (field.text().find('=') != std::string::npos) {
-    desk_.mainLog(cp("-fehler: \"=\" ist im gruppennamen nicht möglich"), 0);
+    desk_.mainLog(cp("-fehler: \"=\" ist im gruppennamen nicht möglich"));
     field.setText(name);
     return;
   }
@@ -119,7 +119,7 @@ void ExtensionEditDialog::end_cc_Click() {
 
 void ExtensionEditDialog::writeGroups(const std::string& path) {
   if (!writeWholeFile(path, groupFileText(session_.groups))) {
-    desk_.mainLog("fehler beim speichern " + path, 0);
+    desk_.mainLog("fehler beim speichern " + path);
   }
 }
 

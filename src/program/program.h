@@ -40,8 +40,8 @@ class Program final : public Desk, public HandlerBoundary {
   [[nodiscard]] std::vector<WindowModel*> models();
   [[nodiscard]] Tool visibleTool() const;
 
-  void report(int mode, int64_t count, std::string_view noun, std::string_view suffix) override;
-  void mainLog(std::string_view message, int mode) override;
+  void report(LogMode mode, int64_t count, std::string_view noun, std::string_view suffix) override;
+  void mainLog(std::string_view message) override;
   void showTool(Tool tool) override;
   void endProgram() override;
   void shutDown() override;

@@ -39,10 +39,12 @@ class Workshop : public WindowModel {
  public:
   Workshop(Session& session, Desk& desk);
 
-  // The workshop log: mode 99 empties `clog`, any other mode puts a line on
-  // top; mode 2 shows the progress bar at 0 of 100, mode 3 hides it. Then
-  // the status bar shows the size of the working text.
-  void log(std::string_view message, int mode);
+  // The workshop log: a line on top of `clog`; ShowProgress shows the
+  // progress bar at 0 of 100. Then the status bar shows the size of the
+  // working text.
+  void log(std::string_view message, LogMode mode);
+  // Empties `clog` and refreshes the status bar.
+  void clearLog();
   // "keine daten geladen" and true when the working text is empty.
   [[nodiscard]] bool noDataCheck();
   // "Quorvel " + the last 59 characters of the working-text name.

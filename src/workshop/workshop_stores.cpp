@@ -62,14 +62,14 @@ void Workshop::parkCommand(int buffer) {
     case kPark:
       if (noDataCheck()) return;
       parked = working_.text();
-      log("Daten in Zwischenspeicher " + n + " kopiert", 0);
+      log("Daten in Zwischenspeicher " + n + " kopiert", LogMode::Line);
       if (list.items().size() == 1) {
         list.setItems({"Parken" + n, "Restore" + n, "Anzeigen" + n, cp("Löschen") + n});
       }
       break;
     case kRestore:
       working_.replaceKeepingUndo(parked);
-      log("Daten aus Zwischenspeicher " + n + " wiederhergestellt", 0);
+      log("Daten aus Zwischenspeicher " + n + " wiederhergestellt", LogMode::Line);
       break;
     case kShow:
       desk_.showInDisplay({"Quorvel Anzeige Parken " + n, "", parked, false, true});
@@ -79,7 +79,7 @@ void Workshop::parkCommand(int buffer) {
       parked.shrink_to_fit();
       list.setItems({"Parken" + n});
       list.setValue(0);
-      log(cp("Daten aus Zwischenspeicher ") + n + cp(" gelöscht"), 0);
+      log(cp("Daten aus Zwischenspeicher ") + n + cp(" gelöscht"), LogMode::Line);
       break;
     default:
       break;
@@ -97,12 +97,12 @@ void Workshop::pcb_MouseDown(int index, int button) {
     }
   } else if (button == kLeftButton) {
     if (putTextOnClipboard(session_.platform, desk_, buffer)) {
-      desk_.report(0, -1, "", "daten aus pcb " + decimal(k) + " ins clipboard kopiert");
+      desk_.report(LogMode::Line, -1, "", "daten aus pcb " + decimal(k) + " ins clipboard kopiert");
     }
   } else if (button == kRightButton && fetch) {
     // A log line ends at a NUL, as the clipboard's text does.
     log(buffer.empty() ? "Kein Inhalt in pcb" + decimal(k) : buffer.substr(0, buffer.find('\0')),
-        0);
+        LogMode::Line);
   }
 }
 
@@ -118,7 +118,7 @@ void Workshop::perb_MouseDown(int index, int button, int shift) {
   } else if (button == kRightButton) {
     // The settings file keeps a preset on one line, cut at its first CR.
     if (field.text().find('\r') != std::string::npos) {
-      log("vorgabe mit zeilenumbruch nicht gespeichert", 0);
+      log("vorgabe mit zeilenumbruch nicht gespeichert", LogMode::Line);
     } else if (!field.text().empty()) {
       preset = field.text();
     }

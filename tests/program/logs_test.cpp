@@ -15,13 +15,13 @@ TEST_F(LogsTest, MainLogModesDriveTheProgressBarAndCounters) {
   main.processedList = "a\r\n***\r\n";
   main.buckets.total = 1;
   main.PRBF.setValue(40);
-  main.log("...gruppen sortieren...", 1);
+  main.log("...gruppen sortieren...", LogMode::ShowProgress);
   EXPECT_TRUE(main.PRBF.visible());
   EXPECT_EQ(main.PRBF.value(), 0);
   EXPECT_EQ(main.STBF.text(), "Geladen: 6 Bytes ~~~ Bearbeitet: 8 Bytes ~~~ Zeilen: 1");
-  main.log("fertig", 2);
+  main.log("fertig", LogMode::HideProgress);
   EXPECT_FALSE(main.PRBF.visible());
-  main.log("nebenbei", 0);
+  main.log("nebenbei", LogMode::Line);
   EXPECT_EQ(main.zlog.text(),
             "08:09:10: nebenbei\r\n08:09:10: fertig\r\n08:09:10: ...gruppen sortieren...\r\n");
 }
@@ -37,10 +37,10 @@ TEST_F(LogsTest, MainNoDataCheckLogsOnlyWhenTheListIsEmpty) {
 TEST_F(LogsTest, WorkshopLogModesAndClearing) {
   Workshop& w = program.workshop();
   w.working().replace("abc\r\n");
-  w.log("...arbeit...", 2);
+  w.log("...arbeit...", LogMode::ShowProgress);
   EXPECT_TRUE(w.PRBC.visible());
   EXPECT_EQ(w.PRBC.maximum(), 100);
-  w.log("fertig", 3);
+  w.log("fertig", LogMode::HideProgress);
   EXPECT_FALSE(w.PRBC.visible());
   EXPECT_EQ(w.STBC.text(), "Daten: 5 Bytes ~~~ Windows-1252, CR LF");
   w.working().replace({});
