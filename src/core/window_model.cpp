@@ -105,7 +105,7 @@ bool WindowModel::invoke(const Handler& handler, const std::vector<std::string>&
     return true;
   }
   try {
-    boundary_->handlerFailed(failure);
+    boundary_->handlerFailed(*this, failure);
   } catch (...) {
     // Too little memory even for the log line: the data are back, which
     // is what counts.

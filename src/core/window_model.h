@@ -61,15 +61,17 @@ struct Handler {
 // genug speicher", "interner fehler"). Nothing passes it.
 [[nodiscard]] std::string_view runGuarded(const std::function<void()>& work);
 
+class WindowModel;
+
 class HandlerBoundary {
  public:
   virtual ~HandlerBoundary() = default;
   // The handler ran to its end: what was kept for putting back can go.
   virtual void handlerEnded() = 0;
-  // The handler was stopped by an exception (out of memory, or the user
-  // cancelled it): the data go back to how they were before it, and
-  // `message` is logged.
-  virtual void handlerFailed(std::string_view message) = 0;
+  // A handler of `window` was stopped by an exception (out of memory, or
+  // the user cancelled it): the data go back to how they were before it,
+  // and `message` is logged where that window logs.
+  virtual void handlerFailed(const WindowModel& window, std::string_view message) = 0;
 };
 
 // Base of every window model: the window's controls and handlers in the

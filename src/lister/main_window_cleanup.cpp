@@ -19,7 +19,7 @@ void MainWindow::cleanUp(Cleanup cleanup, std::string_view announcement, std::st
   Buckets cleaned = buckets;
   const int64_t count = cleanUpBuckets(cleanup, cleaned.texts, progress);
   takeBuckets(std::move(cleaned));
-  desk_.report(LogMode::HideProgress, count, noun, " entfernt");
+  report(LogMode::HideProgress, count, noun, " entfernt");
 }
 
 void MainWindow::main_remp_Click() { cleanUp(Cleanup::Paths, "...pfade entfernen...", "pfade"); }
@@ -42,8 +42,8 @@ void MainWindow::main_cpy_Click() {
     log("keine daten geladen", LogMode::Line);
     return;
   }
-  if (putTextOnClipboard(session_.platform, desk_, processedList)) {
-    desk_.report(LogMode::Line, -1, "", "daten ins clipboard kopiert");
+  if (putTextOnClipboard(session_.platform, *this, processedList)) {
+    report(LogMode::Line, -1, "", "daten ins clipboard kopiert");
   }
 }
 

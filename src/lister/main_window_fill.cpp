@@ -48,7 +48,7 @@ void MainWindow::main_dimp_Click() {
 }
 
 void MainWindow::main_fimp_Click() {
-  if (const std::optional<std::string> path = chooseFileToRead(session_, desk_, "Brimlet")) {
+  if (const std::optional<std::string> path = chooseFileToRead(session_, *this, "Brimlet")) {
     importList(*path);
   }
 }
@@ -97,7 +97,7 @@ void MainWindow::importList(const std::string& path) {
 }
 
 void MainWindow::main_pst_Click() {
-  std::optional<std::string> block = clipboardPaste(session_.platform, desk_);
+  std::optional<std::string> block = clipboardPaste(session_.platform, *this);
   if (!block) return;
   takeList(std::move(*block), true);
   showSource(cp("Eingefügt"));
@@ -117,7 +117,7 @@ void MainWindow::removeTrailingBlanks(const std::string& prefix) {
   progress.setMaximum(lineCount);
   BlankRemoval removal = brimlet::removeTrailingBlanks(fileList, progress);
   if (!removal.text.empty()) fileList = std::move(removal.text);
-  desk_.report(LogMode::HideProgress, removal.removed, "leerzeichen", " entfernt");
+  report(LogMode::HideProgress, removal.removed, "leerzeichen", " entfernt");
 }
 
 }  // namespace brimlet

@@ -76,7 +76,7 @@ void MainWindow::main_foli_Click() {
   progress.setMaximum(buckets.total);
   const int64_t folders = makeFolderList(buckets, progress);
   takeBuckets(std::move(buckets));
-  desk_.report(LogMode::HideProgress, folders, "ordner in ordnerliste", " erstellt");
+  report(LogMode::HideProgress, folders, "ordner in ordnerliste", " erstellt");
 }
 
 void MainWindow::main_lwb_Click() {
@@ -95,7 +95,7 @@ void MainWindow::changeDriveLetters(const std::string& prefix) {
   progress.setMaximum(buckets.total);
   const int64_t changed = brimlet::changeDriveLetters(buckets, prefix, progress);
   takeBuckets(std::move(buckets));
-  desk_.report(LogMode::HideProgress, changed, "laufwerksbuchstaben", " ersetzt");
+  report(LogMode::HideProgress, changed, "laufwerksbuchstaben", " ersetzt");
 }
 
 void MainWindow::main_end_Click() {

@@ -31,11 +31,11 @@ void Program::handlerEnded() {
   display_.toolEnded();
 }
 
-void Program::handlerFailed(std::string_view message) {
+void Program::handlerFailed(const WindowModel& window, std::string_view message) {
   workshop_.operationFailed();
   main_.listsFailed();
   display_.toolFailed();
-  switch (visibleTool()) {
+  switch (logOwner(window)) {
     case Tool::Workshop:
       workshop_.log(message, LogMode::HideProgress);
       break;
@@ -64,6 +64,13 @@ Tool Program::visibleTool() const {
   if (session_.workshopShown) return Tool::Workshop;
   if (session_.renamerShown) return Tool::Renamer;
   return Tool::Main;
+}
+
+Tool Program::logOwner(const WindowModel& window) const {
+  if (&window == &workshop_) return Tool::Workshop;
+  if (&window == &renamer_) return Tool::Renamer;
+  if (&window == &main_) return Tool::Main;
+  return visibleTool();
 }
 
 void Program::start() {
@@ -108,12 +115,11 @@ void Program::readSettingsFile() {
   if (file.cut) main_.log(cp("einstellungsdatei zu groß, der rest wird ignoriert"), LogMode::Line);
 }
 
-void Program::report(LogMode mode, int64_t count, std::string_view noun, std::string_view suffix) {
-  const std::string sentence = reportSentence(count, noun, suffix);
+void Program::log(std::string_view message, LogMode mode) {
   if (session_.workshopShown) {
-    workshop_.log(sentence, mode);
+    workshop_.log(message, mode);
   } else {
-    main_.log(sentence, mode);
+    main_.log(message, mode);
   }
 }
 

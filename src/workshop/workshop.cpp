@@ -143,8 +143,7 @@ void Workshop::operationFailed() { working_.failOperation(); }
 
 void Workshop::reportResult(LogForm form, int64_t count, std::string_view noun,
                             std::string_view suffix) {
-  desk_.report(form == LogForm::Progress ? LogMode::HideProgress : LogMode::Line, count, noun,
-               suffix);
+  report(form == LogForm::Progress ? LogMode::HideProgress : LogMode::Line, count, noun, suffix);
 }
 
 void Workshop::runOperation(const OperationTexts& texts, const Work& work) {
@@ -289,7 +288,7 @@ void Workshop::changeFileLineEnds(FileLineEnds lineEnds) {
 }
 
 void Workshop::qvl_load_Click() {
-  const std::optional<std::string> path = chooseFileToRead(session_, desk_, "Quorvel");
+  const std::optional<std::string> path = chooseFileToRead(session_, *this, "Quorvel");
   if (path) loadFile(*path);
 }
 
@@ -318,7 +317,7 @@ void Workshop::qvl_save_Click() {
 }
 
 void Workshop::qvl_pst_Click() {
-  std::optional<std::string> block = clipboardPaste(session_.platform, desk_);
+  std::optional<std::string> block = clipboardPaste(session_.platform, *this);
   if (!block) return;
   if (!keepNul) {
     if (const size_t nul = block->find('\0'); nul != std::string::npos) block->resize(nul);
@@ -328,8 +327,8 @@ void Workshop::qvl_pst_Click() {
 }
 
 void Workshop::qvl_cpy_Click() {
-  if (putTextOnClipboard(session_.platform, desk_, working_.text())) {
-    desk_.report(LogMode::Line, -1, "", "daten ins clipboard kopiert");
+  if (putTextOnClipboard(session_.platform, *this, working_.text())) {
+    report(LogMode::Line, -1, "", "daten ins clipboard kopiert");
   }
 }
 

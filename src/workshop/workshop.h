@@ -35,14 +35,15 @@ struct OperationTexts {
 
 // The text workshop `frm8`: one working text, its name and a one-level undo
 // copy, transformed by the operations of its buttons.
-class Workshop : public WindowModel {
+class Workshop : public WindowModel, public Reporter {
  public:
   Workshop(Session& session, Desk& desk);
 
   // The workshop log: a line on top of `clog`; ShowProgress shows the
   // progress bar at 0 of 100. Then the status bar shows the size of the
   // working text.
-  void log(std::string_view message, LogMode mode);
+  void log(std::string_view message, LogMode mode) override;
+  void mainLog(std::string_view message) override { desk_.mainLog(message); }
   // Empties `clog` and refreshes the status bar.
   void clearLog();
   // "keine daten geladen" and true when the working text is empty.

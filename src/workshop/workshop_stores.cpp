@@ -92,12 +92,12 @@ void Workshop::pcb_MouseDown(int index, int button) {
   const int k = fetch ? index : index - kPcbCount;
   std::string& buffer = pcbBuffers[static_cast<size_t>(k - 1)];
   if (button == kLeftButton && fetch) {
-    if (std::optional<std::string> block = clipboardPaste(session_.platform, desk_)) {
+    if (std::optional<std::string> block = clipboardPaste(session_.platform, *this)) {
       buffer = std::move(*block);
     }
   } else if (button == kLeftButton) {
-    if (putTextOnClipboard(session_.platform, desk_, buffer)) {
-      desk_.report(LogMode::Line, -1, "", "daten aus pcb " + decimal(k) + " ins clipboard kopiert");
+    if (putTextOnClipboard(session_.platform, *this, buffer)) {
+      report(LogMode::Line, -1, "", "daten aus pcb " + decimal(k) + " ins clipboard kopiert");
     }
   } else if (button == kRightButton && fetch) {
     // A log line ends at a NUL, as the clipboard's text does.
