@@ -2,6 +2,7 @@
 // The workshop's small stores beside the working text: the replace fields'
 // presets, the park buffers and the private clipboard buffers.
 #include "core/clipboard.h"
+#include "core/control_array.h"
 #include "core/cp1252.h"
 #include "core/number.h"
 #include "workshop/workshop.h"
@@ -18,10 +19,6 @@ constexpr std::string_view kStoresFrame = "Zwischenspeicher";
 
 enum ParkEntry { kPark = 0, kRestore = 1, kShow = 2, kDelete = 3 };
 
-std::string arrayElement(std::string_view name, int index) {
-  return std::string(name) + "(" + decimal(index) + ")";
-}
-
 }  // namespace
 
 void Workshop::declareStores() {
@@ -34,15 +31,15 @@ void Workshop::declareStores() {
 
   // Under the two lists, one row per buffer: its fetch and put buttons.
   for (int k = 1; k <= kPcbCount; ++k) {
-    addControl(arrayElement("pcb", k), ControlKind::Button, "v", kStoresFrame);
-    addControl(arrayElement("pcb", k + kPcbCount), ControlKind::Button, "c", kStoresFrame);
+    addControl(elementName("pcb", k), ControlKind::Button, "v", kStoresFrame);
+    addControl(elementName("pcb", k + kPcbCount), ControlKind::Button, "c", kStoresFrame);
   }
   addHandler("pcb_MouseDown", &Workshop::pcb_MouseDown);
 
   // Preset k's two buttons share a row, the first field's on the left.
   for (int k = 1; k <= 3; ++k) {
-    addControl(arrayElement("perb", k), ControlKind::Button, "", kChainsFrame);
-    addControl(arrayElement("perb", k + 3), ControlKind::Button, "", kChainsFrame);
+    addControl(elementName("perb", k), ControlKind::Button, "", kChainsFrame);
+    addControl(elementName("perb", k + 3), ControlKind::Button, "", kChainsFrame);
   }
   addHandler("perb_MouseDown", &Workshop::perb_MouseDown);
 }
