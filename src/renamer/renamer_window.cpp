@@ -13,7 +13,7 @@
 namespace brimlet {
 
 RenamerWindow::RenamerWindow(Session& session, Desk& desk)
-    : WindowModel("frm7", "Dremmick", session.busy),
+    : OptionWindow("frm7", "Dremmick", session.busy, session.settings),
       lv1(addControl("lv1", ControlKind::ListView, "")),
       rlog(addControl("rlog", ControlKind::LogBox, "")),
       session_(session),
@@ -69,12 +69,6 @@ void RenamerWindow::addExtensionList(const std::string& name, std::vector<std::s
     if (position >= list.items().size()) return;
     logPreparation(prepareNameList("." + list.items()[position]));
   });
-}
-
-void RenamerWindow::addOption(const std::string& name, std::string_view caption,
-                              std::string_view frame) {
-  Control& box = addControl(name, ControlKind::CheckBox, caption, frame);
-  addHandler(name + "_Click", [this, &box] { storeOption(session_.settings, box); });
 }
 
 void RenamerWindow::log(std::string_view message) {

@@ -27,7 +27,7 @@ enum MenuEntry { kShow = 0, kUndo = 2, kCopy = 4, kPaste = 5, kSaveSettings = 7,
 }  // namespace
 
 Workshop::Workshop(Session& session, Desk& desk)
-    : WindowModel("frm8", "Quorvel ", session.busy),
+    : OptionWindow("frm8", "Quorvel ", session.busy, session.settings),
       clog(addControl("clog", ControlKind::LogBox, "")),
       STBC(addControl("STBC", ControlKind::StatusBar, "")),
       PRBC(addControl("PRBC", ControlKind::ProgressBar, "")),
@@ -78,12 +78,6 @@ Workshop::Workshop(Session& session, Desk& desk)
   addHandler("qvl_qfs_Click", &Workshop::qvl_qfs_Click);
   addHandler("qvl_qzr_Click", &Workshop::qvl_qzr_Click);
   addHandler("qvl_quit_Click", &Workshop::qvl_quit_Click);
-}
-
-void Workshop::addOption(const std::string& name, std::string_view caption,
-                         std::string_view frame) {
-  Control& box = addControl(name, ControlKind::CheckBox, caption, frame);
-  addHandler(name + "_Click", [this, &box] { storeOption(session_.settings, box); });
 }
 
 void Workshop::addButton(std::string name, std::string_view caption, std::string_view frame,

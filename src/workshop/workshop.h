@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "app/desk.h"
+#include "app/option_window.h"
 #include "app/session.h"
 #include "core/bar_progress.h"
 #include "core/window_model.h"
@@ -35,7 +36,7 @@ struct OperationTexts {
 
 // The text workshop `frm8`: one working text, its name and a one-level undo
 // copy, transformed by the operations of its buttons.
-class Workshop : public WindowModel, public Reporter {
+class Workshop : public OptionWindow, public Reporter {
  public:
   Workshop(Session& session, Desk& desk);
 
@@ -185,9 +186,6 @@ class Workshop : public WindowModel, public Reporter {
   [[nodiscard]] bool optionOn(Setting setting) const;
   [[nodiscard]] bool ticked(std::string_view checkBox) const;
   [[nodiscard]] const std::string& fieldText(std::string_view field) const;
-  // A check box that stands for a setting: set from it at load, copied
-  // back into it by its _Click.
-  void addOption(const std::string& name, std::string_view caption, std::string_view frame);
   // A button and its _Click handler.
   void addButton(std::string name, std::string_view caption, std::string_view frame,
                  void (Workshop::*handler)());
