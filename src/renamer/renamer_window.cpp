@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "renamer/renamer_window.h"
 
-#include <algorithm>
-
 #include "app/help_page.h"
 #include "app/program_folder.h"
 #include "core/cp1252.h"
 #include "core/file_io.h"
+#include "core/lines.h"
 #include "core/log.h"
 #include "core/number.h"
 
@@ -86,8 +85,7 @@ void RenamerWindow::receiveNames(const std::string& text, TextFileForm form) {
   namesText = text;
   namesForm = form;
   sve_->setEnabled(!namesText.empty());
-  const auto lines = std::count(text.begin(), text.end(), '\r');
-  log(decimal(lines) + cp(" Zeilen aus Quorvel übernommen"));
+  log(decimal(static_cast<int64_t>(countCr(text))) + cp(" Zeilen aus Quorvel übernommen"));
 }
 
 std::string RenamerWindow::journalPath() const {
