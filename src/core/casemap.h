@@ -12,6 +12,12 @@ namespace brimlet {
 [[nodiscard]] unsigned char toLower(unsigned char byte);
 [[nodiscard]] unsigned char toUpper(unsigned char byte);
 
+// Whether two bytes are the same letter in either case, as a search or a
+// comparison that ignores case takes them.
+[[nodiscard]] inline bool sameIgnoringCase(char a, char b) {
+  return toLower(static_cast<unsigned char>(a)) == toLower(static_cast<unsigned char>(b));
+}
+
 // The upper-case table's byte, worked out by ranges rather than looked up,
 // so that loops over it become vector code.
 [[nodiscard]] constexpr char upperByRanges(char byte) {
