@@ -36,6 +36,5 @@ void lowerBytes(const char* from, size_t size, char* to);
 void upperBytes(const char* from, size_t size, char* to);
 
 void lowerInPlace(std::string& text);
-void upperInPlace(std::string& text);
 
 }  // namespace brimlet

@@ -122,7 +122,6 @@ class WindowModel {
   // does, since brimlet-cli fills and drives tools without switching to them.
   void setOpensOver(bool opensOver) { opensOver_ = opensOver; }
 
-  [[nodiscard]] BusyGuard& busyGuard() { return busy_; }
   void setBoundary(HandlerBoundary* boundary) { boundary_ = boundary; }
 
   // Whether files dropped onto the window are taken.
