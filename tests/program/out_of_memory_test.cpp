@@ -2,7 +2,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
 
 #include "program/program_fixture.h"
 #include "support/allocation_limit.h"
@@ -149,6 +148,7 @@ struct Data {
   std::string processedList;
   int64_t lines = 0;
   std::string names;
+  std::string field;
   bool operator==(const Data&) const = default;
 };
 
@@ -161,7 +161,8 @@ Data dataOf(Program& program) {
           main.fileList,
           main.processedList,
           main.buckets.total,
-          program.renamer().namesText};
+          program.renamer().namesText,
+          program.display().fieldText()};
 }
 
 // Passes each handler's end on to the program and keeps what stopped it.
@@ -179,6 +180,14 @@ class FailureRecorder : public HandlerBoundary {
   Program& program_;
 };
 
+// The window whose handlers run, the tool shown meanwhile and the log the
+// failure belongs in.
+struct Subject {
+  WindowModel* window;
+  Tool shown;
+  const Control* log;
+};
+
 // Every handler of every window, run on large texts with too little memory
 // for a copy of them, either runs to its end or stops with "nicht genug
 // speicher" in its window's log and every text as it was; the next handler
@@ -186,18 +195,21 @@ class FailureRecorder : public HandlerBoundary {
 TEST_F(OutOfMemory, EveryHandlerThatRunsOutLeavesTheDataAndSaysSo) {
   FailureRecorder recorder(program);
   MainWindow& main = program.main();
-  // The display window logs into the main window, which stays the one shown.
-  const std::pair<WindowModel*, const Control*> windows[] = {
-      {&main, &main.zlog},
-      {&program.workshop(), &program.workshop().clog},
-      {&program.renamer(), &program.renamer().rlog},
-      {&program.display(), &main.zlog}};
+  Workshop& workshop = program.workshop();
+  DisplayWindow& display = program.display();
+  // Another tool is shown than the one whose handler runs, except for the
+  // display window, which logs into the tool it was opened over.
+  const Subject subjects[] = {{&main, Tool::Workshop, &main.zlog},
+                              {&workshop, Tool::Main, &workshop.clog},
+                              {&program.renamer(), Tool::Main, &program.renamer().rlog},
+                              {&display, Tool::Workshop, &workshop.clog}};
   int failures = 0;
-  for (const auto& [window, log] : windows) {
+  for (const auto& [window, shown, log] : subjects) {
     window->setBoundary(&recorder);
     for (const Handler& handler : window->handlers()) {
-      program.showTool(Tool::Main);
-      program.workshop().working().replace(largeText());
+      program.showTool(shown);
+      if (window == &display) program.showInDisplay({"t", "", largeText(), true, true});
+      workshop.working().replace(largeText());
       main.fileList = largeText();
       program.renamer().namesText = largeText();
       const Data before = dataOf(program);
