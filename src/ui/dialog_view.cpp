@@ -14,7 +14,6 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "core/control_array.h"
 #include "ui/codec.h"
 #include "ui/control_descriptions.h"
 #include "ui/control_widgets.h"
@@ -24,9 +23,9 @@ namespace {
 
 // "ed_e(3)" -> {"ed_e", "3"}; a plain name has no index.
 std::pair<std::string, std::string> splitElement(const std::string& name) {
-  const std::optional<ArrayElement> element = arrayElementOf(name);
-  if (!element) return {name, {}};
-  return {std::string(element->array), std::to_string(element->index)};
+  const size_t open = name.find('(');
+  if (open == std::string::npos || name.back() != ')') return {name, {}};
+  return {name.substr(0, open), name.substr(open + 1, name.size() - open - 2)};
 }
 
 }  // namespace
