@@ -27,7 +27,7 @@ void AboutBox::about_ok_Click() { frm5_Close(); }
 void AboutBox::about_href_Click() {
   // Only a failure is worth a line: the page itself shows that it opened.
   openHelpPage(session_, "", [this](bool opened, const std::string& logLine) {
-    if (!opened) desk_.mainLog(logLine, 0);
+    if (!opened) desk_.mainLog(logLine);
   });
 }
 

@@ -21,15 +21,15 @@ std::optional<std::string> chooseFileToRead(Session& session, Reporter& reporter
   dialog.folder = session.openDialogFolder;
   const std::optional<std::string> chosen = session.platform.chooseFileToOpen(dialog);
   if (!chosen || chosen->empty()) {
-    reporter.mainLog(cp("abbruch gewählt"), 0);
+    reporter.mainLog(cp("abbruch gewählt"));
     return std::nullopt;
   }
   if (chosen->back() == '/') {
-    reporter.mainLog(cp("keine gültige datei"), 0);
+    reporter.mainLog(cp("keine gültige datei"));
     return std::nullopt;
   }
   if (const ReadStatus status = fileStatus(*chosen); status != ReadStatus::Ok) {
-    reporter.mainLog(status == ReadStatus::TooLong ? "pfad zu lang" : "datei existiert nicht", 0);
+    reporter.mainLog(status == ReadStatus::TooLong ? "pfad zu lang" : "datei existiert nicht");
     return std::nullopt;
   }
   session.openDialogFolder = folderOf(*chosen);

@@ -28,7 +28,9 @@ struct DisplayContent {
 };
 
 // What one window may ask of the others. The program implements it; the
-// window models only know this narrow interface, not each other.
+// window models only know this narrow interface, not each other. As a
+// Reporter it is the log the display window's tools write to: the
+// workshop's while the workshop is shown, else the main window's.
 class Desk : public Reporter {
  public:
   // Hides the display window (emptying it) and the current tool window,

@@ -18,12 +18,11 @@ namespace {
 struct Target {
   WindowModel* window = nullptr;
   const Handler* handler = nullptr;
-  Control* control = nullptr;
 };
 
 Target findHandler(Program& program, const std::string& name) {
   for (WindowModel* window : program.models()) {
-    if (const Handler* handler = window->findHandler(name)) return {window, handler, nullptr};
+    if (const Handler* handler = window->findHandler(name)) return {window, handler};
   }
   return {};
 }

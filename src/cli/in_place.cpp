@@ -33,8 +33,8 @@ void takeIntoWorkshop(Program& program, const std::string& path, TextFromFile lo
   const bool foreignKept = loaded.foreignCharactersKept;
   workshop.working().load(decodePath(path), std::move(loaded));
   workshop.refreshTitle();
-  workshop.log(workshop.working().name() + " geladen", 0);
-  if (foreignKept) workshop.log(foreignCharactersKeptMessage(), 0);
+  workshop.log(workshop.working().name() + " geladen", LogMode::Line);
+  if (foreignKept) workshop.log(foreignCharactersKeptMessage(), LogMode::Line);
 }
 
 class InPlaceRun {

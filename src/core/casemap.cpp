@@ -63,6 +63,5 @@ BRIMLET_WIDE_VECTORS void upperBytes(const char* from, size_t size, char* to) {
 }
 
 void lowerInPlace(std::string& text) { lowerBytes(text.data(), text.size(), text.data()); }
-void upperInPlace(std::string& text) { upperBytes(text.data(), text.size(), text.data()); }
 
 }  // namespace brimlet

@@ -12,6 +12,12 @@ namespace brimlet {
 [[nodiscard]] unsigned char toLower(unsigned char byte);
 [[nodiscard]] unsigned char toUpper(unsigned char byte);
 
+// Whether two bytes are the same letter in either case, as a search or a
+// comparison that ignores case takes them.
+[[nodiscard]] inline bool sameIgnoringCase(char a, char b) {
+  return toLower(static_cast<unsigned char>(a)) == toLower(static_cast<unsigned char>(b));
+}
+
 // The upper-case table's byte, worked out by ranges rather than looked up,
 // so that loops over it become vector code.
 [[nodiscard]] constexpr char upperByRanges(char byte) {
@@ -30,6 +36,5 @@ void lowerBytes(const char* from, size_t size, char* to);
 void upperBytes(const char* from, size_t size, char* to);
 
 void lowerInPlace(std::string& text);
-void upperInPlace(std::string& text);
 
 }  // namespace brimlet

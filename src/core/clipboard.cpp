@@ -9,7 +9,9 @@
 namespace brimlet {
 namespace {
 
-void say(Reporter& reporter, std::string_view message) { reporter.report(0, -1, {}, message); }
+void say(Reporter& reporter, std::string_view message) {
+  reporter.report(LogMode::Line, -1, {}, message);
+}
 
 }  // namespace
 
@@ -45,7 +47,7 @@ bool clipboardCopy(Platform& platform, Reporter& reporter, std::string_view bloc
 }
 
 void clipboardClear(Platform& platform, Reporter& reporter) {
-  if (!platform.clearClipboard()) reporter.mainLog("fehler bei clrclip", 0);
+  if (!platform.clearClipboard()) reporter.mainLog("fehler bei clrclip");
 }
 
 bool putTextOnClipboard(Platform& platform, Reporter& reporter, std::string_view text) {

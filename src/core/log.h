@@ -23,13 +23,26 @@ void addLogLine(Control& logBox, const LocalTime& time, std::string_view message
 [[nodiscard]] std::string reportSentence(int64_t count, std::string_view noun,
                                          std::string_view suffix);
 
-// Where the shared routines (clipboard, list helpers) send their messages.
-// The program routes a report to the log of the visible tool window.
+// What a log call does besides putting its line on top. Only the main
+// window and the workshop have a progress bar; an operation announces itself
+// with ShowProgress (the bar shown at 0) and reports its result with
+// HideProgress.
+enum class LogMode { Line, ShowProgress, HideProgress };
+
+// A window's log as its handlers and the shared routines they call
+// (clipboard, file choice) see it. Each window reports into its own log, so
+// a result lands where its operation was started even when another window
+// is shown (brimlet-cli drives windows it never shows).
 class Reporter {
  public:
   virtual ~Reporter() = default;
-  virtual void report(int mode, int64_t count, std::string_view noun, std::string_view suffix) = 0;
-  virtual void mainLog(std::string_view message, int mode) = 0;
+  virtual void log(std::string_view message, LogMode mode) = 0;
+  // A line for the main window's log, whichever window asked.
+  virtual void mainLog(std::string_view message) = 0;
+  // The result sentence of an operation into this log.
+  void report(LogMode mode, int64_t count, std::string_view noun, std::string_view suffix) {
+    log(reportSentence(count, noun, suffix), mode);
+  }
 };
 
 }  // namespace brimlet

@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "core/control_array.h"
 #include "core/cp1252.h"
 #include "core/progress.h"
 
@@ -75,8 +76,7 @@ const Control* WindowModel::controlOf(const Handler& handler,
   if (name == form()) return nullptr;
   if (const Control* control = findControl(name)) return control;
   if (handler.parameters.empty() || handler.parameters.front() != ArgKind::Integer) return nullptr;
-  const std::string index = arguments.empty() ? "0" : std::to_string(integerValue(arguments[0]));
-  return findControl(std::string(name) + "(" + index + ")");
+  return findControl(elementName(name, arguments.empty() ? 0 : integerValue(arguments[0])));
 }
 
 bool WindowModel::reachable(const Handler& handler,
@@ -105,7 +105,7 @@ bool WindowModel::invoke(const Handler& handler, const std::vector<std::string>&
     return true;
   }
   try {
-    boundary_->handlerFailed(failure);
+    boundary_->handlerFailed(*this, failure);
   } catch (...) {
     // Too little memory even for the log line: the data are back, which
     // is what counts.

@@ -61,15 +61,17 @@ struct Handler {
 // genug speicher", "interner fehler"). Nothing passes it.
 [[nodiscard]] std::string_view runGuarded(const std::function<void()>& work);
 
+class WindowModel;
+
 class HandlerBoundary {
  public:
   virtual ~HandlerBoundary() = default;
   // The handler ran to its end: what was kept for putting back can go.
   virtual void handlerEnded() = 0;
-  // The handler was stopped by an exception (out of memory, or the user
-  // cancelled it): the data go back to how they were before it, and
-  // `message` is logged.
-  virtual void handlerFailed(std::string_view message) = 0;
+  // A handler of `window` was stopped by an exception (out of memory, or
+  // the user cancelled it): the data go back to how they were before it,
+  // and `message` is logged where that window logs.
+  virtual void handlerFailed(const WindowModel& window, std::string_view message) = 0;
 };
 
 // Base of every window model: the window's controls and handlers in the
@@ -120,7 +122,6 @@ class WindowModel {
   // does, since brimlet-cli fills and drives tools without switching to them.
   void setOpensOver(bool opensOver) { opensOver_ = opensOver; }
 
-  [[nodiscard]] BusyGuard& busyGuard() { return busy_; }
   void setBoundary(HandlerBoundary* boundary) { boundary_ = boundary; }
 
   // Whether files dropped onto the window are taken.

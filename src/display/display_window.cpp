@@ -240,9 +240,12 @@ void DisplayWindow::show_sel_Click() {
 }
 
 void DisplayWindow::keepFieldAsUndo() {
+  // Copied first: a copy that runs out of memory must find nothing changed,
+  // or the failed tool would put an emptied undo copy into the field.
+  std::string copy = fieldText();
   if (!toolOpen_) replacedUndo_ = std::move(undoCopy_);
   toolOpen_ = true;
-  undoCopy_ = fieldText();
+  undoCopy_ = std::move(copy);
 }
 
 void DisplayWindow::toolEnded() {

@@ -52,7 +52,7 @@ std::optional<std::string> DisplayWindow::askAnagramFile() {
 }
 
 void DisplayWindow::writeAnagramFile(const std::string& path, std::string_view bytes) {
-  if (!writeWholeFile(path, bytes)) desk_.report(0, -1, "", "fehler beim speichern");
+  if (!writeWholeFile(path, bytes)) desk_.report(LogMode::Line, -1, "", "fehler beim speichern");
 }
 
 void DisplayWindow::qvl_angr_Click() {

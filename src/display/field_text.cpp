@@ -6,14 +6,6 @@
 #include "core/casemap.h"
 
 namespace brimlet {
-namespace {
-
-bool sameLetter(char a, char b) {
-  return toLower(static_cast<unsigned char>(a)) == toLower(static_cast<unsigned char>(b));
-}
-
-}  // namespace
-
 std::string withCrLfLineEnds(std::string_view text) {
   std::string out;
   out.reserve(text.size());
@@ -55,7 +47,7 @@ std::optional<int64_t> caretByteNumber(std::string_view text, int64_t field) {
 std::optional<int64_t> findForward(std::string_view text, std::string_view target, int64_t from) {
   if (target.empty() || from < 0 || from >= static_cast<int64_t>(text.size())) return std::nullopt;
   const auto hit =
-      std::search(text.begin() + from, text.end(), target.begin(), target.end(), sameLetter);
+      std::search(text.begin() + from, text.end(), target.begin(), target.end(), sameIgnoringCase);
   if (hit == text.end()) return std::nullopt;
   return hit - text.begin();
 }
@@ -65,7 +57,7 @@ std::optional<int64_t> findBackward(std::string_view text, std::string_view targ
   before = std::min<int64_t>(before, static_cast<int64_t>(text.size()));
   if (target.empty() || before < static_cast<int64_t>(target.size())) return std::nullopt;
   const auto end = text.begin() + before;
-  const auto hit = std::find_end(text.begin(), end, target.begin(), target.end(), sameLetter);
+  const auto hit = std::find_end(text.begin(), end, target.begin(), target.end(), sameIgnoringCase);
   if (hit == end) return std::nullopt;
   return hit - text.begin();
 }

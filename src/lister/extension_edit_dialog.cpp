@@ -2,6 +2,7 @@
 #include "lister/extension_edit_dialog.h"
 
 #include "app/choosers.h"
+#include "core/control_array.h"
 #include "core/cp1252.h"
 #include "core/file_io.h"
 
@@ -9,10 +10,6 @@ namespace brimlet {
 namespace {
 
 constexpr int kSelectionBoxes = kGroupCount + 1;  // the groups and the rest
-
-std::string element(const char* array, int index) {
-  return std::string(array) + "(" + std::to_string(index) + ")";
-}
 
 bool isGroup(int index) { return index >= 0 && index < kGroupCount; }
 
@@ -24,11 +21,11 @@ ExtensionEditDialog::ExtensionEditDialog(Session& session, Desk& desk)
              "Gruppenname, Dateiendungen mit Punkt und je einem + dahinter (.mp3+.flac+), "
              "Auswahl für Export");
   for (int i = 0; i < kGroupCount; ++i) {
-    addControl(element("ed_t", i), ControlKind::TextBox, "");
-    addControl(element("ed_e", i), ControlKind::TextBox, "");
-    addControl(element("ed_c", i), ControlKind::CheckBox, "");
+    addControl(elementName("ed_t", i), ControlKind::TextBox, "");
+    addControl(elementName("ed_e", i), ControlKind::TextBox, "");
+    addControl(elementName("ed_c", i), ControlKind::CheckBox, "");
   }
-  addControl(element("ed_c", kGroupCount), ControlKind::CheckBox, "");
+  addControl(elementName("ed_c", kGroupCount), ControlKind::CheckBox, "");
   addControl("lbl18", ControlKind::Label,
              "Das letzte Kästchen wählt den Rest (Zeilen ohne Gruppe) für „Auswahl speichern“.");
   apply_ = &addControl("end_ok", ControlKind::Button, "Ü&bernehmen");
@@ -51,7 +48,7 @@ ExtensionEditDialog::ExtensionEditDialog(Session& session, Desk& desk)
 }
 
 Control& ExtensionEditDialog::row(const char* array, int index) const {
-  return *findControl(element(array, index));
+  return *findControl(elementName(array, index));
 }
 
 void ExtensionEditDialog::showGroups() {
@@ -90,7 +87,7 @@ void ExtensionEditDialog::ed_t_Change(int index) {
   // The group file ends the name at its first "=": the group would no
   // longer match after the next start.
   if (field.text().find('=') != std::string::npos) {
-    desk_.mainLog(cp("-fehler: \"=\" ist im gruppennamen nicht möglich"), 0);
+    desk_.mainLog(cp("-fehler: \"=\" ist im gruppennamen nicht möglich"));
     field.setText(name);
     return;
   }
@@ -119,7 +116,7 @@ void ExtensionEditDialog::end_cc_Click() {
 
 void ExtensionEditDialog::writeGroups(const std::string& path) {
   if (!writeWholeFile(path, groupFileText(session_.groups))) {
-    desk_.mainLog("fehler beim speichern " + path, 0);
+    desk_.mainLog("fehler beim speichern " + path);
   }
 }
 

@@ -25,8 +25,6 @@ struct Buckets {
   std::vector<std::string> texts;
   std::vector<int64_t> counts;  // lines per bucket
   int64_t total = 0;            // lines in all buckets
-
-  [[nodiscard]] size_t restIndex() const { return texts.empty() ? 0 : texts.size() - 1; }
 };
 
 // Called with the line number and the line every `kSampleInterval` lines,

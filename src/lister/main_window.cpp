@@ -92,12 +92,12 @@ MainWindow::MainWindow(Session& session, Desk& desk)
   addHandler("main_close_Click", &MainWindow::main_close_Click);
 }
 
-void MainWindow::log(std::string_view message, int mode) {
+void MainWindow::log(std::string_view message, LogMode mode) {
   addLogLine(zlog, session_.platform.now(), message);
-  if (mode == 1) {
+  if (mode == LogMode::ShowProgress) {
     PRBF.setValue(0);
     PRBF.setVisible(true);
-  } else if (mode == 2) {
+  } else if (mode == LogMode::HideProgress) {
     PRBF.setVisible(false);
   }
   refreshCounters();
@@ -105,7 +105,7 @@ void MainWindow::log(std::string_view message, int mode) {
 
 bool MainWindow::noDataCheck() {
   if (!fileList.empty()) return false;
-  log("keine daten geladen", 0);
+  log("keine daten geladen", LogMode::Line);
   return true;
 }
 
@@ -202,31 +202,31 @@ void MainWindow::sortList(const std::string& prefix, SortMode mode) {
   BarProgress progress(PRBF, session_.platform);
   switch (mode) {
     case SortMode::Groups: {
-      log("...gruppen sortieren...", 1);
+      log("...gruppen sortieren...", LogMode::ShowProgress);
       progress.setMaximum(lineCount);
       std::optional<Buckets> sorted = groupSort(
           fileList, session_.groups.table, progress, [this](int64_t number, std::string_view line) {
-            log("Zeile " + decimal(number) + ": " + std::string(line), 0);
+            log("Zeile " + decimal(number) + ": " + std::string(line), LogMode::Line);
           });
       if (!sorted) {
         forgetList();
-        log(prefix + cp("-fehler: nichts für Gruppen gefunden"), 2);
+        log(prefix + cp("-fehler: nichts für Gruppen gefunden"), LogMode::HideProgress);
         return;
       }
       takeBuckets(std::move(*sorted));
-      log(prefix + " + in Gruppen sortiert", 2);
+      log(prefix + " + in Gruppen sortiert", LogMode::HideProgress);
       break;
     }
     case SortMode::Single:
-      log("...einzeln sortieren...", 1);
+      log("...einzeln sortieren...", LogMode::ShowProgress);
       progress.setMaximum(lineCount);
       takeBuckets(singleSort(fileList, session_.settings[Setting::AlphabEinzeln] == 1, progress));
       PRBF.setVisible(false);
-      log(prefix + " + einzeln sortiert", 0);
+      log(prefix + " + einzeln sortiert", LogMode::Line);
       break;
     case SortMode::None:
       keepUnsorted();
-      log(prefix + " + nicht sortiert", 0);
+      log(prefix + " + nicht sortiert", LogMode::Line);
       return;
   }
   deepestPathLevel = deepestPath(processedList);

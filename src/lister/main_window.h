@@ -20,13 +20,15 @@ namespace brimlet {
 
 // The main window `frm1`: the folder lister. It owns the file list and the
 // buckets and processed list sorted from it.
-class MainWindow : public WindowModel {
+class MainWindow : public WindowModel, public Reporter {
  public:
   MainWindow(Session& session, Desk& desk);
 
-  // The main log: a line on top of `zlog`. Mode 1 shows the progress bar at
-  // 0, mode 2 hides it; then the status bar shows the counters.
-  void log(std::string_view message, int mode);
+  // The main log: a line on top of `zlog`, then the status bar shows the
+  // counters. ShowProgress sets the progress bar to 0 (the operation sets
+  // its maximum) and shows it.
+  void log(std::string_view message, LogMode mode) override;
+  void mainLog(std::string_view message) override { log(message, LogMode::Line); }
   // "keine daten geladen" and true when the file list is empty.
   [[nodiscard]] bool noDataCheck();
 

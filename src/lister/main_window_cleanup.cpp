@@ -11,7 +11,7 @@ namespace brimlet {
 
 void MainWindow::cleanUp(Cleanup cleanup, std::string_view announcement, std::string_view noun) {
   if (noDataCheck()) return;
-  log(announcement, 1);
+  log(announcement, LogMode::ShowProgress);
   BarProgress progress(PRBF, session_.platform);
   progress.setMaximum(buckets.total);
   // Cleaned beside the sorted lists, which stay whole until the clean-up
@@ -19,7 +19,7 @@ void MainWindow::cleanUp(Cleanup cleanup, std::string_view announcement, std::st
   Buckets cleaned = buckets;
   const int64_t count = cleanUpBuckets(cleanup, cleaned.texts, progress);
   takeBuckets(std::move(cleaned));
-  desk_.report(2, count, noun, " entfernt");
+  report(LogMode::HideProgress, count, noun, " entfernt");
 }
 
 void MainWindow::main_remp_Click() { cleanUp(Cleanup::Paths, "...pfade entfernen...", "pfade"); }
@@ -39,11 +39,11 @@ void MainWindow::main_zfe_Click() {
 void MainWindow::main_cpy_Click() {
   // An empty list would still clear what the user had on the clipboard.
   if (processedList.empty()) {
-    log("keine daten geladen", 0);
+    log("keine daten geladen", LogMode::Line);
     return;
   }
-  if (putTextOnClipboard(session_.platform, desk_, processedList)) {
-    desk_.report(0, -1, "", "daten ins clipboard kopiert");
+  if (putTextOnClipboard(session_.platform, *this, processedList)) {
+    report(LogMode::Line, -1, "", "daten ins clipboard kopiert");
   }
 }
 
@@ -55,7 +55,7 @@ void MainWindow::main_fld_Click() {
 void MainWindow::main_inqvl_Click() {
   if (noDataCheck()) return;
   desk_.handToWorkshop(fileList);
-  log("in quorvel kopiert", 0);
+  log("in quorvel kopiert", LogMode::Line);
 }
 
 }  // namespace brimlet

@@ -26,7 +26,7 @@ bool MainWindow::saveThroughDialog(const char* title, const char* filter, const 
   dialog.defaultExtension = extension;
   const std::optional<std::string> path = session_.platform.chooseFileToSave(dialog);
   if (!path || path->empty() || path->back() == '/') {
-    log(cp("abbruch gewählt"), 0);
+    log(cp("abbruch gewählt"), LogMode::Line);
     return false;
   }
   if (!saveFile(*path, bytes)) return false;
@@ -45,7 +45,7 @@ void MainWindow::logSaveFailure(std::string path) {
   for (size_t at = 0; (at = path.find('\0', at)) != std::string::npos; at += 2) {
     path.replace(at, 1, "\\0");
   }
-  log("fehler beim speichern " + path, 0);
+  log("fehler beim speichern " + path, LogMode::Line);
 }
 
 bool MainWindow::saveInFolder(const std::string& folder, const std::string& name,
@@ -61,7 +61,7 @@ void MainWindow::textSave(bool selection) {
       selection ? processedText(buckets, session_.groups.selected) : processedList;
   if (saveThroughDialog("Brimlet - Speichern", "Text-Dateien | *.Txt| Alle Dateien | *.*", ".txt",
                         text)) {
-    log(selection ? "auswahl in datei gespeichert" : "alles in datei gespeichert", 0);
+    log(selection ? "auswahl in datei gespeichert" : "alles in datei gespeichert", LogMode::Line);
   }
 }
 
@@ -74,7 +74,7 @@ void MainWindow::main_fex_w_Click() {
 void MainWindow::main_fex_g_Click() {
   if (noDataCheck() || !groupSorted()) return;
   if (exportFolder.empty()) {
-    log(cp("kein ordner gewählt"), 0);
+    log(cp("kein ordner gewählt"), LogMode::Line);
     return;
   }
   bool allSaved = true;
@@ -84,14 +84,15 @@ void MainWindow::main_fex_g_Click() {
     allSaved = saveFile(exportFolder + number + ".txt", buckets.texts[i]) && allSaved;
   }
   if (allSaved)
-    log(decimal(static_cast<int64_t>(buckets.texts.size())) + " dateien gespeichert", 0);
+    log(decimal(static_cast<int64_t>(buckets.texts.size())) + " dateien gespeichert",
+        LogMode::Line);
 }
 
 void MainWindow::main_fex_d_Click() {
   if (noDataCheck() || !groupSorted()) return;
   const std::string& folder = session_.settings.remembered.textDatabaseFolder;
   if (folder.empty()) {
-    log(cp("kein ordner gewählt"), 0);
+    log(cp("kein ordner gewählt"), LogMode::Line);
     return;
   }
   int64_t saved = 0;
@@ -108,16 +109,16 @@ void MainWindow::main_fex_d_Click() {
       allSaved = false;
     }
   }
-  if (allSaved) log(decimal(saved) + " dateien gespeichert", 0);
+  if (allSaved) log(decimal(saved) + " dateien gespeichert", LogMode::Line);
 }
 
 void MainWindow::main_fex_e_Click() {
   if (noDataCheck()) return;
   if (exportFolder.empty()) {
-    log(cp("kein ordner gewählt"), 0);
+    log(cp("kein ordner gewählt"), LogMode::Line);
     return;
   }
-  log("...einzeln sortieren...", 1);
+  log("...einzeln sortieren...", LogMode::ShowProgress);
   BarProgress progress(PRBF, session_.platform);
   progress.setMaximum(lineCount);
   const std::vector<ExtensionFile> files =
@@ -128,7 +129,9 @@ void MainWindow::main_fex_e_Click() {
   for (const ExtensionFile& file : files) {
     allSaved = saveInFolder(exportFolder, file.name + ".txt", file.text) && allSaved;
   }
-  if (allSaved) log(decimal(static_cast<int64_t>(files.size())) + " dateien gespeichert", 2);
+  if (allSaved)
+    log(decimal(static_cast<int64_t>(files.size())) + " dateien gespeichert",
+        LogMode::HideProgress);
 }
 
 void MainWindow::csvExport(char separator) {
@@ -137,7 +140,7 @@ void MainWindow::csvExport(char separator) {
   if (table.empty()) return;
   if (saveThroughDialog("Brimlet - Csv Speichern", "Csv-Dateien | *.Csv| Alle Dateien | *.*",
                         ".csv", table)) {
-    log("csv (" + std::string(1, separator) + ") in datei gespeichert", 0);
+    log("csv (" + std::string(1, separator) + ") in datei gespeichert", LogMode::Line);
   }
 }
 

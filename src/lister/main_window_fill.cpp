@@ -23,22 +23,22 @@ void MainWindow::main_dimp_Click() {
   keepFileList();
   forgetList();
   if (folder.ends_with('/')) folder.pop_back();
-  log("...lese verzeichnis " + folder + "...", 1);
+  log("...lese verzeichnis " + folder + "...", LogMode::ShowProgress);
   FolderReading reading;
   {
     const BusyPointer busy(session_.platform);
     BarProgress progress(PRBF, session_.platform);
     reading = readFolder(folder, session_.settings[Setting::OhneUnterverzeichnisse] != 0, progress,
-                         [this](std::string_view message) { log(message, 0); });
+                         [this](std::string_view message) { log(message, LogMode::Line); });
   }
   PRBF.setVisible(false);
   if (reading.namesWithLostCharacters > 0) {
     log(decimal(reading.namesWithLostCharacters) +
             " namen mit zeichen ausserhalb windows-1252 (als ? gezeigt)",
-        0);
+        LogMode::Line);
   }
   if (reading.list.empty()) {
-    log("verzeichnis leer", 0);
+    log("verzeichnis leer", LogMode::Line);
     return;
   }
   takeList(std::move(reading.list));
@@ -48,7 +48,7 @@ void MainWindow::main_dimp_Click() {
 }
 
 void MainWindow::main_fimp_Click() {
-  if (const std::optional<std::string> path = chooseFileToRead(session_, desk_, "Brimlet")) {
+  if (const std::optional<std::string> path = chooseFileToRead(session_, *this, "Brimlet")) {
     importList(*path);
   }
 }
@@ -63,25 +63,26 @@ void MainWindow::importList(const std::string& path) {
     case ReadStatus::Ok:
       break;
     case ReadStatus::Missing:
-      log("datei existiert nicht", 0);
+      log("datei existiert nicht", LogMode::Line);
       return;
     case ReadStatus::IsFolder:
-      log("-fehler: " + path + cp(" ist ein ordner, nur dateien können eingelesen werden"), 0);
+      log("-fehler: " + path + cp(" ist ein ordner, nur dateien können eingelesen werden"),
+          LogMode::Line);
       return;
     case ReadStatus::NotAFile:
     case ReadStatus::TooLong:
     case ReadStatus::TooLarge:
-      log(readFailureText(file.status), 0);
+      log(readFailureText(file.status), LogMode::Line);
       return;
     case ReadStatus::Unreadable:
-      log("-fehler: datei " + path + " kann nicht gelesen werden", 0);
+      log("-fehler: datei " + path + " kann nicht gelesen werden", LogMode::Line);
       return;
   }
   if (file.bytes.empty()) return;
   // A list written by a Linux program (UTF-8, LF) comes in line by line in
   // the program's form; the exports still write Windows-1252 CR LF.
   TextFromFile text = textFromFile(std::move(file.bytes));
-  if (text.foreignCharactersKept) log(foreignCharactersKeptMessage(), 0);
+  if (text.foreignCharactersKept) log(foreignCharactersKeptMessage(), LogMode::Line);
   takeList(std::move(text.text));
   showSource(path);
   if (isDirListing(path, fileList)) {
@@ -96,7 +97,7 @@ void MainWindow::importList(const std::string& path) {
 }
 
 void MainWindow::main_pst_Click() {
-  std::optional<std::string> block = clipboardPaste(session_.platform, desk_);
+  std::optional<std::string> block = clipboardPaste(session_.platform, *this);
   if (!block) return;
   takeList(std::move(*block), true);
   showSource(cp("Eingefügt"));
@@ -111,12 +112,12 @@ void MainWindow::main_neue_Click() {
 
 void MainWindow::removeTrailingBlanks(const std::string& prefix) {
   if (session_.settings[Setting::LeerzeichenBeimEinlesenEntfernen] != 1) return;
-  log("..." + prefix + "leerzeichen am zeilenende entfernen...", 1);
+  log("..." + prefix + "leerzeichen am zeilenende entfernen...", LogMode::ShowProgress);
   BarProgress progress(PRBF, session_.platform);
   progress.setMaximum(lineCount);
   BlankRemoval removal = brimlet::removeTrailingBlanks(fileList, progress);
   if (!removal.text.empty()) fileList = std::move(removal.text);
-  desk_.report(2, removal.removed, "leerzeichen", " entfernt");
+  report(LogMode::HideProgress, removal.removed, "leerzeichen", " entfernt");
 }
 
 }  // namespace brimlet

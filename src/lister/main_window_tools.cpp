@@ -28,14 +28,14 @@ std::string MainWindow::fixedCombineFolder() const { return session_.programFold
 bool MainWindow::combine(const std::string& folder, const std::string& name) {
   const Combination combination = combineFolder(folder, name);
   for (const std::string& path : combination.unreadable) {
-    log("-fehler: datei " + path + " kann nicht gelesen werden", 0);
+    log("-fehler: datei " + path + " kann nicht gelesen werden", LogMode::Line);
   }
   switch (combination.status) {
     case CombineStatus::Written:
-      log(decimal(combination.files) + " dateien verbunden in " + folder + name, 0);
+      log(decimal(combination.files) + " dateien verbunden in " + folder + name, LogMode::Line);
       return true;
     case CombineStatus::FolderUnreadable:
-      log("-fehler: ordner nicht lesbar: " + folder, 0);
+      log("-fehler: ordner nicht lesbar: " + folder, LogMode::Line);
       return false;
     case CombineStatus::BadName:
     case CombineStatus::WriteFailed:
@@ -71,18 +71,18 @@ void MainWindow::zlog_KeyDown(int key, int shift) {
 
 void MainWindow::main_foli_Click() {
   if (noDataCheck()) return;
-  log("...ordnerliste erstellen...", 1);
+  log("...ordnerliste erstellen...", LogMode::ShowProgress);
   BarProgress progress(PRBF, session_.platform);
   progress.setMaximum(buckets.total);
   const int64_t folders = makeFolderList(buckets, progress);
   takeBuckets(std::move(buckets));
-  desk_.report(2, folders, "ordner in ordnerliste", " erstellt");
+  report(LogMode::HideProgress, folders, "ordner in ordnerliste", " erstellt");
 }
 
 void MainWindow::main_lwb_Click() {
   if (noDataCheck()) return;
   if (processedList.find(':') == std::string::npos) {
-    log("keine laufwerksbuchstaben", 0);
+    log("keine laufwerksbuchstaben", LogMode::Line);
     return;
   }
   desk_.enableWindow(Tool::Main, false);
@@ -90,12 +90,12 @@ void MainWindow::main_lwb_Click() {
 }
 
 void MainWindow::changeDriveLetters(const std::string& prefix) {
-  log(cp("...laufwerksbuchstaben ändern..."), 1);
+  log(cp("...laufwerksbuchstaben ändern..."), LogMode::ShowProgress);
   BarProgress progress(PRBF, session_.platform);
   progress.setMaximum(buckets.total);
   const int64_t changed = brimlet::changeDriveLetters(buckets, prefix, progress);
   takeBuckets(std::move(buckets));
-  desk_.report(2, changed, "laufwerksbuchstaben", " ersetzt");
+  report(LogMode::HideProgress, changed, "laufwerksbuchstaben", " ersetzt");
 }
 
 void MainWindow::main_end_Click() {
@@ -114,7 +114,8 @@ void MainWindow::main_about_Click() {
 }
 
 void MainWindow::main_help_Click() {
-  openHelpPage(session_, "brl", [this](bool, const std::string& logLine) { log(logLine, 0); });
+  openHelpPage(session_, "brl",
+               [this](bool, const std::string& logLine) { log(logLine, LogMode::Line); });
 }
 
 }  // namespace brimlet

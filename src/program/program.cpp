@@ -31,19 +31,19 @@ void Program::handlerEnded() {
   display_.toolEnded();
 }
 
-void Program::handlerFailed(std::string_view message) {
+void Program::handlerFailed(const WindowModel& window, std::string_view message) {
   workshop_.operationFailed();
   main_.listsFailed();
   display_.toolFailed();
-  switch (visibleTool()) {
+  switch (logOwner(window)) {
     case Tool::Workshop:
-      workshop_.log(message, 3);
+      workshop_.log(message, LogMode::HideProgress);
       break;
     case Tool::Renamer:
       renamer_.log(message);
       break;
     case Tool::Main:
-      main_.log(message, 2);
+      main_.log(message, LogMode::HideProgress);
       break;
   }
 }
@@ -64,6 +64,13 @@ Tool Program::visibleTool() const {
   if (session_.workshopShown) return Tool::Workshop;
   if (session_.renamerShown) return Tool::Renamer;
   return Tool::Main;
+}
+
+Tool Program::logOwner(const WindowModel& window) const {
+  if (&window == &workshop_) return Tool::Workshop;
+  if (&window == &renamer_) return Tool::Renamer;
+  if (&window == &main_) return Tool::Main;
+  return visibleTool();
 }
 
 void Program::start() {
@@ -96,7 +103,7 @@ void Program::readGroupFile() {
   const FileRead file = readWholeFile(session_.groupFile, kMaxGroupFileBytes);
   if (file.status != ReadStatus::Ok) return;
   if (!parseGroupFile(file.bytes, session_.groups) || file.cut) {
-    main_.log(cp("gruppendatei zu groß, der rest wird ignoriert"), 0);
+    main_.log(cp("gruppendatei zu groß, der rest wird ignoriert"), LogMode::Line);
   }
   rebuildExtensionTable(session_.groups);
 }
@@ -105,19 +112,18 @@ void Program::readSettingsFile() {
   const FileRead file = readWholeFile(session_.settingsPath(), kMaxSettingsFileBytes);
   if (file.status != ReadStatus::Ok) return;
   parseSettingsFile(file.bytes, session_.settings);
-  if (file.cut) main_.log(cp("einstellungsdatei zu groß, der rest wird ignoriert"), 0);
+  if (file.cut) main_.log(cp("einstellungsdatei zu groß, der rest wird ignoriert"), LogMode::Line);
 }
 
-void Program::report(int mode, int64_t count, std::string_view noun, std::string_view suffix) {
-  const std::string sentence = reportSentence(count, noun, suffix);
+void Program::log(std::string_view message, LogMode mode) {
   if (session_.workshopShown) {
-    workshop_.log(sentence, mode);
+    workshop_.log(message, mode);
   } else {
-    main_.log(sentence, mode);
+    main_.log(message, mode);
   }
 }
 
-void Program::mainLog(std::string_view message, int mode) { main_.log(message, mode); }
+void Program::mainLog(std::string_view message) { main_.log(message, LogMode::Line); }
 
 void Program::showTool(Tool tool) {
   if (display_.window().visible()) display_.hide();
@@ -155,7 +161,7 @@ void Program::shutDown() {
 bool Program::saveSettings() {
   if (!session_.savedSettingsUsed) return true;
   if (writeWholeFile(session_.settingsPath(), settingsFileText(session_.settings))) return true;
-  main_.log(kSettingsNotSaved, 0);
+  main_.log(kSettingsNotSaved, LogMode::Line);
   return false;
 }
 
@@ -184,7 +190,7 @@ void Program::showInDisplay(const DisplayContent& content) { display_.open(conte
 bool Program::applyDisplayText(const std::string& text) {
   if (session_.workshopShown) {
     workshop_.working().replace(text);
-    workshop_.log(cp("änderungen übernommen"), 0);
+    workshop_.log(cp("änderungen übernommen"), LogMode::Line);
     // Saved under a new name or replaced by a drop since the window opened.
     display_.retitle(workshop_.displayTitles());
     return true;

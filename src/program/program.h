@@ -40,8 +40,8 @@ class Program final : public Desk, public HandlerBoundary {
   [[nodiscard]] std::vector<WindowModel*> models();
   [[nodiscard]] Tool visibleTool() const;
 
-  void report(int mode, int64_t count, std::string_view noun, std::string_view suffix) override;
-  void mainLog(std::string_view message, int mode) override;
+  void log(std::string_view message, LogMode mode) override;
+  void mainLog(std::string_view message) override;
   void showTool(Tool tool) override;
   void endProgram() override;
   void shutDown() override;
@@ -60,9 +60,12 @@ class Program final : public Desk, public HandlerBoundary {
   void showWorkshopProgress(std::optional<int64_t> count) override;
 
   void handlerEnded() override;
-  void handlerFailed(std::string_view message) override;
+  void handlerFailed(const WindowModel& window, std::string_view message) override;
 
  private:
+  // The tool window whose log a window's messages go to: the display
+  // window logs into the tool it was opened over.
+  [[nodiscard]] Tool logOwner(const WindowModel& window) const;
   void readSettingsFile();
   // Writes the settings file; false (and a log line) when it failed.
   [[nodiscard]] bool saveSettings();

@@ -13,10 +13,7 @@ namespace brimlet {
 bool endsWithIgnoringCase(std::string_view name, std::string_view suffix) {
   if (suffix.size() > name.size()) return false;
   return std::equal(suffix.begin(), suffix.end(),
-                    name.end() - static_cast<ptrdiff_t>(suffix.size()), [](char a, char b) {
-                      return toLower(static_cast<unsigned char>(a)) ==
-                             toLower(static_cast<unsigned char>(b));
-                    });
+                    name.end() - static_cast<ptrdiff_t>(suffix.size()), sameIgnoringCase);
 }
 
 std::vector<FolderEntry> listFolderEntries(const std::string& folder, const EntryRules& rules) {

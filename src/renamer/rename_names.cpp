@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <unordered_set>
 
+#include "core/lines.h"
 #include "core/number.h"
 
 namespace brimlet {
@@ -18,11 +19,9 @@ std::string lastDigits(std::string digits, size_t width) {
 std::vector<std::string> namesFromText(std::string_view text, const NameListRules& rules) {
   std::vector<std::string> names;
   std::unordered_set<std::string_view> seen;
-  for (size_t start = 0; start < text.size();) {
-    const size_t cr = text.find('\r', start);
-    if (cr == std::string_view::npos) break;
-    const std::string_view line = text.substr(start, cr - start);
-    start = cr + 2;
+  LineWalker lines(text);
+  while (const std::optional<std::string_view> next = lines.next()) {
+    const std::string_view line = *next;
     if (line.empty() || line == " ") continue;
     if (!rules.numbering && !seen.insert(line).second) continue;
     std::string name(line);

@@ -1,19 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "renamer/renamer_window.h"
 
-#include <algorithm>
-
 #include "app/help_page.h"
 #include "app/program_folder.h"
 #include "core/cp1252.h"
 #include "core/file_io.h"
+#include "core/lines.h"
 #include "core/log.h"
 #include "core/number.h"
 
 namespace brimlet {
 
 RenamerWindow::RenamerWindow(Session& session, Desk& desk)
-    : WindowModel("frm7", "Dremmick", session.busy),
+    : OptionWindow("frm7", "Dremmick", session.busy, session.settings),
       lv1(addControl("lv1", ControlKind::ListView, "")),
       rlog(addControl("rlog", ControlKind::LogBox, "")),
       session_(session),
@@ -71,12 +70,6 @@ void RenamerWindow::addExtensionList(const std::string& name, std::vector<std::s
   });
 }
 
-void RenamerWindow::addOption(const std::string& name, std::string_view caption,
-                              std::string_view frame) {
-  Control& box = addControl(name, ControlKind::CheckBox, caption, frame);
-  addHandler(name + "_Click", [this, &box] { storeOption(session_.settings, box); });
-}
-
 void RenamerWindow::log(std::string_view message) {
   addLogLine(rlog, session_.platform.now(), message);
 }
@@ -92,8 +85,7 @@ void RenamerWindow::receiveNames(const std::string& text, TextFileForm form) {
   namesText = text;
   namesForm = form;
   sve_->setEnabled(!namesText.empty());
-  const auto lines = std::count(text.begin(), text.end(), '\r');
-  log(decimal(lines) + cp(" Zeilen aus Quorvel übernommen"));
+  log(decimal(static_cast<int64_t>(countCr(text))) + cp(" Zeilen aus Quorvel übernommen"));
 }
 
 std::string RenamerWindow::journalPath() const {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/desk.h"
+#include "app/option_window.h"
 #include "app/session.h"
 #include "core/text_file_form.h"
 #include "core/window_model.h"
@@ -16,7 +17,7 @@ namespace brimlet {
 // The batch renamer `frm7`. It owns the names text (one new name per line)
 // and the prepared pairing of folder entries with new names, which the
 // preview `lv1` shows row by row before anything is renamed.
-class RenamerWindow : public WindowModel {
+class RenamerWindow : public OptionWindow {
  public:
   RenamerWindow(Session& session, Desk& desk);
 
@@ -77,7 +78,6 @@ class RenamerWindow : public WindowModel {
 
  private:
   void addExtensionList(const std::string& name, std::vector<std::string> entries);
-  void addOption(const std::string& name, std::string_view caption, std::string_view frame);
   void logPreparation(int code);
   [[nodiscard]] std::vector<std::string> ownFilesIn(const std::string& folder,
                                                     const std::string& setFile) const;

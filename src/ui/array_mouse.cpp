@@ -2,6 +2,9 @@
 #include "ui/array_mouse.h"
 
 #include <QMouseEvent>
+#include <optional>
+
+#include "core/control_array.h"
 
 namespace brimlet {
 namespace {
@@ -13,10 +16,9 @@ struct Element {
 
 // "pcb(3)" -> "pcb_MouseDown", 3; anything else gives no handler.
 Element elementOf(const std::string& name) {
-  const size_t open = name.find('(');
-  if (open == std::string::npos || open == 0 || !name.ends_with(')')) return {};
-  return {name.substr(0, open) + "_MouseDown",
-          std::atoi(name.substr(open + 1, name.size() - open - 2).c_str())};
+  const std::optional<ArrayElement> element = arrayElementOf(name);
+  if (!element) return {};
+  return {std::string(element->array) + "_MouseDown", element->index};
 }
 
 }  // namespace

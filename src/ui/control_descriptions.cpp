@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <string_view>
 
+#include "core/control_array.h"
 #include "ui/codec.h"
 
 namespace brimlet {
@@ -128,11 +129,11 @@ ControlDescription describeControl(const std::string& form, const std::string& n
   if (const Entry* own = find(form, name)) {
     return {QString::fromUtf8(own->label), QString::fromUtf8(own->tip)};
   }
-  const size_t open = name.find('(');
-  if (open == std::string::npos || name.back() != ')') return {};
-  const Entry* array = find(form, std::string_view(name).substr(0, open));
+  const std::optional<ArrayElement> element = arrayElementOf(name);
+  if (!element) return {};
+  const Entry* array = find(form, element->array);
   if (array == nullptr) return {};
-  const QString index = QString::fromStdString(name.substr(open + 1, name.size() - open - 2));
+  const QString index = QString::number(element->index);
   auto filled = [&index](const char* text) {
     QString filledIn = QString::fromUtf8(text);
     return filledIn.replace(QStringLiteral("%1"), index);

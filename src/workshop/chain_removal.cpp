@@ -17,11 +17,10 @@ constexpr size_t npos = std::string_view::npos;
 
 std::array<bool, 256> byteSelection(char byte, bool caseSensitive) {
   std::array<bool, 256> selected{};
-  const auto wanted = static_cast<unsigned char>(byte);
   for (int b = 0; b < 256; ++b) {
-    const auto candidate = static_cast<unsigned char>(b);
-    selected[candidate] =
-        caseSensitive ? candidate == wanted : toLower(candidate) == toLower(wanted);
+    const auto candidate = static_cast<char>(b);
+    selected[static_cast<unsigned char>(b)] =
+        caseSensitive ? candidate == byte : sameIgnoringCase(candidate, byte);
   }
   return selected;
 }

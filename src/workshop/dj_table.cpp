@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <vector>
 
@@ -119,18 +118,9 @@ void mergeName(std::vector<std::string_view>& columns, std::string_view name) {
   columns.insert(columns.begin() + index, name);
 }
 
-int64_t numberAtStart(std::string_view text) {
-  const size_t digits = text.find_first_not_of(' ');
-  int64_t value = 0;
-  if (digits != std::string_view::npos) {
-    std::from_chars(text.data() + digits, text.data() + text.size(), value);
-  }
-  return value;
-}
-
 std::string megabytes(std::string_view bytes) {
   const auto hundredths = static_cast<int64_t>(
-      std::llround(static_cast<double>(numberAtStart(bytes)) / 1048576.0 * 100));
+      std::llround(static_cast<double>(integerValue64(bytes).value_or(0)) / 1048576.0 * 100));
   std::string out = decimal(hundredths / 100);
   const int64_t fraction = hundredths % 100;
   if (fraction != 0) {

@@ -27,7 +27,7 @@ enum MenuEntry { kShow = 0, kUndo = 2, kCopy = 4, kPaste = 5, kSaveSettings = 7,
 }  // namespace
 
 Workshop::Workshop(Session& session, Desk& desk)
-    : WindowModel("frm8", "Quorvel ", session.busy),
+    : OptionWindow("frm8", "Quorvel ", session.busy, session.settings),
       clog(addControl("clog", ControlKind::LogBox, "")),
       STBC(addControl("STBC", ControlKind::StatusBar, "")),
       PRBC(addControl("PRBC", ControlKind::ProgressBar, "")),
@@ -80,12 +80,6 @@ Workshop::Workshop(Session& session, Desk& desk)
   addHandler("qvl_quit_Click", &Workshop::qvl_quit_Click);
 }
 
-void Workshop::addOption(const std::string& name, std::string_view caption,
-                         std::string_view frame) {
-  Control& box = addControl(name, ControlKind::CheckBox, caption, frame);
-  addHandler(name + "_Click", [this, &box] { storeOption(session_.settings, box); });
-}
-
 void Workshop::addButton(std::string name, std::string_view caption, std::string_view frame,
                          void (Workshop::*handler)()) {
   addHandler(name + "_Click", handler);
@@ -102,25 +96,26 @@ const std::string& Workshop::fieldText(std::string_view field) const {
   return findControl(field)->text();
 }
 
-void Workshop::log(std::string_view message, int mode) {
-  if (mode == 99) {
-    clog.setText({});
-  } else {
-    addLogLine(clog, session_.platform.now(), message);
-  }
-  if (mode == 2) {
+void Workshop::log(std::string_view message, LogMode mode) {
+  addLogLine(clog, session_.platform.now(), message);
+  if (mode == LogMode::ShowProgress) {
     PRBC.setMaximum(100);
     PRBC.setValue(0);
     PRBC.setVisible(true);
-  } else if (mode == 3) {
+  } else if (mode == LogMode::HideProgress) {
     PRBC.setVisible(false);
   }
   working_.refreshStatus();
 }
 
+void Workshop::clearLog() {
+  clog.setText({});
+  working_.refreshStatus();
+}
+
 bool Workshop::noDataCheck() {
   if (!working_.empty()) return false;
-  log("keine daten geladen", 0);
+  log("keine daten geladen", LogMode::Line);
   return true;
 }
 
@@ -129,7 +124,8 @@ void Workshop::refreshTitle() { window().setText("Quorvel " + titleName(working_
 bool Workshop::beginOperation(std::string_view what, LogForm form) {
   if (noDataCheck()) return false;
   if (!what.empty()) {
-    log("..." + std::string(what) + "...", form == LogForm::Progress ? 2 : 0);
+    log("..." + std::string(what) + "...",
+        form == LogForm::Progress ? LogMode::ShowProgress : LogMode::Line);
   }
   working_.beginOperation();
   return true;
@@ -141,7 +137,7 @@ void Workshop::operationFailed() { working_.failOperation(); }
 
 void Workshop::reportResult(LogForm form, int64_t count, std::string_view noun,
                             std::string_view suffix) {
-  desk_.report(form == LogForm::Progress ? 3 : 0, count, noun, suffix);
+  report(form == LogForm::Progress ? LogMode::HideProgress : LogMode::Line, count, noun, suffix);
 }
 
 void Workshop::runOperation(const OperationTexts& texts, const Work& work) {
@@ -154,15 +150,15 @@ void Workshop::runOperation(const OperationTexts& texts, const Work& work) {
 void Workshop::loadFile(const std::string& path) {
   FileRead file = readWholeFile(path);
   if (file.status != ReadStatus::Ok) {
-    log(readFailureText(file.status), 0);
+    log(readFailureText(file.status), LogMode::Line);
     return;
   }
   TextFromFile text = textFromFile(std::move(file.bytes));
   const bool foreignCharactersKept = text.foreignCharactersKept;
   working_.load(path, std::move(text));
   refreshTitle();
-  log(path + " geladen", 0);
-  if (foreignCharactersKept) log(foreignCharactersKeptMessage(), 0);
+  log(path + " geladen", LogMode::Line);
+  if (foreignCharactersKept) log(foreignCharactersKeptMessage(), LogMode::Line);
 }
 
 void Workshop::frm8_Load() {
@@ -228,7 +224,7 @@ void Workshop::frm8_MouseDown(int button) {
       break;
     case kEditSettings:
       session_.platform.openExternally(session_.settingsPath(), [this](bool opened) {
-        if (!opened) log("Notepad nicht gefunden", 0);
+        if (!opened) log("Notepad nicht gefunden", LogMode::Line);
       });
       break;
     default:
@@ -275,7 +271,7 @@ void Workshop::STBC_MouseDown(int /*button*/) {
 
 void Workshop::changeFileForm(TextFileForm form) {
   working_.setForm(form);
-  log("speichern als " + formName(form), 0);
+  log("speichern als " + formName(form), LogMode::Line);
 }
 
 void Workshop::changeFileLineEnds(FileLineEnds lineEnds) {
@@ -286,7 +282,7 @@ void Workshop::changeFileLineEnds(FileLineEnds lineEnds) {
 }
 
 void Workshop::qvl_load_Click() {
-  const std::optional<std::string> path = chooseFileToRead(session_, desk_, "Quorvel");
+  const std::optional<std::string> path = chooseFileToRead(session_, *this, "Quorvel");
   if (path) loadFile(*path);
 }
 
@@ -301,21 +297,21 @@ void Workshop::qvl_save_Click() {
   const std::optional<std::string> chosen = session_.platform.chooseFileToSave(dialog);
   if (!chosen || chosen->empty()) return;
   if (chosen->back() == '/') {
-    log(cp("keine gültige datei"), 0);
+    log(cp("keine gültige datei"), LogMode::Line);
     return;
   }
   if (!writeWholeFile(*chosen, working_.fileBytes())) {
-    log("fehler beim speichern", 0);
+    log("fehler beim speichern", LogMode::Line);
     return;
   }
   working_.rename(*chosen);
   session_.saveDialogFolder = folderOf(*chosen);
   refreshTitle();
-  log(*chosen + " gespeichert", 0);
+  log(*chosen + " gespeichert", LogMode::Line);
 }
 
 void Workshop::qvl_pst_Click() {
-  std::optional<std::string> block = clipboardPaste(session_.platform, desk_);
+  std::optional<std::string> block = clipboardPaste(session_.platform, *this);
   if (!block) return;
   if (!keepNul) {
     if (const size_t nul = block->find('\0'); nul != std::string::npos) block->resize(nul);
@@ -325,22 +321,22 @@ void Workshop::qvl_pst_Click() {
 }
 
 void Workshop::qvl_cpy_Click() {
-  if (putTextOnClipboard(session_.platform, desk_, working_.text())) {
-    desk_.report(0, -1, "", "daten ins clipboard kopiert");
+  if (putTextOnClipboard(session_.platform, *this, working_.text())) {
+    report(LogMode::Line, -1, "", "daten ins clipboard kopiert");
   }
 }
 
 void Workshop::qvl_undo_Click() {
   working_.swapWithUndo();
-  log("undo", 0);
+  log("undo", LogMode::Line);
 }
 
 void Workshop::qvl_memdel_Click() {
   working_.clear();
-  log(cp("Speicher gelöscht"), 0);
+  log(cp("Speicher gelöscht"), LogMode::Line);
 }
 
-void Workshop::qvl_logdel_Click() { log({}, 99); }
+void Workshop::qvl_logdel_Click() { clearLog(); }
 
 void Workshop::qvl_infs_Click() {
   if (noDataCheck()) return;
@@ -367,7 +363,8 @@ void Workshop::displayClosed() { findControl("qvl_abf")->setVisible(false); }
 void Workshop::qvl_show_Click() { desk_.showInDisplay(displayContent()); }
 
 void Workshop::qvl_help_Click() {
-  openHelpPage(session_, "qvl", [this](bool, const std::string& logLine) { log(logLine, 0); });
+  openHelpPage(session_, "qvl",
+               [this](bool, const std::string& logLine) { log(logLine, LogMode::Line); });
 }
 
 void Workshop::qvl_qfs_Click() { desk_.showTool(Tool::Main); }

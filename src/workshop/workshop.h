@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "app/desk.h"
+#include "app/option_window.h"
 #include "app/session.h"
 #include "core/bar_progress.h"
 #include "core/window_model.h"
@@ -35,14 +36,17 @@ struct OperationTexts {
 
 // The text workshop `frm8`: one working text, its name and a one-level undo
 // copy, transformed by the operations of its buttons.
-class Workshop : public WindowModel {
+class Workshop : public OptionWindow, public Reporter {
  public:
   Workshop(Session& session, Desk& desk);
 
-  // The workshop log: mode 99 empties `clog`, any other mode puts a line on
-  // top; mode 2 shows the progress bar at 0 of 100, mode 3 hides it. Then
-  // the status bar shows the size of the working text.
-  void log(std::string_view message, int mode);
+  // The workshop log: a line on top of `clog`; ShowProgress shows the
+  // progress bar at 0 of 100. Then the status bar shows the size of the
+  // working text.
+  void log(std::string_view message, LogMode mode) override;
+  void mainLog(std::string_view message) override { desk_.mainLog(message); }
+  // Empties `clog` and refreshes the status bar.
+  void clearLog();
   // "keine daten geladen" and true when the working text is empty.
   [[nodiscard]] bool noDataCheck();
   // "Quorvel " + the last 59 characters of the working-text name.
@@ -182,9 +186,6 @@ class Workshop : public WindowModel {
   [[nodiscard]] bool optionOn(Setting setting) const;
   [[nodiscard]] bool ticked(std::string_view checkBox) const;
   [[nodiscard]] const std::string& fieldText(std::string_view field) const;
-  // A check box that stands for a setting: set from it at load, copied
-  // back into it by its _Click.
-  void addOption(const std::string& name, std::string_view caption, std::string_view frame);
   // A button and its _Click handler.
   void addButton(std::string name, std::string_view caption, std::string_view frame,
                  void (Workshop::*handler)());

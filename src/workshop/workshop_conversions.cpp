@@ -50,7 +50,7 @@ void Workshop::qvl_asfil_Click() {
                    session_.settings[Setting::TextAusBinaerRigide] == 1, progress_);
   working_.setResult(std::move(result.text));
   if (result.removed == 0 && result.breaks > 0) {
-    log("keine vorhanden, aber zeilen umgebrochen", 3);
+    log("keine vorhanden, aber zeilen umgebrochen", LogMode::HideProgress);
   } else {
     reportResult(LogForm::Progress, result.removed, cp("störzeichen"),
                  cp(" text aus binärdateien gefiltert"));
@@ -66,7 +66,7 @@ void Workshop::qvl_vdj_Click() {
     working_.refreshStatus();
     return;
   }
-  log("... xml konvertieren...", 2);
+  log("... xml konvertieren...", LogMode::ShowProgress);
   DjTableOptions options;
   options.sizeInMegabytes = session_.settings[Setting::VdjFileSizeAlsMegabyte] == 1;
   options.lengthInMinutes = session_.settings[Setting::VdjSongLengthAlsMinuten] == 1;
@@ -83,7 +83,7 @@ void Workshop::qvl_html_etf_Click() {
     open = findControl("qvl_erst_e1")->text();
     close = findControl("qvl_erst_e2")->text();
     if (open.empty() || close.empty()) {
-      log("keine zeichen angegeben", 0);
+      log("keine zeichen angegeben", LogMode::Line);
       return;
     }
     name = open + "..." + close;
@@ -92,7 +92,7 @@ void Workshop::qvl_html_etf_Click() {
   TagRemoval removal = removeTags(working_.source(), open, close, progress_);
   if (!removal.delimitersFound) {
     working_.setResult(working_.source());
-    log("... keine " + name + " ...", 3);
+    log("... keine " + name + " ...", LogMode::HideProgress);
     return;
   }
   working_.setResult(std::move(removal.text));

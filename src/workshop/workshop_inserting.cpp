@@ -27,7 +27,7 @@ void Workshop::qvl_einf_Click() {
   const std::optional<std::string> entry =
       typedEntry(fieldText("qvl_einf_e"), optionOn(Setting::CharVonEinfuegen));
   if (!entry) {
-    log("kein zeichen angegeben", 0);
+    log("kein zeichen angegeben", LogMode::Line);
     return;
   }
   const bool start = optionOn(Setting::ZeilenanfangEinfuegen);

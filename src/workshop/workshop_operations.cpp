@@ -105,13 +105,13 @@ void Workshop::qvl_mlz_Click() {
 void Workshop::qvl_lcse_Click() {
   if (!beginOperation({}, LogForm::Plain)) return;
   working_.setResult(lowerCase(working_.source()));
-  log("alles in kleinbuchstaben", 0);
+  log("alles in kleinbuchstaben", LogMode::Line);
 }
 
 void Workshop::qvl_ucse_Click() {
   if (!beginOperation({}, LogForm::Plain)) return;
   working_.setResult(upperCase(working_.source()));
-  log("alles in grossbuchstaben", 0);
+  log("alles in grossbuchstaben", LogMode::Line);
 }
 
 void Workshop::qvl_1bs_Click() {
@@ -127,7 +127,7 @@ void Workshop::removeClass(CharacterClass characterClass) {
   if (working_.empty()) {
     // Unlike the other operations the class buttons leave one line per
     // member here. They keep the undo copy, which may hold the only text.
-    for (size_t i = 0; i < members.size(); ++i) log("keine daten geladen", 0);
+    for (size_t i = 0; i < members.size(); ++i) log("keine daten geladen", LogMode::Line);
     return;
   }
   working_.beginOperation();
@@ -146,7 +146,7 @@ void Workshop::removeClass(CharacterClass characterClass) {
   }
   for (const unsigned char member : members) {
     const std::string description = byteDescription(member);
-    log("..." + description + " entfernen...", 2);
+    log("..." + description + " entfernen...", LogMode::ShowProgress);
     reportResult(LogForm::Progress, counts[member], description, " entfernt");
   }
 }
@@ -180,12 +180,12 @@ void Workshop::qvl_srt_Click() {
   const LineSort lines(working_.source(), progress_);
   if (lines.lineCount() < 2) {
     working_.keepSourceWithFinalLineEnd();
-    log("keine Zeilen zu sortieren", 0);
+    log("keine Zeilen zu sortieren", LogMode::Line);
     return;
   }
   log(options.descending ? cp("... Zeilen abwärts sortieren...")
                          : cp("... Zeilen aufwärts sortieren..."),
-      2);
+      LogMode::ShowProgress);
   working_.setResult(lines.sorted(options, progress_));
   reportResult(LogForm::Progress, static_cast<int64_t>(lines.lineCount()), "Zeilen", " sortiert");
 }

@@ -29,7 +29,7 @@ size_t Workshop::beginLineOperation(std::string_view tooFew) {
   const size_t lines = countLines(working_.source());
   if (lines < 2) {
     working_.keepSourceWithFinalLineEnd();
-    log(tooFew, 0);
+    log(tooFew, LogMode::Line);
     return 0;
   }
   return lines;
@@ -41,7 +41,7 @@ void Workshop::qvl_abs_Click() {
   // A width beyond 64 bits is refused as the too small ones are, never read
   // as another width.
   if (!typed || (*typed > 1 && *typed < 20)) {
-    log("breite zu klein (<20)", 0);
+    log("breite zu klein (<20)", LogMode::Line);
     return;
   }
   const int64_t width = *typed;
@@ -50,17 +50,17 @@ void Workshop::qvl_abs_Click() {
   // the broken one; the log tells them apart as before.
   const size_t wrapWidth = width < 20 ? 0 : static_cast<size_t>(width);
   working_.setResult(formatParagraphs(working_.source(), width == 1, progress_, wrapWidth));
-  log(cp("absätze formatiert"), 3);
+  log(cp("absätze formatiert"), LogMode::HideProgress);
   if (wrapWidth == 0) return;
   const std::string what = cp("absätze auf ") + decimal(width);
-  log("..." + what + " formatieren...", 2);
-  log(what + " formatiert", 3);
+  log("..." + what + " formatieren...", LogMode::ShowProgress);
+  log(what + " formatiert", LogMode::HideProgress);
 }
 
 void Workshop::qvl_2zz_Click() {
   const size_t lines = beginLineOperation(cp("keine Zeilen zusammenzufügen"));
   if (lines == 0) return;
-  log(cp("... Zeilen zusammenfügen..."), 2);
+  log(cp("... Zeilen zusammenfügen..."), LogMode::ShowProgress);
   const bool blank = optionOn(Setting::ZweiZeilenMitLeerzeichen);
   const std::string& source = working_.source();
   working_.setResult(ticked("qvl_2zz_2h") ? pairLines(source, joinGroupSize_, blank, progress_)
@@ -79,7 +79,7 @@ void Workshop::qvl_2zz_MouseDown(int button) {
 void Workshop::qvl_uzl_Click() {
   const size_t lines = beginLineOperation("nur 1 zeile vorhanden");
   if (lines == 0) return;
-  log(cp("... ungerade Zeilen löschen..."), 2);
+  log(cp("... ungerade Zeilen löschen..."), LogMode::ShowProgress);
   working_.setResult(deleteOddLines(working_.source(), progress_));
   reportResult(LogForm::Progress, static_cast<int64_t>(lines + 1) / 2, "ungerade Zeilen",
                cp(" gelöscht"));

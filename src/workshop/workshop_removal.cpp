@@ -34,7 +34,7 @@ void Workshop::declareRemovals() {
 
 void Workshop::qvl_chr_Click() {
   for (int code = 32; code < 256; ++code) {
-    log(decimal(code) + "   " + static_cast<char>(code), 0);
+    log(decimal(code) + "   " + static_cast<char>(code), LogMode::Line);
   }
 }
 
@@ -43,14 +43,14 @@ void Workshop::qvl_enf_Click() {
   const std::optional<std::string> entry =
       typedEntry(fieldText("qvl_entf_e"), optionOn(Setting::CharVonEinsEntfernen));
   if (!entry) {
-    log("kein zeichen angegeben", 0);
+    log("kein zeichen angegeben", LogMode::Line);
     return;
   }
   const char byte = entry->front();
   const std::string character(1, byte);
   const std::array<bool, 256> selection = byteSelection(byte, optionOn(Setting::CaseSensitive));
   if (optionOn(Setting::NurZaehlen)) {
-    log("..." + character + cp(" zählen..."), 0);
+    log("..." + character + cp(" zählen..."), LogMode::Line);
     int64_t count = 0;
     for (const char b : working_.text()) count += selection[static_cast<unsigned char>(b)] ? 1 : 0;
     reportResult(LogForm::Plain, count, character, cp(" gezählt"));
@@ -69,13 +69,13 @@ void Workshop::qvl_etf_Click() {
   const bool codes = optionOn(Setting::CharVonKetteEntfernen);
   const std::optional<std::string> chain = decodeTypedChain(fieldText("qvl_erst_e1"), codes);
   if (!chain || chain->empty()) {
-    log("kein zeichen angegeben", 0);
+    log("kein zeichen angegeben", LogMode::Line);
     return;
   }
   if (!codes && optionOn(Setting::WildcardVonKetteEntfernen)) {
     const std::optional<Wildcard> wildcard = splitWildcard(*chain);
     if (!wildcard) {
-      log("keine wildcard angegeben", 0);
+      log("keine wildcard angegeben", LogMode::Line);
       return;
     }
     const std::string description = "kette " + *chain + " mit wildcard";
@@ -105,19 +105,20 @@ void Workshop::qvl_eaf_Click() {
   if (noDataCheck()) return;
   const std::string typed = fieldText("qvl_entf_a");
   if (typed.empty()) {
-    log("kein zeichen angegeben", 0);
+    log("kein zeichen angegeben", LogMode::Line);
     return;
   }
   const std::optional<NumberSequence> sequence =
       parseNumberSequence(typed, optionOn(Setting::FuehrendeNullen));
   if (!sequence) {
-    log("kein zeichen angegeben", 0);
+    log("kein zeichen angegeben", LogMode::Line);
     return;
   }
   if (!beginOperation("von " + typed + " aufsteigend entfernen", LogForm::Progress)) return;
-  log(decimal(static_cast<int64_t>(sequence->width)), 0);
+  log(decimal(static_cast<int64_t>(sequence->width)), LogMode::Line);
   SequenceRemoval removal = removeNumberSequence(working_.source(), *sequence, progress_);
-  for (int64_t i = 0; i < removal.searched; ++i) log(sequence->text(sequence->start + i), 0);
+  for (int64_t i = 0; i < removal.searched; ++i)
+    log(sequence->text(sequence->start + i), LogMode::Line);
   working_.setResult(std::move(removal.edit.text));
   reportResult(LogForm::Progress, removal.edit.count, "bis " + typed,
                " (exkl.) aufsteigend entfernt");
@@ -127,7 +128,7 @@ void Workshop::qvl_eaz_Click() {
   if (noDataCheck()) return;
   const std::string at = fieldText("qvl_eaz_z");
   if (at.empty()) {
-    log("kein zeichen angegeben", 0);
+    log("kein zeichen angegeben", LogMode::Line);
     return;
   }
   const bool keepFirst = ticked("qvl_eanz");

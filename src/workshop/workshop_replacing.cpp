@@ -46,7 +46,7 @@ void Workshop::qvl_ers_Click() {
   const std::optional<std::string> replacement =
       decodeTypedChain(fieldText("qvl_erst_e2"), replacementCodes);
   if (!find || !replacement || find->empty() || replacement->empty()) {
-    log("kein zeichen angegeben", 0);
+    log("kein zeichen angegeben", LogMode::Line);
     return;
   }
   std::string description = *find + " durch " + *replacement;
@@ -60,7 +60,7 @@ void Workshop::qvl_ers_Click() {
   }
   const std::optional<Wildcard> wildcard = splitWildcard(*find);
   if (!wildcard) {
-    log("keine wildcard angegeben", 0);
+    log("keine wildcard angegeben", LogMode::Line);
     return;
   }
   description += " mit wildcard";
@@ -78,7 +78,7 @@ void Workshop::qvl_ers_Click() {
   if (!beginOperation(description + " ersetzen", LogForm::Progress)) return;
   WildcardReplacement result =
       replaceWildcard(working_.source(), *wildcard, *replacement, keep, progress_);
-  for (const std::string& kept : result.kept) log(kept, 0);
+  for (const std::string& kept : result.kept) log(kept, LogMode::Line);
   working_.setResult(std::move(result.edit.text));
   reportResult(LogForm::Progress, result.edit.count, description, " ersetzt");
 }
@@ -88,7 +88,7 @@ void Workshop::qvl_enze_Click() {
   const std::optional<std::string> entry =
       typedEntry(fieldText("qvl_enze_e"), optionOn(Setting::CharVonEinerZeileEntfernen));
   if (!entry) {
-    log("kein zeichen angegeben", 0);
+    log("kein zeichen angegeben", LogMode::Line);
     return;
   }
   const bool start = optionOn(Setting::ZeilenanfangEntfernen);
@@ -104,7 +104,7 @@ void Workshop::qvl_enzz_Click() {
   // A count beyond 64 bits is refused like no count at all.
   const int64_t count = std::llabs(integerValue64(fieldText("qvl_enzz_z")).value_or(0));
   if (count == 0) {
-    log("keine anzahl angegeben", 0);
+    log("keine anzahl angegeben", LogMode::Line);
     return;
   }
   const bool start = optionOn(Setting::ZeilenanfangEntfernen);
@@ -140,7 +140,7 @@ void Workshop::qvl_zlta_Click() {
   if (lines == 0) return;
   const bool pairs = optionOn(Setting::ZweiZeilenTauschen);
   const std::string group = pairs ? "2 Zeilen" : "1 Zeilen";
-  log("..." + group + " tauschen...", 2);
+  log("..." + group + " tauschen...", LogMode::ShowProgress);
   working_.setResult(reverseLines(working_.source(), pairs, progress_));
   reportResult(LogForm::Progress, static_cast<int64_t>(pairs ? lines / 2 : lines), group,
                " getauscht");

@@ -2,6 +2,7 @@
 // The workshop's small stores beside the working text: the replace fields'
 // presets, the park buffers and the private clipboard buffers.
 #include "core/clipboard.h"
+#include "core/control_array.h"
 #include "core/cp1252.h"
 #include "core/number.h"
 #include "workshop/workshop.h"
@@ -18,10 +19,6 @@ constexpr std::string_view kStoresFrame = "Zwischenspeicher";
 
 enum ParkEntry { kPark = 0, kRestore = 1, kShow = 2, kDelete = 3 };
 
-std::string arrayElement(std::string_view name, int index) {
-  return std::string(name) + "(" + decimal(index) + ")";
-}
-
 }  // namespace
 
 void Workshop::declareStores() {
@@ -34,15 +31,15 @@ void Workshop::declareStores() {
 
   // Under the two lists, one row per buffer: its fetch and put buttons.
   for (int k = 1; k <= kPcbCount; ++k) {
-    addControl(arrayElement("pcb", k), ControlKind::Button, "v", kStoresFrame);
-    addControl(arrayElement("pcb", k + kPcbCount), ControlKind::Button, "c", kStoresFrame);
+    addControl(elementName("pcb", k), ControlKind::Button, "v", kStoresFrame);
+    addControl(elementName("pcb", k + kPcbCount), ControlKind::Button, "c", kStoresFrame);
   }
   addHandler("pcb_MouseDown", &Workshop::pcb_MouseDown);
 
   // Preset k's two buttons share a row, the first field's on the left.
   for (int k = 1; k <= 3; ++k) {
-    addControl(arrayElement("perb", k), ControlKind::Button, "", kChainsFrame);
-    addControl(arrayElement("perb", k + 3), ControlKind::Button, "", kChainsFrame);
+    addControl(elementName("perb", k), ControlKind::Button, "", kChainsFrame);
+    addControl(elementName("perb", k + 3), ControlKind::Button, "", kChainsFrame);
   }
   addHandler("perb_MouseDown", &Workshop::perb_MouseDown);
 }
@@ -62,14 +59,14 @@ void Workshop::parkCommand(int buffer) {
     case kPark:
       if (noDataCheck()) return;
       parked = working_.text();
-      log("Daten in Zwischenspeicher " + n + " kopiert", 0);
+      log("Daten in Zwischenspeicher " + n + " kopiert", LogMode::Line);
       if (list.items().size() == 1) {
         list.setItems({"Parken" + n, "Restore" + n, "Anzeigen" + n, cp("Löschen") + n});
       }
       break;
     case kRestore:
       working_.replaceKeepingUndo(parked);
-      log("Daten aus Zwischenspeicher " + n + " wiederhergestellt", 0);
+      log("Daten aus Zwischenspeicher " + n + " wiederhergestellt", LogMode::Line);
       break;
     case kShow:
       desk_.showInDisplay({"Quorvel Anzeige Parken " + n, "", parked, false, true});
@@ -79,7 +76,7 @@ void Workshop::parkCommand(int buffer) {
       parked.shrink_to_fit();
       list.setItems({"Parken" + n});
       list.setValue(0);
-      log(cp("Daten aus Zwischenspeicher ") + n + cp(" gelöscht"), 0);
+      log(cp("Daten aus Zwischenspeicher ") + n + cp(" gelöscht"), LogMode::Line);
       break;
     default:
       break;
@@ -92,17 +89,17 @@ void Workshop::pcb_MouseDown(int index, int button) {
   const int k = fetch ? index : index - kPcbCount;
   std::string& buffer = pcbBuffers[static_cast<size_t>(k - 1)];
   if (button == kLeftButton && fetch) {
-    if (std::optional<std::string> block = clipboardPaste(session_.platform, desk_)) {
+    if (std::optional<std::string> block = clipboardPaste(session_.platform, *this)) {
       buffer = std::move(*block);
     }
   } else if (button == kLeftButton) {
-    if (putTextOnClipboard(session_.platform, desk_, buffer)) {
-      desk_.report(0, -1, "", "daten aus pcb " + decimal(k) + " ins clipboard kopiert");
+    if (putTextOnClipboard(session_.platform, *this, buffer)) {
+      report(LogMode::Line, -1, "", "daten aus pcb " + decimal(k) + " ins clipboard kopiert");
     }
   } else if (button == kRightButton && fetch) {
     // A log line ends at a NUL, as the clipboard's text does.
     log(buffer.empty() ? "Kein Inhalt in pcb" + decimal(k) : buffer.substr(0, buffer.find('\0')),
-        0);
+        LogMode::Line);
   }
 }
 
@@ -118,7 +115,7 @@ void Workshop::perb_MouseDown(int index, int button, int shift) {
   } else if (button == kRightButton) {
     // The settings file keeps a preset on one line, cut at its first CR.
     if (field.text().find('\r') != std::string::npos) {
-      log("vorgabe mit zeilenumbruch nicht gespeichert", 0);
+      log("vorgabe mit zeilenumbruch nicht gespeichert", LogMode::Line);
     } else if (!field.text().empty()) {
       preset = field.text();
     }

@@ -12,11 +12,11 @@ namespace {
 // Collects what the routines report, as "mode|sentence" lines.
 class RecordingReporter : public Reporter {
  public:
-  void report(int mode, int64_t count, std::string_view noun, std::string_view suffix) override {
-    lines.push_back(std::to_string(mode) + "|" + reportSentence(count, noun, suffix));
+  void log(std::string_view message, LogMode mode) override {
+    lines.push_back(std::to_string(static_cast<int>(mode)) + "|" + std::string(message));
   }
-  void mainLog(std::string_view message, int mode) override {
-    lines.push_back("main " + std::to_string(mode) + "|" + std::string(message));
+  void mainLog(std::string_view message) override {
+    lines.push_back("main|" + std::string(message));
   }
   std::vector<std::string> lines;
 };

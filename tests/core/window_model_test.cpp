@@ -6,6 +6,9 @@
 #include <algorithm>
 #include <functional>
 #include <map>
+#include <optional>
+
+#include "core/control_array.h"
 
 namespace brimlet {
 namespace {
@@ -135,6 +138,20 @@ TEST(HandlerGate, AnElementThatDoesNotExistIsLeftToItsHandler) {
   EXPECT_EQ(window.controlOf(*window.findHandler("row_Click"), {"2"}),
             window.findControl("row(2)"));
   EXPECT_EQ(window.controlOf(*window.findHandler("frm9_Close"), {}), nullptr);
+}
+
+// The views find an element's handler and index by its name; whatever does
+// not read as an element must not be taken for one.
+TEST(ControlArray, ElementNamesReadBackAsTheyWereMade) {
+  for (const int index : {0, 7, 16, -1}) {
+    const std::optional<ArrayElement> element = arrayElementOf(elementName("ed_e", index));
+    ASSERT_TRUE(element) << index;
+    EXPECT_EQ(element->array, "ed_e");
+    EXPECT_EQ(element->index, index);
+  }
+  for (const char* plain : {"ed_e", "(3)", "ed_e(3", "ed_e3)", ""}) {
+    EXPECT_FALSE(arrayElementOf(plain)) << plain;
+  }
 }
 
 }  // namespace

@@ -49,6 +49,19 @@ TEST(ListerCli, AListGivenOnTheCommandLineIsCountedAsItIs) {
       << cli.dump("status.txt");
 }
 
+// The result of a main-window handler belongs in the main log, not in the
+// log of the workshop that happens to be shown.
+TEST(ListerCli, AResultGoesToTheLogOfTheWindowThatMadeIt) {
+  testing::TempFolder files;
+  files.write("liste.txt", "/a/x.mp3\r\n/b/y.jpg\r\n");
+  CliRun cli({"--filelist", files.file("liste.txt"), "main_quorvel_Click", "main_remp_Click"});
+  cli.run();
+  ASSERT_EQ(cli.exitCode, 0) << cli.describe();
+  EXPECT_EQ(cli.dump("zlog.txt"),
+            "10:11:12: 2 pfade entfernt\r\n10:11:12: ...pfade entfernen...\r\n");
+  EXPECT_EQ(cli.dump("clog.txt"), "");
+}
+
 TEST(ListerCli, PathsOnTheCommandLineAreTheSystemsUtf8Names) {
   testing::TempFolder files;
   // clang-format off

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "program/program_fixture.h"
 #include "support/allocation_limit.h"
@@ -137,16 +139,96 @@ TEST_F(OutOfMemory, ADisplayToolLeavesFieldAndUndoAsTheyWere) {
   EXPECT_TRUE(display.fieldText() == "erstes");
 }
 
-// No handler of any window may end the program, whatever it was doing.
-TEST_F(OutOfMemory, NoHandlerEndsTheProgram) {
-  for (WindowModel* window : program.windows()) {
-    for (const Handler& handler : window->handlers()) {
-      program.workshop().working().replace(largeText());
-      program.main().fileList = largeText();
-      const AllocationLimit limit(kLimit);
-      EXPECT_NO_THROW(window->invoke(handler, {"1", "1"})) << handler.name;
-    }
+// What every window holds that a failed handler must leave as it was.
+struct Data {
+  std::string working;
+  std::string undo;
+  std::string workingName;
+  std::string fileList;
+  std::string processedList;
+  int64_t lines = 0;
+  std::string names;
+  std::string field;
+  bool operator==(const Data&) const = default;
+};
+
+Data dataOf(Program& program) {
+  const WorkingText& working = program.workshop().working();
+  const MainWindow& main = program.main();
+  return {working.text(),
+          working.undoCopy(),
+          working.name(),
+          main.fileList,
+          main.processedList,
+          main.buckets.total,
+          program.renamer().namesText,
+          program.display().fieldText()};
+}
+
+// Passes each handler's end on to the program and keeps what stopped it.
+class FailureRecorder : public HandlerBoundary {
+ public:
+  explicit FailureRecorder(Program& program) : program_(program) {}
+  void handlerEnded() override { program_.handlerEnded(); }
+  void handlerFailed(const WindowModel& window, std::string_view message) override {
+    failure = message;
+    program_.handlerFailed(window, message);
   }
+  std::optional<std::string> failure;
+
+ private:
+  Program& program_;
+};
+
+// The window whose handlers run, the tool shown meanwhile and the log the
+// failure belongs in.
+struct Subject {
+  WindowModel* window;
+  Tool shown;
+  const Control* log;
+};
+
+// Every handler of every window, run on large texts with too little memory
+// for a copy of them, either runs to its end or stops with "nicht genug
+// speicher" in its window's log and every text as it was; the next handler
+// is not turned away as if one were still running.
+TEST_F(OutOfMemory, EveryHandlerThatRunsOutLeavesTheDataAndSaysSo) {
+  FailureRecorder recorder(program);
+  MainWindow& main = program.main();
+  Workshop& workshop = program.workshop();
+  DisplayWindow& display = program.display();
+  // Another tool is shown than the one whose handler runs, except for the
+  // display window, which logs into the tool it was opened over.
+  const Subject subjects[] = {{&main, Tool::Workshop, &main.zlog},
+                              {&workshop, Tool::Main, &workshop.clog},
+                              {&program.renamer(), Tool::Main, &program.renamer().rlog},
+                              {&display, Tool::Workshop, &workshop.clog}};
+  int failures = 0;
+  for (const auto& [window, shown, log] : subjects) {
+    window->setBoundary(&recorder);
+    for (const Handler& handler : window->handlers()) {
+      program.showTool(shown);
+      if (window == &display) program.showInDisplay({"t", "", largeText(), true, true});
+      workshop.working().replace(largeText());
+      main.fileList = largeText();
+      program.renamer().namesText = largeText();
+      const Data before = dataOf(program);
+      recorder.failure.reset();
+      {
+        const AllocationLimit limit(kLimit);
+        window->invoke(handler, {"1", "1"});
+      }
+      EXPECT_FALSE(program.session().busy.busy()) << handler.name;
+      if (!recorder.failure) continue;
+      ++failures;
+      EXPECT_EQ(recorder.failure, "nicht genug speicher") << handler.name;
+      EXPECT_TRUE(dataOf(program) == before) << handler.name;
+      EXPECT_TRUE(logSaysOutOfMemory(*log)) << handler.name;
+    }
+    window->setBoundary(&program);
+  }
+  // The texts are large enough that many handlers need more than is left.
+  EXPECT_GT(failures, 20);
 }
 
 }  // namespace

@@ -60,9 +60,9 @@ TEST_F(SwitchingTest, EndButtonsOfTheToolsEndTheProgram) {
 }
 
 TEST_F(SwitchingTest, ReportsGoToTheLogOfTheVisibleTool) {
-  program.report(0, 3, "zahlen", " entfernt");
+  program.report(LogMode::Line, 3, "zahlen", " entfernt");
   program.main().invoke("main_quorvel_Click");
-  program.report(3, 0, "pfade", " entfernt");
+  program.report(LogMode::HideProgress, 0, "pfade", " entfernt");
   EXPECT_EQ(program.main().zlog.text(), "08:09:10: 3 zahlen entfernt\r\n");
   EXPECT_EQ(program.workshop().clog.text(), "08:09:10: keine pfade vorhanden\r\n");
 }

@@ -5,15 +5,16 @@
 #include <string>
 #include <vector>
 
+#include "cli/cli_options.h"
 #include "core/cp1252.h"
 #include "program/program_fixture.h"
 
 namespace brimlet::testing {
 
-// One click on a workshop tool: the steps set controls ("name=value", which
-// also runs the control's _Click or _Change) and run handlers
-// ("name:argument"); then the
-// text, the log and the undo copy are checked.
+// One click on a workshop tool: the steps, written as brimlet-cli takes
+// them, set controls ("name=value", which also runs the control's _Click or
+// _Change) and run handlers ("name:argument"); then the text, the log and
+// the undo copy are checked.
 struct ToolCase {
   std::vector<std::string> steps;
   std::string input;
@@ -37,20 +38,14 @@ class WorkshopTool : public ProgramTest, public ::testing::WithParamInterface<To
 
   void runSteps(const std::vector<std::string>& steps) {
     Workshop& w = program.workshop();
-    for (const std::string& step : steps) {
-      const size_t equals = step.find('=');
-      if (equals == std::string::npos) {
-        // "handler:argument:..." as brimlet-cli takes it.
-        std::vector<std::string> parts;
-        for (size_t start = 0, colon = 0; colon != std::string::npos; start = colon + 1) {
-          colon = step.find(':', start);
-          parts.push_back(step.substr(start, colon - start));
-        }
-        ASSERT_TRUE(w.invoke(parts[0], {parts.begin() + 1, parts.end()})) << step;
+    for (const std::string& text : steps) {
+      const Step step = parseStep(text);
+      if (!step.field) {
+        ASSERT_TRUE(w.invoke(step.handler, step.arguments)) << text;
         continue;
       }
-      const std::string name = step.substr(0, equals);
-      const std::string value = cp(step.substr(equals + 1));
+      const std::string& name = step.field->control;
+      const std::string& value = step.field->value;
       Control* control = w.findControl(name);
       ASSERT_NE(control, nullptr) << name;
       if (control->kind() == ControlKind::TextBox) {
