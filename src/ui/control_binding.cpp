@@ -12,6 +12,7 @@
 #include <QSignalBlocker>
 #include <QTreeWidget>
 
+#include "core/control_array.h"
 #include "ui/codec.h"
 #include "ui/list_view.h"
 
@@ -98,12 +99,6 @@ std::vector<std::string> mouseArguments(const QMouseEvent& event) {
           std::to_string(programShiftState(event.modifiers()))};
 }
 
-ElementName splitElement(const std::string& name) {
-  const size_t open = name.find('(');
-  if (open == std::string::npos || open == 0 || !name.ends_with(')')) return {name, {}};
-  return {name.substr(0, open), name.substr(open + 1, name.size() - open - 2)};
-}
-
 void applyControl(BoundControl& bound) {
   const QSignalBlocker blocker(bound.widget);
   applyContent(*bound.control, *bound.widget);
@@ -131,8 +126,11 @@ bool ControlBinding::runIfPresent(const std::string& handler, const std::vector<
 }
 
 void ControlBinding::runEvent(const std::string& control, const std::string& event) const {
-  const auto [array, index] = splitElement(control);
-  runIfPresent(array + event, index.empty() ? std::vector<std::string>{} : std::vector{index});
+  if (const std::optional<ArrayElement> element = arrayElementOf(control)) {
+    runIfPresent(std::string(element->array) + event, {std::to_string(element->index)});
+  } else {
+    runIfPresent(control + event, {});
+  }
 }
 
 void ControlBinding::bind(Control& control, QWidget& widget) const {

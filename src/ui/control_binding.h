@@ -36,14 +36,6 @@ using HandlerRunner = std::function<void(WindowModel&, const std::string&,
 // A mouse handler's arguments: the button and the shift state.
 [[nodiscard]] std::vector<std::string> mouseArguments(const QMouseEvent& event);
 
-// An element of a control array by its parts: "ed_e(3)" -> {"ed_e", "3"};
-// a plain name is its own array with no index.
-struct ElementName {
-  std::string array;
-  std::string index;
-};
-[[nodiscard]] ElementName splitElement(const std::string& name);
-
 // A control and the widget that shows it. `cell` is what the layout holds
 // when that is more than the widget (the widget with its label).
 struct BoundControl {

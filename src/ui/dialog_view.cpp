@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "core/control_array.h"
 #include "ui/codec.h"
 #include "ui/control_descriptions.h"
 #include "ui/control_widgets.h"
@@ -43,7 +44,7 @@ QWidget* DialogView::createWidget(Control& control) {
 }
 
 void DialogView::place(const Control& control, QWidget* widget) {
-  if (control.kind() == ControlKind::Button && splitElement(control.name()).index.empty()) {
+  if (control.kind() == ControlKind::Button && !arrayElementOf(control.name())) {
     buttons_->addWidget(widget);
     return;
   }
@@ -58,8 +59,8 @@ void DialogView::place(const Control& control, QWidget* widget) {
       body_->addWidget(box);
     }
   }
-  const auto [array, index] = splitElement(control.name());
-  if (index.empty()) {
+  const std::optional<ArrayElement> element = arrayElementOf(control.name());
+  if (!element) {
     column->addWidget(widget);
     return;
   }
@@ -69,8 +70,9 @@ void DialogView::place(const Control& control, QWidget* widget) {
     grid->setVerticalSpacing(2);
     column->addLayout(grid);
   }
-  const auto found = columns_.try_emplace(array, static_cast<int>(columns_.size())).first;
-  grid->addWidget(widget, std::stoi(index), found->second);
+  const auto found =
+      columns_.try_emplace(std::string(element->array), static_cast<int>(columns_.size())).first;
+  grid->addWidget(widget, element->index, found->second);
   // The widest text field of a row takes the room the others leave.
   if (control.kind() == ControlKind::TextBox) grid->setColumnStretch(found->second, found->second);
 }

@@ -51,21 +51,6 @@ TEST(ProgramCodes, MouseButtons) {
   for (const auto& c : cases) EXPECT_EQ(programMouseButton(c.qt), c.program) << c.qt;
 }
 
-TEST(SplitElement, ArrayAndIndexOnlyForAWholeElementName) {
-  // clang-format off
-  const struct { const char* name; const char* array; const char* index; } cases[] = {
-      {"ed_e(3)", "ed_e", "3"}, {"set_o(12)", "set_o", "12"},
-      {"qvl_srt_x", "qvl_srt_x", ""}, {"(3)", "(3)", ""}, {"pcb(3", "pcb(3", ""},
-      {"pcb(3)x", "pcb(3)x", ""},
-  };
-  // clang-format on
-  for (const auto& c : cases) {
-    const ElementName element = splitElement(c.name);
-    EXPECT_EQ(element.array, c.array) << c.name;
-    EXPECT_EQ(element.index, c.index) << c.name;
-  }
-}
-
 // A window of its own, so each case sets exactly the state it looks at.
 class BindingModel : public WindowModel {
  public:
