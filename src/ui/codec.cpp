@@ -30,22 +30,45 @@ std::string fromQString(const QString& text) {
   return bytes;
 }
 
-QString toFieldText(std::string_view crLfText) {
+namespace {
+
+// Every line end becomes a paragraph break, or, inside a block that has
+// fewer than `blockChars` characters yet, a line separator.
+QString fieldText(std::string_view crLfText, size_t blockChars, std::vector<int>* blockLines) {
   // Written into a presized buffer: a large text would otherwise spend more
   // time growing the string than converting it.
   QString text(static_cast<qsizetype>(crLfText.size()), Qt::Uninitialized);
   QChar* out = text.data();
+  const QChar* blockStart = out;
+  int lines = 1;
   for (size_t i = 0; i < crLfText.size(); ++i) {
     const auto b = static_cast<unsigned char>(crLfText[i]);
-    if (b == '\r' || b == '\n') {
-      *out++ = QChar(u'\n');
-      if (b == '\r' && i + 1 < crLfText.size() && crLfText[i + 1] == '\n') ++i;
-    } else {
+    if (b != '\r' && b != '\n') {
       *out++ = QChar(static_cast<char16_t>(cp1252ToUnicode(b)));
+      continue;
     }
+    if (b == '\r' && i + 1 < crLfText.size() && crLfText[i + 1] == '\n') ++i;
+    if (static_cast<size_t>(out - blockStart) < blockChars && i + 1 < crLfText.size()) {
+      *out++ = QChar(QChar::LineSeparator);
+      ++lines;
+      continue;
+    }
+    *out++ = QChar(u'\n');
+    if (blockLines != nullptr) blockLines->push_back(lines);
+    lines = 1;
+    blockStart = out;
   }
+  if (blockLines != nullptr && out != blockStart) blockLines->push_back(lines);
   text.truncate(out - text.constData());
   return text;
+}
+
+}  // namespace
+
+QString toFieldText(std::string_view crLfText) { return fieldText(crLfText, 0, nullptr); }
+
+QString toFieldBlocks(std::string_view crLfText, size_t blockChars, std::vector<int>& blockLines) {
+  return fieldText(crLfText, blockChars, &blockLines);
 }
 
 std::string fromFieldDocument(const QString& rawText) {

@@ -36,6 +36,7 @@
 #include "ui/field_filling.h"
 #include "ui/frame_pages.h"
 #include "ui/list_view.h"
+#include "ui/text_field.h"
 
 namespace brimlet {
 namespace {
@@ -264,7 +265,7 @@ QWidget* WindowView::createWidget(Control& control) {
       return createListView();
     case ControlKind::LogBox:
     case ControlKind::RichText: {
-      auto* edit = new QPlainTextEdit;
+      auto* edit = control.kind() == ControlKind::RichText ? new TextField : new QPlainTextEdit;
       const bool log = control.kind() == ControlKind::LogBox;
       edit->setReadOnly(log);
       // A long error line in the log stays readable; a text keeps its lines.
