@@ -93,19 +93,6 @@ int mouseButton(Qt::MouseButton button) {
   }
 }
 
-// The controls of a frame again, `perRow` a row, in their order.
-void restack(QGridLayout& grid, int perRow) {
-  std::vector<QWidget*> cells;
-  while (QLayoutItem* item = grid.takeAt(0)) {
-    cells.push_back(item->widget());
-    delete item;
-  }
-  for (size_t i = 0; i < cells.size(); ++i) {
-    const int index = static_cast<int>(i);
-    grid.addWidget(cells[i], index / perRow, index % perRow);
-  }
-}
-
 // A field whose label ends in a colon gets the label in front of it; the
 // cell is what the frame holds.
 QWidget* labelledCell(const std::string& form, const Control& control, QWidget* field) {
@@ -156,9 +143,11 @@ WindowView::WindowView(WindowModel& model, HandlerRunner run, WindowPlacement& p
         break;
       default: {
         cell = labelledCell(model_.form(), *control, widget);
-        QGridLayout* grid = frameLayout(control->frame());
-        const int index = grid->count();
-        grid->addWidget(cell, index / kControlsPerFrameRow, index % kControlsPerFrameRow);
+        FrameBox& frame = frameOf(control->frame());
+        // In its frame from the start: a hidden control the grid does not
+        // hold must not become a window of its own when it is shown.
+        cell->setParent(frame.box);
+        frame.cells.emplace_back(control.get(), cell);
         break;
       }
     }
@@ -180,6 +169,10 @@ WindowView::WindowView(WindowModel& model, HandlerRunner run, WindowPlacement& p
   scroll->setWidgetResizable(true);
   scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   const QSize panel = operations_->sizeHint();
+  qDebug("%s panel %d beside %d tabs %d", model_.form().c_str(), panel.width(), besidePanel,
+         operations_->findChild<QTabWidget*>()
+             ? operations_->findChild<QTabWidget*>()->sizeHint().width()
+             : 0);
   scroll->setMinimumWidth(panel.width() + scroll->verticalScrollBar()->sizeHint().width());
 
   setObjectName(QString::fromStdString(model_.form()));
@@ -192,13 +185,28 @@ WindowView::WindowView(WindowModel& model, HandlerRunner run, WindowPlacement& p
   sync();
 }
 
-QGridLayout* WindowView::frameLayout(const std::string& frame) {
-  for (const FrameBox& known : frames_) {
-    if (known.caption == frame) return known.grid;
+WindowView::FrameBox& WindowView::frameOf(const std::string& frame) {
+  for (FrameBox& known : frames_) {
+    if (known.caption == frame) return known;
   }
   auto* box = new QGroupBox(toQString(frame));
-  frames_.push_back({frame, box, new QGridLayout(box)});
-  return frames_.back().grid;
+  frames_.push_back({frame, box, new QGridLayout(box), {}, {}, kControlsPerFrameRow});
+  return frames_.back();
+}
+
+void WindowView::restack(FrameBox& frame) {
+  std::vector<QWidget*> shown;
+  for (const auto& [control, cell] : frame.cells) {
+    if (control->visible()) shown.push_back(cell);
+  }
+  if (shown == frame.placed) return;
+  while (QLayoutItem* item = frame.grid->takeAt(0)) delete item;
+  for (size_t i = 0; i < shown.size(); ++i) {
+    const int index = static_cast<int>(i);
+    frame.grid->addWidget(shown[i], index / frame.perRow, index % frame.perRow);
+  }
+  frame.box->setHidden(shown.empty());
+  frame.placed = std::move(shown);
 }
 
 void WindowView::arrangeFrames(int room) {
@@ -216,6 +224,13 @@ void WindowView::arrangeFrames(int room) {
       paged[static_cast<size_t>(page - pages.begin())].push_back(frame.box);
     }
   }
+  for (FrameBox& frame : frames_) {
+    // Beside pages the frames stand narrow, one control a row.
+    if (!pages.empty() && std::find(beside.begin(), beside.end(), frame.box) != beside.end()) {
+      frame.perRow = 1;
+    }
+    restack(frame);
+  }
   auto* row = new QHBoxLayout(operations_);
   row->setContentsMargins(0, 0, 0, 0);
   if (pages.empty()) {
@@ -230,10 +245,6 @@ void WindowView::arrangeFrames(int room) {
     }
     row->addWidget(panel);
     return;
-  }
-  // Beside the pages the frames stand narrow, one control a row.
-  for (const FrameBox& frame : frames_) {
-    if (std::find(beside.begin(), beside.end(), frame.box) != beside.end()) restack(*frame.grid, 1);
   }
   row->addWidget(frameColumns(beside, 1), 0);
   auto* tabs = new QTabWidget;
@@ -394,6 +405,7 @@ void WindowView::sync() {
   for (Bound& b : bound_) {
     if (b.revision != b.control->revision()) apply(b);
   }
+  for (FrameBox& frame : frames_) restack(frame);
   applyWindow();
 }
 
