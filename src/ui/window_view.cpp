@@ -169,10 +169,6 @@ WindowView::WindowView(WindowModel& model, HandlerRunner run, WindowPlacement& p
   scroll->setWidgetResizable(true);
   scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   const QSize panel = operations_->sizeHint();
-  qDebug("%s panel %d beside %d tabs %d", model_.form().c_str(), panel.width(), besidePanel,
-         operations_->findChild<QTabWidget*>()
-             ? operations_->findChild<QTabWidget*>()->sizeHint().width()
-             : 0);
   scroll->setMinimumWidth(panel.width() + scroll->verticalScrollBar()->sizeHint().width());
 
   setObjectName(QString::fromStdString(model_.form()));
@@ -194,10 +190,10 @@ WindowView::FrameBox& WindowView::frameOf(const std::string& frame) {
   return frames_.back();
 }
 
-void WindowView::restack(FrameBox& frame) {
+void WindowView::restack(FrameBox& frame, Cells cells) {
   std::vector<QWidget*> shown;
   for (const auto& [control, cell] : frame.cells) {
-    if (control->visible()) shown.push_back(cell);
+    if (cells == Cells::All || control->visible()) shown.push_back(cell);
   }
   if (shown == frame.placed) return;
   while (QLayoutItem* item = frame.grid->takeAt(0)) delete item;
@@ -229,7 +225,9 @@ void WindowView::arrangeFrames(int room) {
     if (!pages.empty() && std::find(beside.begin(), beside.end(), frame.box) != beside.end()) {
       frame.perRow = 1;
     }
-    restack(frame);
+    // Measured with every control, so that the panel has room for those
+    // shown later.
+    restack(frame, Cells::All);
   }
   auto* row = new QHBoxLayout(operations_);
   row->setContentsMargins(0, 0, 0, 0);
@@ -405,7 +403,7 @@ void WindowView::sync() {
   for (Bound& b : bound_) {
     if (b.revision != b.control->revision()) apply(b);
   }
-  for (FrameBox& frame : frames_) restack(frame);
+  for (FrameBox& frame : frames_) restack(frame, Cells::Shown);
   applyWindow();
 }
 

@@ -82,9 +82,11 @@ class WindowView : public QWidget {
   bool runIfPresent(const std::string& name, const std::vector<std::string>& args = {},
                     TypedText typed = TypedText::Take);
   FrameBox& frameOf(const std::string& frame);
-  // Lays the shown controls of a frame out again, `perRow` a row, so a
-  // hidden one leaves no gap; a frame with none shown is hidden.
-  static void restack(FrameBox& frame);
+  // Lays the controls of a frame out again, `perRow` a row: all of them, or
+  // the shown ones only, so a hidden one leaves no gap; a frame with none
+  // shown is hidden.
+  enum class Cells { All, Shown };
+  static void restack(FrameBox& frame, Cells cells);
   // The bar that shows a large text being put into a field.
   QProgressBar& fillBar();
   // Puts the frames into the panel: side by side in as many columns as
