@@ -2,15 +2,30 @@
 #include "display/field_text.h"
 
 #include <algorithm>
+#include <array>
 
 #include "core/casemap.h"
 
 namespace brimlet {
 namespace {
 
-bool sameLetter(char a, char b) {
-  return toLower(static_cast<unsigned char>(a)) == toLower(static_cast<unsigned char>(b));
-}
+// A search runs through hundreds of megabytes: each byte's lower case is
+// looked up, not worked out.
+struct SameLetter {
+  const std::array<unsigned char, 256>& lower = lowerCase();
+
+  static const std::array<unsigned char, 256>& lowerCase() {
+    static const std::array<unsigned char, 256> table = [] {
+      std::array<unsigned char, 256> t{};
+      for (size_t c = 0; c < t.size(); ++c) t[c] = toLower(static_cast<unsigned char>(c));
+      return t;
+    }();
+    return table;
+  }
+  bool operator()(char a, char b) const {
+    return lower[static_cast<unsigned char>(a)] == lower[static_cast<unsigned char>(b)];
+  }
+};
 
 }  // namespace
 
@@ -60,7 +75,7 @@ std::optional<int64_t> caretByteNumber(std::string_view text, int64_t field) {
 std::optional<int64_t> findForward(std::string_view text, std::string_view target, int64_t from) {
   if (target.empty() || from < 0 || from >= static_cast<int64_t>(text.size())) return std::nullopt;
   const auto hit =
-      std::search(text.begin() + from, text.end(), target.begin(), target.end(), sameLetter);
+      std::search(text.begin() + from, text.end(), target.begin(), target.end(), SameLetter{});
   if (hit == text.end()) return std::nullopt;
   return hit - text.begin();
 }
@@ -70,7 +85,7 @@ std::optional<int64_t> findBackward(std::string_view text, std::string_view targ
   before = std::min<int64_t>(before, static_cast<int64_t>(text.size()));
   if (target.empty() || before < static_cast<int64_t>(target.size())) return std::nullopt;
   const auto end = text.begin() + before;
-  const auto hit = std::find_end(text.begin(), end, target.begin(), target.end(), sameLetter);
+  const auto hit = std::find_end(text.begin(), end, target.begin(), target.end(), SameLetter{});
   if (hit == end) return std::nullopt;
   return hit - text.begin();
 }
