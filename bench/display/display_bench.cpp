@@ -6,11 +6,13 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTextCursor>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <functional>
 #include <random>
 #include <string>
@@ -45,15 +47,26 @@ std::string corpus(size_t bytes) {
   return text;
 }
 
-double bestSeconds(int runs, const std::function<void()>& prepare,
-                   const std::function<void()>& job) {
-  double best = 1e9;
+// The machine is shared: the processor time of the run with the best wall
+// time says how much of the wait was the program's own.
+struct Seconds {
+  double wall = 1e9;
+  double cpu = 0;
+};
+
+Seconds bestSeconds(int runs, const std::function<void()>& prepare,
+                    const std::function<void()>& job) {
+  Seconds best;
   for (int i = 0; i < runs; ++i) {
     prepare();
+    const std::clock_t cpuStart = std::clock();
     const auto start = std::chrono::steady_clock::now();
     job();
-    best = std::min(
-        best, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+    const double wall =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    if (wall < best.wall) {
+      best = {wall, static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC};
+    }
   }
   return best;
 }
@@ -78,16 +91,30 @@ int main(int argc, char** argv) {
   const std::string text = corpus(megabytes * 1000 * 1000);
   auto* field = qobject_cast<QPlainTextEdit*>(desktop.view("frm4").widgetOf("show_result"));
 
-  const double show = bestSeconds(
+  const Seconds show = bestSeconds(
       3,
       [&] {
         click(desktop, "frm4", "show_cls");
         desktop.program().workshop().working().replace(text);
       },
       [&] { click(desktop, "frm8", "qvl_show"); });
+  // Ctrl+End, and the scroll bar's thumb dragged to the middle: each lays
+  // out and paints what comes into sight.
+  const Seconds end = bestSeconds(
+      3, [&] { field->moveCursor(QTextCursor::Start); },
+      [&] {
+        field->moveCursor(QTextCursor::End);
+        field->repaint();
+      });
+  const Seconds middle = bestSeconds(
+      3, [&] { field->verticalScrollBar()->setValue(0); },
+      [&] {
+        field->verticalScrollBar()->setValue(field->verticalScrollBar()->maximum() / 2);
+        field->repaint();
+      });
   // The first key typed marks the window as edited; applying then takes
   // the whole text back from the field.
-  const double apply = bestSeconds(
+  const Seconds apply = bestSeconds(
       3, [] {},
       [&] {
         QTextCursor cursor(field->document());
@@ -96,7 +123,7 @@ int main(int argc, char** argv) {
       });
   // Keys typed after the first one only move the caret as far as the model
   // is concerned, so they must not cost a pass over the text.
-  const double typing = bestSeconds(
+  const Seconds typing = bestSeconds(
       3, [] {},
       [&] {
         QTextCursor cursor(field->document());
@@ -110,14 +137,19 @@ int main(int argc, char** argv) {
   find->setFocus();
   find->selectAll();
   find->insert(QStringLiteral("nirgendwo zu finden"));
-  const double miss = bestSeconds(
+  const Seconds miss = bestSeconds(
       3, [] {}, [&] { click(desktop, "frm4", "show_cont_f"); });
 
   std::printf("display window, %zu MB text (%zu bytes)\n", megabytes, text.size());
-  std::printf("  show working text:       %.3f s\n", show);
-  std::printf("  type a key, apply back:  %.3f s\n", apply);
-  std::printf("  ten more keys typed:     %.3f s\n", typing);
-  std::printf("  forward search, no hit:  %.3f s\n", miss);
+  const auto print = [](const char* step, Seconds seconds) {
+    std::printf("  %-24s %.3f s (processor %.3f s)\n", step, seconds.wall, seconds.cpu);
+  };
+  print("show working text:", show);
+  print("caret to the end:", end);
+  print("scroll to the middle:", middle);
+  print("type a key, apply back:", apply);
+  print("ten more keys typed:", typing);
+  print("forward search, no hit:", miss);
   std::printf(
       "  applied text intact:     %s\n",
       desktop.program().workshop().working().text() == std::string(3, 'x') + text ? "yes" : "NO");

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "core/log.h"
 
@@ -18,11 +19,12 @@ struct DisplayTitles {
   std::string editedTitle;
 };
 
-// What a window hands to the display window.
+// What a window hands to the display window, which takes its own copy of
+// the text at once: a view spares a large text one more copy.
 struct DisplayContent {
   std::string title;
   std::string editedTitle;  // shown once the user edits the text ("" keeps the title)
-  std::string text;
+  std::string_view text;
   bool applyButton = false;  // whether `show_ubn` can take the text back
   bool tools = true;         // whether the tool controls are shown
 };

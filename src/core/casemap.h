@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <string>
 
@@ -9,8 +10,38 @@ namespace brimlet {
 // The one Windows-1252 case table of the program. Besides A-Z it maps the
 // accented letters of the code page (À..Þ <-> à..þ without × and ÷, Š Œ Ž Ÿ
 // <-> š œ ž ÿ). ß, µ and every other byte have no other case and stay.
-[[nodiscard]] unsigned char toLower(unsigned char byte);
-[[nodiscard]] unsigned char toUpper(unsigned char byte);
+// The tables live here so that a search over hundreds of megabytes looks
+// each byte up in place instead of calling out for it.
+struct CaseTables {
+  std::array<unsigned char, 256> lower{};
+  std::array<unsigned char, 256> upper{};
+};
+
+constexpr CaseTables makeCaseTables() {
+  CaseTables t;
+  for (int b = 0; b < 256; ++b) {
+    t.lower[b] = static_cast<unsigned char>(b);
+    t.upper[b] = static_cast<unsigned char>(b);
+  }
+  auto pair = [&t](int upper, int lower) {
+    t.lower[upper] = static_cast<unsigned char>(lower);
+    t.upper[lower] = static_cast<unsigned char>(upper);
+  };
+  for (int b = 'A'; b <= 'Z'; ++b) pair(b, b + 32);
+  for (int b = 0xC0; b <= 0xDE; ++b) {
+    if (b != 0xD7) pair(b, b + 32);
+  }
+  pair(0x8A, 0x9A);  // Š š
+  pair(0x8C, 0x9C);  // Œ œ
+  pair(0x8E, 0x9E);  // Ž ž
+  pair(0x9F, 0xFF);  // Ÿ ÿ
+  return t;
+}
+
+inline constexpr CaseTables kCaseTables = makeCaseTables();
+
+[[nodiscard]] inline unsigned char toLower(unsigned char byte) { return kCaseTables.lower[byte]; }
+[[nodiscard]] inline unsigned char toUpper(unsigned char byte) { return kCaseTables.upper[byte]; }
 
 // Whether two bytes are the same letter in either case, as a search or a
 // comparison that ignores case takes them.

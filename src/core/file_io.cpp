@@ -13,6 +13,7 @@
 #include "core/cp1252.h"
 #include "core/file_name_codec.h"
 #include "core/load_limit.h"
+#include "core/progress.h"
 #include "core/system_calls.h"
 
 namespace brimlet {
@@ -160,13 +161,7 @@ bool placeFlushed(StagedFile& staged, Durability durability) {
   return placeStaged(staged) && (durability == Durability::System || flushFolderOf(staged.target));
 }
 
-}  // namespace
-
-FileRead readWholeFile(const std::string& programPath, size_t atMost) {
-  return readWholeFile(SystemPath{encodePath(programPath)}, atMost);
-}
-
-FileRead readWholeFile(const SystemPath& systemPath, size_t atMost) {
+FileRead readWhole(const SystemPath& systemPath, size_t atMost, Progress* progress) {
   const std::string& path = systemPath.bytes;
   FileRead result;
   if (holdsNul(path)) return result;
@@ -202,8 +197,10 @@ FileRead readWholeFile(const SystemPath& systemPath, size_t atMost) {
   // where a resize would zero it first. A file that grew since fstat is
   // read on to its end.
   result.bytes.reserve(wanted);
+  if (progress != nullptr) progress->setMaximum(static_cast<int64_t>(wanted));
   std::array<char, kReadChunk> chunk;
   for (;;) {
+    if (progress != nullptr) progress->setValue(static_cast<int64_t>(result.bytes.size()));
     const ssize_t n = systemCalls().read(fd, chunk.data(), chunk.size());
     if (n == 0) break;
     if (n < 0) {
@@ -224,6 +221,20 @@ FileRead readWholeFile(const SystemPath& systemPath, size_t atMost) {
   }
   result.status = ReadStatus::Ok;
   return result;
+}
+
+}  // namespace
+
+FileRead readWholeFile(const std::string& programPath, size_t atMost) {
+  return readWholeFile(SystemPath{encodePath(programPath)}, atMost);
+}
+
+FileRead readWholeFile(const std::string& programPath, Progress& progress) {
+  return readWhole(SystemPath{encodePath(programPath)}, SIZE_MAX, &progress);
+}
+
+FileRead readWholeFile(const SystemPath& systemPath, size_t atMost) {
+  return readWhole(systemPath, atMost, nullptr);
 }
 
 std::string readFailureText(ReadStatus status) {

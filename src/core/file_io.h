@@ -8,6 +8,8 @@
 
 namespace brimlet {
 
+class Progress;
+
 // Folder and NotAFile (a FIFO, a device) are both refused at once, before
 // anything is read, so a read neither blocks nor runs forever. TooLarge is
 // a file past largestLoadableFile(), refused before anything is allocated.
@@ -35,6 +37,9 @@ struct SystemPath {
 // Reads a regular file whole, byte for byte, or its first `atMost` bytes.
 [[nodiscard]] FileRead readWholeFile(const std::string& path, size_t atMost = SIZE_MAX);
 [[nodiscard]] FileRead readWholeFile(const SystemPath& path, size_t atMost = SIZE_MAX);
+// The same for a file a user waits for: the bytes read so far go to
+// `progress` piece by piece, each piece a cancel point.
+[[nodiscard]] FileRead readWholeFile(const std::string& path, Progress& progress);
 
 // The log line for a read that failed: "datei existiert nicht",
 // "keine gültige datei" (a folder or no regular file), "pfad zu lang",

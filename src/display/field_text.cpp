@@ -9,16 +9,21 @@ namespace brimlet {
 std::string withCrLfLineEnds(std::string_view text) {
   std::string out;
   out.reserve(text.size());
-  for (size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    if (c == '\r') {
+  // Line by line, each copied at once: a text of hundreds of megabytes is
+  // shown this way. A lone CR within a line is rare.
+  for (size_t start = 0; start < text.size();) {
+    const size_t lf = std::min(text.find('\n', start), text.size());
+    const bool crLf = lf < text.size() && lf > start && text[lf - 1] == '\r';
+    std::string_view line = text.substr(start, lf - start - (crLf ? 1 : 0));
+    for (size_t cr = line.find('\r'); cr != std::string_view::npos; cr = line.find('\r')) {
+      out.append(line.substr(0, cr));
       out += "\r\n";
-      if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    } else if (c == '\n') {
-      out += "\r\n";
-    } else {
-      out += c;
+      line.remove_prefix(cr + 1);
     }
+    out.append(line);
+    if (lf == text.size()) break;
+    out += "\r\n";
+    start = lf + 1;
   }
   return out;
 }

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace brimlet {
 
@@ -19,6 +20,12 @@ namespace brimlet {
 // every other character its byte.
 [[nodiscard]] QString toFieldText(std::string_view crLfText);
 [[nodiscard]] std::string fromFieldDocument(const QString& rawText);
+// The same for a text too large for a block a line: its lines are gathered
+// into blocks of at least `blockChars` characters, line separators within a
+// block, a paragraph break after each and after the last line end;
+// `blockLines` gets the number of lines of each block.
+[[nodiscard]] QString toFieldBlocks(std::string_view crLfText, size_t blockChars,
+                                    std::vector<int>& blockLines);
 
 // A path as the program holds it <-> the path Qt's dialogs and URLs take,
 // through the file-name codec, so a name the program shows in Windows-1252

@@ -9,8 +9,11 @@
 #include <QProgressBar>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <algorithm>
+#include <vector>
 
 #include "ui/codec.h"
+#include "ui/text_field.h"
 
 namespace brimlet {
 namespace {
@@ -49,6 +52,11 @@ class InputHold final : public QObject {
   bool stopAsked_ = false;
 };
 
+// A block per line costs the document about a kilobyte each and most of
+// the time of the filling; a block of many lines is laid out whole when any
+// of it is shown, which at this size is quick.
+constexpr size_t kFillBlockChars = 4096;
+
 // Where the piece from `start` ends: just after a line end, so no CR LF is
 // split, or at the end of the text.
 size_t pieceEnd(std::string_view text, size_t start, size_t pieceBytes) {
@@ -70,10 +78,11 @@ bool fillField(QPlainTextEdit& edit, std::string_view text, QProgressBar& bar, s
   document->setDefaultFont(edit.font());
   document->setUndoRedoEnabled(false);
   QTextCursor cursor(document);
+  std::vector<int> blockLines;
   bool whole = true;
   for (size_t start = 0; start < text.size();) {
     const size_t end = pieceEnd(text, start, std::max<size_t>(pieceBytes, 1));
-    cursor.insertText(toFieldText(text.substr(start, end - start)));
+    cursor.insertText(toFieldBlocks(text.substr(start, end - start), kFillBlockChars, blockLines));
     start = end;
     bar.setValue(
         static_cast<int>(static_cast<double>(start) / static_cast<double>(text.size()) * 1000));
@@ -88,6 +97,7 @@ bool fillField(QPlainTextEdit& edit, std::string_view text, QProgressBar& bar, s
     const QPointer<QTextDocument> replaced = edit.document();
     document->setParent(&edit);
     edit.setDocument(document);
+    rememberLineCounts(*document, blockLines);
     if (replaced != nullptr && replaced != document) replaced->deleteLater();
   } else {
     delete document;

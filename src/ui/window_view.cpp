@@ -32,6 +32,7 @@
 #include "ui/field_filling.h"
 #include "ui/frame_pages.h"
 #include "ui/list_view.h"
+#include "ui/text_field.h"
 
 namespace brimlet {
 namespace {
@@ -61,19 +62,6 @@ const Handler* keyHandlerOf(const WindowModel& model, const QObject* widget, Key
   if (widget == nullptr) return nullptr;
   const Handler* handler = model.findHandler(widget->objectName().toStdString() + "_KeyDown");
   return handler != nullptr && handler->takesKey(stroke) ? handler : nullptr;
-}
-
-// The controls of a frame again, `perRow` a row, in their order.
-void restack(QGridLayout& grid, int perRow) {
-  std::vector<QWidget*> cells;
-  while (QLayoutItem* item = grid.takeAt(0)) {
-    cells.push_back(item->widget());
-    delete item;
-  }
-  for (size_t i = 0; i < cells.size(); ++i) {
-    const int index = static_cast<int>(i);
-    grid.addWidget(cells[i], index / perRow, index % perRow);
-  }
 }
 
 // A field whose label ends in a colon gets the label in front of it; the
@@ -126,9 +114,11 @@ WindowView::WindowView(WindowModel& model, HandlerRunner run, WindowPlacement& p
         break;
       default: {
         cell = labelledCell(model_.form(), *control, widget);
-        QGridLayout* grid = frameLayout(control->frame());
-        const int index = grid->count();
-        grid->addWidget(cell, index / kControlsPerFrameRow, index % kControlsPerFrameRow);
+        FrameBox& frame = frameOf(control->frame());
+        // In its frame from the start: a hidden control the grid does not
+        // hold must not become a window of its own when it is shown.
+        cell->setParent(frame.box);
+        frame.cells.emplace_back(control.get(), cell);
         break;
       }
     }
@@ -162,13 +152,28 @@ WindowView::WindowView(WindowModel& model, HandlerRunner run, WindowPlacement& p
   sync();
 }
 
-QGridLayout* WindowView::frameLayout(const std::string& frame) {
-  for (const FrameBox& known : frames_) {
-    if (known.caption == frame) return known.grid;
+WindowView::FrameBox& WindowView::frameOf(const std::string& frame) {
+  for (FrameBox& known : frames_) {
+    if (known.caption == frame) return known;
   }
   auto* box = new QGroupBox(toQString(frame));
-  frames_.push_back({frame, box, new QGridLayout(box)});
-  return frames_.back().grid;
+  frames_.push_back({frame, box, new QGridLayout(box), {}, {}, kControlsPerFrameRow});
+  return frames_.back();
+}
+
+void WindowView::restack(FrameBox& frame, Cells cells) {
+  std::vector<QWidget*> shown;
+  for (const auto& [control, cell] : frame.cells) {
+    if (cells == Cells::All || control->visible()) shown.push_back(cell);
+  }
+  if (shown == frame.placed) return;
+  while (QLayoutItem* item = frame.grid->takeAt(0)) delete item;
+  for (size_t i = 0; i < shown.size(); ++i) {
+    const int index = static_cast<int>(i);
+    frame.grid->addWidget(shown[i], index / frame.perRow, index % frame.perRow);
+  }
+  frame.box->setHidden(shown.empty());
+  frame.placed = std::move(shown);
 }
 
 void WindowView::arrangeFrames(int room) {
@@ -186,6 +191,15 @@ void WindowView::arrangeFrames(int room) {
       paged[static_cast<size_t>(page - pages.begin())].push_back(frame.box);
     }
   }
+  for (FrameBox& frame : frames_) {
+    // Beside pages the frames stand narrow, one control a row.
+    if (!pages.empty() && std::find(beside.begin(), beside.end(), frame.box) != beside.end()) {
+      frame.perRow = 1;
+    }
+    // Measured with every control, so that the panel has room for those
+    // shown later.
+    restack(frame, Cells::All);
+  }
   auto* row = new QHBoxLayout(operations_);
   row->setContentsMargins(0, 0, 0, 0);
   if (pages.empty()) {
@@ -200,10 +214,6 @@ void WindowView::arrangeFrames(int room) {
     }
     row->addWidget(panel);
     return;
-  }
-  // Beside the pages the frames stand narrow, one control a row.
-  for (const FrameBox& frame : frames_) {
-    if (std::find(beside.begin(), beside.end(), frame.box) != beside.end()) restack(*frame.grid, 1);
   }
   row->addWidget(frameColumns(beside, 1), 0);
   auto* tabs = new QTabWidget;
@@ -235,7 +245,7 @@ QWidget* WindowView::createWidget(Control& control) {
       return createListView();
     case ControlKind::LogBox:
     case ControlKind::RichText: {
-      auto* edit = new QPlainTextEdit;
+      auto* edit = control.kind() == ControlKind::RichText ? new TextField : new QPlainTextEdit;
       const bool log = control.kind() == ControlKind::LogBox;
       edit->setReadOnly(log);
       // A long error line in the log stays readable; a text keeps its lines.
@@ -335,6 +345,7 @@ void WindowView::sync() {
   for (Bound& b : bound_) {
     if (b.revision != b.control->revision()) apply(b);
   }
+  for (FrameBox& frame : frames_) restack(frame, Cells::Shown);
   applyWindow();
 }
 

@@ -3,7 +3,9 @@
 
 #include <QWidget>
 #include <map>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/window_model.h"
@@ -51,6 +53,9 @@ class WindowView : public QWidget {
     std::string caption;
     QGroupBox* box;
     QGridLayout* grid;
+    std::vector<std::pair<const Control*, QWidget*>> cells;  // in the table's order
+    std::optional<std::vector<QWidget*>> placed;  // the shown cells, as the grid holds them
+    int perRow;
   };
 
   QWidget* createWidget(Control& control);
@@ -61,7 +66,12 @@ class WindowView : public QWidget {
   // Runs `name` if the model has such a handler; false when it has none.
   bool runIfPresent(const std::string& name, const std::vector<std::string>& args = {},
                     TypedText typed = TypedText::Take);
-  QGridLayout* frameLayout(const std::string& frame);
+  FrameBox& frameOf(const std::string& frame);
+  // Lays the controls of a frame out again, `perRow` a row: all of them, or
+  // the shown ones only, so a hidden one leaves no gap; a frame with none
+  // shown is hidden.
+  enum class Cells { All, Shown };
+  static void restack(FrameBox& frame, Cells cells);
   // The bar that shows a large text being put into a field.
   QProgressBar& fillBar();
   // Puts the frames into the panel: side by side in as many columns as

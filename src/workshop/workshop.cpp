@@ -148,14 +148,19 @@ void Workshop::runOperation(const OperationTexts& texts, const Work& work) {
 }
 
 void Workshop::loadFile(const std::string& path) {
-  FileRead file = readWholeFile(path);
+  // A large file takes seconds: the bar shows how far the reading got, and
+  // Esc stops it with the working text as it was.
+  PRBC.setVisible(true);
+  FileRead file = readWholeFile(path, progress_);
   if (file.status != ReadStatus::Ok) {
+    PRBC.setVisible(false);
     log(readFailureText(file.status), LogMode::Line);
     return;
   }
   TextFromFile text = textFromFile(std::move(file.bytes));
   const bool foreignCharactersKept = text.foreignCharactersKept;
   working_.load(path, std::move(text));
+  PRBC.setVisible(false);
   refreshTitle();
   log(path + " geladen", LogMode::Line);
   if (foreignCharactersKept) log(foreignCharactersKeptMessage(), LogMode::Line);

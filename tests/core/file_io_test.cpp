@@ -6,11 +6,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <type_traits>
+#include <vector>
 
 #include "core/cp1252.h"
 #include "core/load_limit.h"
+#include "core/progress.h"
 #include "core/system_calls.h"
 #include "support/temp_folder.h"
 
@@ -88,6 +91,37 @@ TEST(WholeFiles, AReadCanStopAtABound) {
     EXPECT_EQ(read.bytes, c.bytes) << c.atMost;
     EXPECT_EQ(read.cut, c.cut) << c.atMost;
   }
+}
+
+// Remembers what a read reported; Esc is pressed at the `stopAt`th report.
+class RecordedProgress final : public Progress {
+ public:
+  explicit RecordedProgress(size_t stopAt = SIZE_MAX) : stopAt_(stopAt) {}
+  void setMaximum(int64_t maximum) override { maximum_ = maximum; }
+  void setValue(int64_t value) override {
+    values_.push_back(value);
+    if (values_.size() == stopAt_) throw OperationCancelled{};
+  }
+  int64_t maximum_ = -1;
+  std::vector<int64_t> values_;
+
+ private:
+  size_t stopAt_;
+};
+
+TEST(WholeFiles, AReadShowsHowFarItGotAndStopsWhenAsked) {
+  TempFolder folder;
+  const std::string bytes(1'000'000, 'x');
+  folder.write("large.txt", bytes);
+  RecordedProgress progress;
+  EXPECT_EQ(readWholeFile(folder.file("large.txt"), progress).bytes, bytes);
+  EXPECT_EQ(progress.maximum_, 1'000'000);
+  ASSERT_GT(progress.values_.size(), 2U);  // more than the start and the end
+  EXPECT_TRUE(std::is_sorted(progress.values_.begin(), progress.values_.end()));
+  EXPECT_EQ(progress.values_.back(), 1'000'000);
+
+  RecordedProgress stopped(2);
+  EXPECT_THROW((void)readWholeFile(folder.file("large.txt"), stopped), OperationCancelled);
 }
 
 TEST(WholeFiles, AFilePastWhatTheProgramCanHoldIsRefusedBeforeItIsRead) {

@@ -3,12 +3,23 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace brimlet {
 namespace {
 
 TEST(FieldText, LoneLineEndsBecomeCrLf) {
   EXPECT_EQ(withCrLfLineEnds("a\rb\nc\r\nd\n\r"), "a\r\nb\r\nc\r\nd\r\n\r\n");
   EXPECT_EQ(withCrLfLineEnds(std::string("\0\xFF", 2)), std::string("\0\xFF", 2));
+  const std::pair<std::string, std::string> cases[] = {
+      {"\r\r\n", "\r\n\r\n"},              // a lone CR just before a CR LF
+      {"\n\n", "\r\n\r\n"},                // empty lines only
+      {"x\r", "x\r\n"},                    // a lone CR at the very end
+      {"\r\nab", "\r\nab"},                // no final line end
+      {"a\rb\rc\r\n", "a\r\nb\r\nc\r\n"},  // several lone CRs in one line
+      {"", ""},
+  };
+  for (const auto& [text, expected] : cases) EXPECT_EQ(withCrLfLineEnds(text), expected) << text;
 }
 
 TEST(FieldText, PositionsCountALineEndOnce) {

@@ -5,6 +5,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QGridLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -94,12 +95,33 @@ TEST_F(DialogViewTest, DriveLettersTakeTheTypedPrefix) {
   EXPECT_EQ(main.processedList, "F:\\a.mp3\r\n***\r\n");
 }
 
+// The frame's grid holds its shown controls only, row by row, so a hidden
+// one leaves no gap; `control` is one of the frame's.
+void expectFrameWithoutGap(const QWidget& control) {
+  auto* grid = qobject_cast<QGridLayout*>(control.parentWidget()->layout());
+  ASSERT_NE(grid, nullptr);
+  for (int i = 0; i < grid->count(); ++i) {
+    int row = 0;
+    int column = 0;
+    int rows = 0;
+    int columns = 0;
+    grid->getItemPosition(i, &row, &column, &rows, &columns);
+    EXPECT_EQ(row * grid->columnCount() + column, i);
+    EXPECT_TRUE(grid->itemAt(i)->widget()->isVisibleTo(control.window()));
+  }
+}
+
 TEST_F(DialogViewTest, CtrlTInTheLogShowsTheQuickCombine) {
+  QWidget* combine = desktop.view("frm1").widgetOf("main_comb0");
   QWidget* log = desktop.view("frm1").widgetOf("zlog");
+  expectFrameWithoutGap(*combine);
   QKeyEvent ctrlT(QEvent::KeyPress, Qt::Key_T, Qt::ControlModifier, QStringLiteral("t"));
   QApplication::sendEvent(log, &ctrlT);
   EXPECT_TRUE(desktop.program().main().findControl("main_comb0")->visible());
-  EXPECT_FALSE(desktop.view("frm1").widgetOf("main_comb0")->isHidden());
+  EXPECT_FALSE(combine->isHidden());
+  EXPECT_EQ(combine->window(), &desktop.view("frm1"));
+  EXPECT_GE(combine->parentWidget()->layout()->indexOf(combine), 0);
+  expectFrameWithoutGap(*combine);
 }
 
 }  // namespace

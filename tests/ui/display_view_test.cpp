@@ -3,6 +3,8 @@
 // way back to the workshop.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
@@ -56,6 +58,33 @@ TEST_F(DisplayViewTest, ShowSearchEditAndApplyBackToTheWorkshop) {
 
   click("frm8", "qvl_qfs");
   EXPECT_FALSE(desktop.view("frm4").isVisible());
+}
+
+// A text too large to be put in at once: Esc stops it, closing the window
+// with nothing half shown and nothing marked as edited, and the next showing
+// puts the whole text in again.
+TEST_F(DisplayViewTest, EscWhileALargeTextIsPutInLeavesNothingHalfDone) {
+  std::string text;
+  for (int line = 0; text.size() < (5U << 20); ++line) {
+    text += "Zeile " + std::to_string(line) + "\r\n";
+  }
+  click("frm1", "main_quorvel");
+  desktop.program().workshop().working().replace(text);
+  auto* field = widget<QPlainTextEdit>("frm4", "show_result");
+  QApplication::postEvent(field, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+  click("frm8", "qvl_show");
+  QApplication::processEvents();
+  EXPECT_FALSE(desktop.view("frm4").isVisible());
+  EXPECT_TRUE(desktop.view("frm8").isVisible());
+  EXPECT_TRUE(field->document()->isEmpty());
+  EXPECT_EQ(desktop.program().workshop().working().text(), text);
+
+  click("frm8", "qvl_show");
+  ASSERT_TRUE(desktop.view("frm4").isVisible());
+  EXPECT_EQ(fromFieldDocument(field->document()->toRawText()), text);
+  EXPECT_FALSE(desktop.view("frm4").windowTitle().contains(QLatin1Char('*')));
+  click("frm4", "show_ubn");
+  EXPECT_EQ(desktop.program().workshop().working().text(), text);
 }
 
 }  // namespace

@@ -62,5 +62,22 @@ TEST_F(WindowFitTest, EveryDialogFitsTheWorkArea) {
   }
 }
 
+// The windows at their widest: the display with its tools, the main window
+// with its quick combine, both shown after the panel was first laid out.
+TEST_F(WindowFitTest, ControlsShownLaterFitThePanel) {
+  click("frm1", "main_quorvel");
+  desktop.program().workshop().working().replace("eins\r\n");
+  click("frm8", "qvl_show");
+  desktop.program().main().findControl("main_comb0")->setVisible(true);
+  desktop.syncAll();
+  for (const char* form : {"frm4", "frm1"}) {
+    WindowView& window = desktop.view(form);
+    window.show();
+    for (const QScrollArea* scroll : window.findChildren<QScrollArea*>()) {
+      EXPECT_GE(scroll->viewport()->width(), scroll->widget()->minimumSizeHint().width()) << form;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace brimlet
