@@ -14,12 +14,7 @@ void MainWindow::cleanUp(Cleanup cleanup, std::string_view announcement, std::st
   log(announcement, 1);
   BarProgress progress(PRBF, session_.platform);
   progress.setMaximum(buckets.total);
-  // Cleaned beside the sorted lists, which stay whole until the clean-up
-  // has succeeded.
-  Buckets cleaned = buckets;
-  const int64_t count = cleanUpBuckets(cleanup, cleaned.texts, progress);
-  takeBuckets(std::move(cleaned));
-  desk_.report(2, count, noun, " entfernt");
+  takeRewrite(cleanUpBuckets(cleanup, bucketTexts(), progress), noun, " entfernt");
 }
 
 void MainWindow::main_remp_Click() { cleanUp(Cleanup::Paths, "...pfade entfernen...", "pfade"); }
@@ -38,11 +33,11 @@ void MainWindow::main_zfe_Click() {
 
 void MainWindow::main_cpy_Click() {
   // An empty list would still clear what the user had on the clipboard.
-  if (processedList.empty()) {
+  if (processedList().empty()) {
     log("keine daten geladen", 0);
     return;
   }
-  if (putTextOnClipboard(session_.platform, desk_, processedList)) {
+  if (putTextOnClipboard(session_.platform, desk_, processedList())) {
     desk_.report(0, -1, "", "daten ins clipboard kopiert");
   }
 }
