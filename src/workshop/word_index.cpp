@@ -278,12 +278,13 @@ void appendField(std::string& out, uint32_t value) {
 class ReleaseBehind {
  public:
   ReleaseBehind(const void* begin, size_t entrySize)
-      : begin_(reinterpret_cast<uintptr_t>(begin)),
-        released_(roundUp(begin_)),
+      : pageMask_(static_cast<uintptr_t>(::sysconf(_SC_PAGESIZE)) - 1),
+        begin_(reinterpret_cast<uintptr_t>(begin)),
+        released_((begin_ + pageMask_) & ~pageMask_),
         entrySize_(entrySize) {}
 
   void passed(size_t entries) {
-    const uintptr_t done = roundDown(begin_ + entries * entrySize_);
+    const uintptr_t done = (begin_ + entries * entrySize_) & ~pageMask_;
     if (done < released_ + kStep) return;
     ::madvise(reinterpret_cast<void*>(released_), done - released_, MADV_DONTNEED);
     released_ = done;
@@ -291,10 +292,8 @@ class ReleaseBehind {
 
  private:
   static constexpr uintptr_t kStep = uintptr_t{1} << 21;
-  static uintptr_t page() { return static_cast<uintptr_t>(::sysconf(_SC_PAGESIZE)); }
-  static uintptr_t roundUp(uintptr_t at) { return (at + page() - 1) & ~(page() - 1); }
-  static uintptr_t roundDown(uintptr_t at) { return at & ~(page() - 1); }
 
+  uintptr_t pageMask_;
   uintptr_t begin_;
   uintptr_t released_;
   size_t entrySize_;
