@@ -33,7 +33,6 @@ struct Buckets {
   int64_t total = 0;  // lines in all buckets
 
   [[nodiscard]] size_t count() const { return places.size(); }
-  [[nodiscard]] size_t restIndex() const { return places.empty() ? 0 : places.size() - 1; }
   [[nodiscard]] std::string_view bucket(size_t i) const {
     return std::string_view(text).substr(places[i].start, places[i].size);
   }
