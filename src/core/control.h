@@ -84,11 +84,11 @@ class Control {
   // (its handler's result): doubling it for them would copy the block.
   template <class Write>
   void addBlockOnTop(size_t bytes, Write&& write) {
-    lineStarts_.push_back(linesOnTop_.size());
     if (bytes > linesOnTop_.capacity() - linesOnTop_.size()) {
       linesOnTop_.reserve(
           std::max(linesOnTop_.size() + bytes + bytes / 16, 2 * linesOnTop_.capacity()));
     }
+    lineStarts_.push_back(linesOnTop_.size());
     write(linesOnTop_);
     ++revision_;
     ++textRevision_;
