@@ -16,7 +16,7 @@ home=$(mktemp -d)
 trap 'rm -rf "$home"' EXIT
 
 passwords() {
-  "$cli" --defaults --home "$home" qvl_pwd_x=256 qvl_pwd_x_Change qvl_pwd_anz=99999 \
+  "$cli" --defaults --home "$home" main_quorvel_Click qvl_show_Click qvl_pwd_x=256 qvl_pwd_x_Change qvl_pwd_anz=99999 \
     qvl_pwd_anz_Change qvl_pwd_Click "$@"
 }
 

@@ -10,6 +10,8 @@
   generate.py list FILE LINES   a list of Windows paths, CR LF, some with
                                 trailing blanks or trailing numbers
   generate.py lf IN OUT         IN with LF line ends (what tr -d '\\r' gives)
+  generate.py distinct FILE N   N different eight-digit numbers in random order,
+                                one a CR LF line (ten bytes a number)
 """
 import random
 import sys
@@ -114,6 +116,14 @@ def path_list(target, lines):
             out.write(b"\r\n".join(rows) + b"\r\n")
 
 
+def distinct_numbers(target, count):
+    rnd = random.Random(17)
+    numbers = rnd.sample(range(10_000_000, 100_000_000), count)
+    with open(target, "wb") as out:
+        for start in range(0, count, BATCH):
+            out.write(b"".join(b"%d\r\n" % n for n in numbers[start:start + BATCH]))
+
+
 def lf(source, target):
     with open(source, "rb") as inp, open(target, "wb") as out:
         while chunk := inp.read(1 << 24):
@@ -126,6 +136,8 @@ if __name__ == "__main__":
         text(sys.argv[2], int(sys.argv[3]))
     elif job == "short":
         text(sys.argv[2], int(sys.argv[3]), short_line)
+    elif job == "distinct":
+        distinct_numbers(sys.argv[2], int(sys.argv[3]))
     elif job == "list":
         path_list(sys.argv[2], int(sys.argv[3]))
     else:

@@ -8,6 +8,7 @@
 # usage: run.sh BRIMLET_CLI [WORK_DIR]
 #   SIZE=BYTES    working text size (default 1000000000)
 #   LINES=N       list length (default 5000000)
+#   DISTINCT=N    different numbers of the word index's worst case (default 2000000)
 #   ONLY=REGEX    only the rows whose label matches
 #   KEEP=1        keep the generated inputs in WORK_DIR for the next run
 # The table goes to stdout and to WORK_DIR/results.md. One run per row: at a
@@ -27,7 +28,7 @@ out=$work/out.txt
 peer=$work/peer.txt
 cleanup() {
   rm -rf "$out" "$peer" "$work/home" "$work/export"
-  if [[ ${KEEP:-0} != 1 ]]; then rm -f "$text" "$lf" "$list" "$plain" "$short" "$short_lf"; fi
+  if [[ ${KEEP:-0} != 1 ]]; then rm -f "$text" "$lf" "$list" "$plain" "$short" "$short_lf" "$distinct"; fi
 }
 trap cleanup EXIT
 
@@ -38,6 +39,10 @@ short_lf=$work/short-lf-$size.txt
 if [[ "qvl_srt short lines" =~ ${ONLY:-.} ]]; then
   [[ -f $short ]] || python3 "$here/generate.py" short "$short" "$size"
   [[ -f $short_lf ]] || python3 "$here/generate.py" lf "$short" "$short_lf"
+fi
+distinct=$work/distinct-${DISTINCT:-2000000}.txt
+if [[ "qvl_idx distinct numbers" =~ ${ONLY:-.} ]]; then
+  [[ -f $distinct ]] || python3 "$here/generate.py" distinct "$distinct" "${DISTINCT:-2000000}"
 fi
 [[ -f $list ]] || python3 "$here/generate.py" list "$list" "$lines"
 plain=$work/plain-$lines.txt
@@ -161,6 +166,7 @@ $w qvl_vdj "$text" qvl_vdj_Click
 $w qvl_html_etf "$text" qvl_html_etf_Click "sed 's/<[^>]*>//g'" "sed 's/<[^>]*>//g' '$text' > '$peer'"
 $w qvl_idx "$text" qvl_idx_Click
 $w "qvl_idx counted" "$text" "qvl_idx_az=1 qvl_idx_az_Click qvl_idx_Click"
+$w "qvl_idx distinct numbers" "$distinct" qvl_idx_Click
 $w "qvl_undo after lcse" "$text" "qvl_lcse_Click qvl_undo_Click" "cat" "cat '$text' > '$peer'"
 $w "qvl_parkb1 park" "$text" "qvl_parkb1_Click"
 

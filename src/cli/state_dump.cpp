@@ -38,7 +38,7 @@ const std::string& visibleToolText(Program& program) {
     case Tool::Main:
       break;
   }
-  return program.main().processedList;
+  return program.main().processedList();
 }
 
 std::string dumpState(Program& program, const ScriptedPlatform& platform,
@@ -52,7 +52,7 @@ std::string dumpState(Program& program, const ScriptedPlatform& platform,
       {"working.txt", program.workshop().working().text()},
       {"undo.txt", program.workshop().working().undoCopy()},
       {"filelist.txt", program.main().fileList},
-      {"processed.txt", program.main().processedList},
+      {"processed.txt", program.main().processedList()},
       {"names.txt", program.renamer().namesText},
       {"display.txt", program.display().show_result.text()},
       {"clipboard.txt", platform.clipboard ? std::string_view(*platform.clipboard) : ""},

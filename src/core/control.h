@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -66,8 +67,7 @@ class Control {
 
   void setText(std::string text) {
     if (linesOnTop_.empty() && text_ == text) return;
-    linesOnTop_.clear();
-    lineStarts_.clear();
+    dropLinesOnTop();
     text_ = std::move(text);
     ++revision_;
     ++textRevision_;
@@ -75,8 +75,21 @@ class Control {
   // A log box grows at its top. Adding a line costs the line, not the log:
   // the lines are put on top of the text only when it is read.
   void addLineOnTop(std::string_view line) {
+    addBlockOnTop(line.size(), [line](std::string& lines) { lines += line; });
+  }
+  // Lines that come at once, as one block, newest first: `write` appends
+  // exactly `bytes` to the lines waiting to go on top, in room reserved for
+  // them, so that a handler that logs millions of lines holds them once.
+  // The room has a sixteenth more for the lines that follow such a block
+  // (its handler's result): doubling it for them would copy the block.
+  template <class Write>
+  void addBlockOnTop(size_t bytes, Write&& write) {
+    if (bytes > linesOnTop_.capacity() - linesOnTop_.size()) {
+      linesOnTop_.reserve(
+          std::max(linesOnTop_.size() + bytes + bytes / 16, 2 * linesOnTop_.capacity()));
+    }
     lineStarts_.push_back(linesOnTop_.size());
-    linesOnTop_ += line;
+    write(linesOnTop_);
     ++revision_;
     ++textRevision_;
   }
@@ -112,8 +125,14 @@ class Control {
     }
     text += text_;
     text_ = std::move(text);
-    linesOnTop_ = {};
-    lineStarts_ = {};
+    dropLinesOnTop();
+  }
+
+  // Their room goes too: `= {}` would keep it, as large as the largest
+  // batch of lines ever logged, for the rest of the run.
+  void dropLinesOnTop() const {
+    std::string().swap(linesOnTop_);
+    std::vector<size_t>().swap(lineStarts_);
   }
 
   std::string name_;

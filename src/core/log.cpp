@@ -23,6 +23,20 @@ void addLogLine(Control& logBox, const LocalTime& time, std::string_view message
   logBox.addLineOnTop(line);
 }
 
+void addLogLines(Control& logBox, const LocalTime& time, int64_t count,
+                 const std::function<std::string(int64_t)>& message) {
+  const std::string prefix = clockText(time) + ": ";
+  size_t bytes = 0;
+  for (int64_t i = 0; i < count; ++i) bytes += prefix.size() + message(i).size() + 2;
+  logBox.addBlockOnTop(bytes, [&](std::string& lines) {
+    for (int64_t i = count; i-- > 0;) {
+      lines += prefix;
+      lines += message(i);
+      lines += "\r\n";
+    }
+  });
+}
+
 std::string reportSentence(int64_t count, std::string_view noun, std::string_view suffix) {
   if (count == 0) return "keine " + std::string(noun) + " vorhanden";
   if (count > 0) return decimal(count) + " " + std::string(noun) + std::string(suffix);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -15,6 +16,12 @@ namespace brimlet {
 
 // Puts "HH:MM:SS: " + message + CR LF on top of a log box.
 void addLogLine(Control& logBox, const LocalTime& time, std::string_view message);
+
+// The same for message(0) to message(count - 1) in that order, with one
+// time for all of them, as one block: millions of lines cost their bytes
+// once, without a copy or a start position each.
+void addLogLines(Control& logBox, const LocalTime& time, int64_t count,
+                 const std::function<std::string(int64_t)>& message);
 
 // The result sentence of every operation:
 //   count 0  -> "keine " + noun + " vorhanden"

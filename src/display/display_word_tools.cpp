@@ -135,7 +135,7 @@ void DisplayWindow::qvl_pwd_Click() {
         cp("Kein Passwort zu erstellen|Bitte Zeichenvorlage überprüfen|Aktion wird abgebrochen."));
     return;
   }
-  passwords_ = *made;
+  passwords_ = std::move(*made);
   setFieldText(passwords_);
   setControlsEnabled(true, {"qvl_pwd_cp"});
 }

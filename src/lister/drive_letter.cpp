@@ -59,8 +59,9 @@ std::string expandTemplate(std::string_view pattern, const LocalTime& time) {
   return std::string(pattern.substr(0, first)) + stamp + std::string(pattern.substr(second + 1));
 }
 
-int64_t changeDriveLetters(Buckets& buckets, std::string_view prefix, Progress& progress) {
-  return rewriteBuckets(buckets, progress, [prefix](std::string_view line, std::string& out) {
+RewrittenBuckets changeDriveLetters(std::span<const std::string_view> buckets,
+                                    std::string_view prefix, Progress& progress) {
+  return rewriteBuckets(buckets, progress, [prefix](std::string_view line, std::string& out, bool) {
     const size_t colon = line.find(':');
     const bool changed = colon != std::string_view::npos;
     if (changed) {

@@ -7,7 +7,7 @@
 
 #include "core/platform.h"
 #include "core/progress.h"
-#include "lister/group_sort.h"
+#include "lister/bucket_rewrite.h"
 
 namespace brimlet {
 
@@ -33,7 +33,7 @@ namespace brimlet {
 // Replaces the drive part (up to and including the first ":") of every
 // line that has one by `prefix`; other lines stay. Returns the lines
 // changed.   "E:\Musik\a.mp3" with "F:" -> "F:\Musik\a.mp3"
-[[nodiscard]] int64_t changeDriveLetters(Buckets& buckets, std::string_view prefix,
-                                         Progress& progress);
+[[nodiscard]] RewrittenBuckets changeDriveLetters(std::span<const std::string_view> buckets,
+                                                  std::string_view prefix, Progress& progress);
 
 }  // namespace brimlet

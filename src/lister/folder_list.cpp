@@ -5,19 +5,20 @@
 
 namespace brimlet {
 
-int64_t makeFolderList(Buckets& buckets, Progress& progress) {
+RewrittenBuckets makeFolderList(std::span<const std::string_view> buckets, Progress& progress) {
   std::string_view previous;
-  return rewriteBuckets(buckets, progress, [&previous](std::string_view line, std::string& out) {
-    if (out.empty()) previous = {};
-    const size_t separator = line.find_last_of("\\/");
-    if (separator == std::string_view::npos) return false;
-    const std::string_view folder = line.substr(0, separator + 1);
-    if (folder == previous) return false;
-    previous = folder;
-    out += folder;
-    out += "\r\n";
-    return true;
-  });
+  return rewriteBuckets(buckets, progress,
+                        [&previous](std::string_view line, std::string& out, bool bucketBegins) {
+                          if (bucketBegins) previous = {};
+                          const size_t separator = line.find_last_of("\\/");
+                          if (separator == std::string_view::npos) return false;
+                          const std::string_view folder = line.substr(0, separator + 1);
+                          if (folder == previous) return false;
+                          previous = folder;
+                          out += folder;
+                          out += "\r\n";
+                          return true;
+                        });
 }
 
 }  // namespace brimlet

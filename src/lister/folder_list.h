@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "core/progress.h"
-#include "lister/group_sort.h"
+#include "lister/bucket_rewrite.h"
 
 namespace brimlet {
 
@@ -13,7 +13,8 @@ namespace brimlet {
 // so "***" and empty lines) are dropped. A run of lines in one folder gives
 // one line; the folder coming back after another gives a further line.
 //   "C:\a\1.mp3", "C:\a\2.mp3", "C:\b\3.mp3", "C:\a\4.mp3" -> "C:\a\", "C:\b\", "C:\a\"
-// A bucket left with no folder keeps its lines. Returns the folder lines.
-[[nodiscard]] int64_t makeFolderList(Buckets& buckets, Progress& progress);
+// A bucket left with no folder keeps its lines. Counts the folder lines.
+[[nodiscard]] RewrittenBuckets makeFolderList(std::span<const std::string_view> buckets,
+                                              Progress& progress);
 
 }  // namespace brimlet

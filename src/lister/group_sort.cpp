@@ -120,24 +120,41 @@ struct Classification {
   }
 };
 
-// Copies each line into its bucket. Every bucket is sized first, so no
-// bucket of a large list is reallocated while it grows.
+// Copies each line into its bucket's place in the processed list. The
+// places follow from the buckets' sizes, so the list is written once, into
+// room taken once.
 Buckets copyIntoBuckets(std::string_view list, const Classification& sorted, size_t count) {
+  constexpr std::string_view kSeparator = Buckets::kBucketSeparator;
   Buckets buckets;
-  buckets.texts.resize(count);
-  buckets.counts.resize(count);
+  buckets.places.resize(count);
+  size_t size = 0;
   for (size_t i = 0; i < count && i < sorted.bytes.size(); ++i) {
-    buckets.texts[i].reserve(sorted.bytes[i]);
-    buckets.counts[i] = sorted.lines[i];
-    buckets.total += sorted.lines[i];
+    Buckets::Place& place = buckets.places[i];
+    place.start = size;
+    if (sorted.lines[i] == 0) continue;
+    place.size = sorted.bytes[i];
+    place.lines = sorted.lines[i];
+    buckets.total += place.lines;
+    size += place.size + kSeparator.size();
+  }
+  for (size_t i = sorted.bytes.size(); i < count; ++i) buckets.places[i].start = size;
+  buckets.text.resize(size);
+  char* const text = buckets.text.data();
+  std::vector<size_t> ends(count);
+  for (size_t i = 0; i < count; ++i) {
+    ends[i] = buckets.places[i].start;
+    if (buckets.places[i].size > 0) {
+      kSeparator.copy(text + ends[i] + buckets.places[i].size, kSeparator.size());
+    }
   }
   LineWalker lines(list);
   for (const uint32_t bucket : sorted.bucketOfLine) {
     const std::string_view line = *lines.next();
     if (bucket == kDropped) continue;
-    std::string& text = buckets.texts[bucket];
-    text += line;
-    text += "\r\n";
+    line.copy(text + ends[bucket], line.size());
+    ends[bucket] += line.size();
+    text[ends[bucket]++] = '\r';
+    text[ends[bucket]++] = '\n';
   }
   return buckets;
 }
@@ -262,45 +279,34 @@ Buckets singleSort(std::string_view list, bool alphabetical, Progress& progress)
   return copyIntoBuckets(list, sort.sorted, sort.extensions.size() + 1);
 }
 
-std::vector<ExtensionFile> extensionFiles(std::string_view list, bool alphabetical,
-                                          Progress& progress) {
+ExtensionFiles extensionFiles(std::string_view list, bool alphabetical, Progress& progress) {
   ExtensionSort sort = sortByExtension(list, alphabetical, true, progress);
-  Buckets buckets = copyIntoBuckets(list, sort.sorted, sort.extensions.size() + 1);
-  sort.extensions.emplace_back("unknown");
-  std::vector<ExtensionFile> files;
-  files.reserve(sort.extensions.size());
-  for (size_t i = 0; i < sort.extensions.size(); ++i) {
-    files.push_back({std::move(sort.extensions[i]), std::move(buckets.texts[i])});
-  }
+  ExtensionFiles files;
+  files.buckets = copyIntoBuckets(list, sort.sorted, sort.extensions.size() + 1);
+  files.names = std::move(sort.extensions);
+  files.names.emplace_back("unknown");
   return files;
 }
 
-Buckets unsortedBuckets(std::string_view list, int64_t lineCount) {
-  Buckets buckets;
-  buckets.texts.emplace_back(list);
-  buckets.counts.push_back(lineCount);
-  buckets.total = lineCount;
-  return buckets;
-}
-
 std::string processedText(const Buckets& buckets, std::span<const bool> selection) {
-  static constexpr std::string_view kSeparator = "***\r\n";
-  auto taken = [&buckets, selection](size_t i) {
-    return !buckets.texts[i].empty() &&
-           (selection.empty() || (i < selection.size() && selection[i]));
-  };
+  auto taken = [selection](size_t i) { return i < selection.size() && selection[i]; };
   size_t size = 0;
-  for (size_t i = 0; i < buckets.texts.size(); ++i) {
-    if (taken(i)) size += buckets.texts[i].size() + kSeparator.size();
+  for (size_t i = 0; i < buckets.count(); ++i) {
+    if (taken(i)) size += buckets.withSeparator(i).size();
   }
   std::string processed;
   processed.reserve(size);
-  for (size_t i = 0; i < buckets.texts.size(); ++i) {
-    if (!taken(i)) continue;
-    processed += buckets.texts[i];
-    processed += kSeparator;
+  for (size_t i = 0; i < buckets.count(); ++i) {
+    if (taken(i)) processed += buckets.withSeparator(i);
   }
   return processed;
+}
+
+void BucketsBuilder::endBucket(int64_t lines) {
+  const size_t size = buckets_.text.size() - start_;
+  if (size > 0) buckets_.text += Buckets::kBucketSeparator;
+  buckets_.places.push_back({start_, size, lines});
+  buckets_.total += lines;
 }
 
 int64_t deepestPath(std::string_view text) {

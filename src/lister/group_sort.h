@@ -17,14 +17,48 @@ namespace brimlet {
 // The value of "sortieren" a list was sorted with.
 enum class SortMode { Groups = 0, Single = 1, None = 2 };
 
-// A sorted list: one text per bucket, every line of it ending in CR LF; the
-// last bucket is the rest. After a group sort buckets 0..15 are the groups
-// and 16 the rest; after a single sort there is one bucket per extension and
-// the rest; an unsorted list is one bucket.
+// A sorted list: the processed list, which holds the non-empty buckets in
+// order, each followed by the line "***", and where each bucket stands in
+// it, so that the buckets cost no copy of their own. The last bucket is
+// the rest. After a group sort buckets 0..15 are the groups and 16 the
+// rest; after a single sort there is one bucket per extension and the rest.
 struct Buckets {
-  std::vector<std::string> texts;
-  std::vector<int64_t> counts;  // lines per bucket
-  int64_t total = 0;            // lines in all buckets
+  struct Place {
+    size_t start = 0;
+    size_t size = 0;
+    int64_t lines = 0;
+  };
+  std::string text;
+  std::vector<Place> places;
+  int64_t total = 0;  // lines in all buckets
+
+  [[nodiscard]] size_t count() const { return places.size(); }
+  [[nodiscard]] std::string_view bucket(size_t i) const {
+    return std::string_view(text).substr(places[i].start, places[i].size);
+  }
+  // The bucket with its "***" line, as the processed list holds it.
+  [[nodiscard]] std::string_view withSeparator(size_t i) const {
+    const size_t size = places[i].size == 0 ? 0 : places[i].size + kBucketSeparator.size();
+    return std::string_view(text).substr(places[i].start, size);
+  }
+
+  static constexpr std::string_view kBucketSeparator = "***\r\n";
+};
+
+// Builds a sorted list bucket by bucket in room reserved once.
+class BucketsBuilder {
+ public:
+  explicit BucketsBuilder(size_t bytes) { buckets_.text.reserve(bytes); }
+  // The next bucket's lines are appended to text() from here on.
+  [[nodiscard]] std::string& text() { return buckets_.text; }
+  void beginBucket() { start_ = buckets_.text.size(); }
+  // Ends the bucket begun last; its separator follows when it has a byte.
+  void endBucket(int64_t lines);
+  [[nodiscard]] Buckets take() { return std::move(buckets_); }
+
+ private:
+  Buckets buckets_;
+  size_t start_ = 0;
 };
 
 // Called with the line number and the line every `kSampleInterval` lines,
@@ -48,25 +82,21 @@ inline constexpr int64_t kSampleInterval = 2000;
 // "***" lines are dropped.
 [[nodiscard]] Buckets singleSort(std::string_view list, bool alphabetical, Progress& progress);
 
-// The same sort as texts for one file per extension, named by the
-// extension, plus "unknown" for the rest. The extension "con" is never
+// The same sort for one file per extension, each bucket named by its
+// extension and the rest "unknown". The extension "con" is never
 // collected, so such lines land in "unknown"; so does the extension
 // "unknown" itself, which would otherwise name the same file twice.
-struct ExtensionFile {
-  std::string name;
-  std::string text;
+struct ExtensionFiles {
+  std::vector<std::string> names;  // one a bucket
+  Buckets buckets;
 };
-[[nodiscard]] std::vector<ExtensionFile> extensionFiles(std::string_view list, bool alphabetical,
-                                                        Progress& progress);
+[[nodiscard]] ExtensionFiles extensionFiles(std::string_view list, bool alphabetical,
+                                            Progress& progress);
 
-// The list as it is, in one bucket of `lineCount` lines.
-[[nodiscard]] Buckets unsortedBuckets(std::string_view list, int64_t lineCount);
-
-// The non-empty buckets in order, each followed by the line "***"; with a
-// selection, only the buckets it marks.
-//   {"a\r\n", "", "b\r\n"} -> "a\r\n***\r\nb\r\n***\r\n"
-[[nodiscard]] std::string processedText(const Buckets& buckets,
-                                        std::span<const bool> selection = {});
+// The non-empty buckets the selection marks, each followed by the line
+// "***".
+//   {"a\r\n", "", "b\r\n"}, {false, true, true} -> "b\r\n***\r\n"
+[[nodiscard]] std::string processedText(const Buckets& buckets, std::span<const bool> selection);
 
 // The largest number of path separators ("\" or "/") in any line.
 [[nodiscard]] int64_t deepestPath(std::string_view text);

@@ -62,26 +62,21 @@ std::string_view cleanLine(Cleanup cleanup, std::string_view line) {
   return line;
 }
 
-int64_t cleanUpBuckets(Cleanup cleanup, std::vector<std::string>& buckets, Progress& progress) {
+RewrittenBuckets cleanUpBuckets(Cleanup cleanup, std::span<const std::string_view> buckets,
+                                Progress& progress) {
   const bool countsLines = cleanup == Cleanup::Paths || cleanup == Cleanup::Extensions;
   int64_t count = 0;
-  int64_t number = 0;
-  for (std::string& bucket : buckets) {
-    std::string cleaned;
-    cleaned.reserve(bucket.size());
-    LineWalker lines(bucket);
-    while (const auto line = lines.next()) {
-      const std::string_view kept = cleanLine(cleanup, *line);
-      cleaned += kept;
-      cleaned += "\r\n";
-      const size_t removed = line->size() - kept.size();
-      count += countsLines ? (removed > 0 ? 1 : 0) : static_cast<int64_t>(removed);
-      progress.setValue(++number);
-    }
-    cleaned += lines.rest();
-    bucket = std::move(cleaned);
-  }
-  return count;
+  RewrittenBuckets cleaned =
+      rewriteBuckets(buckets, progress, [&](std::string_view line, std::string& out, bool) {
+        const std::string_view kept = cleanLine(cleanup, line);
+        out += kept;
+        out += "\r\n";
+        const size_t removed = line.size() - kept.size();
+        count += countsLines ? (removed > 0 ? 1 : 0) : static_cast<int64_t>(removed);
+        return true;
+      });
+  cleaned.counted = count;
+  return cleaned;
 }
 
 }  // namespace brimlet

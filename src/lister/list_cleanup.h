@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/progress.h"
+#include "lister/bucket_rewrite.h"
 
 namespace brimlet {
 
@@ -21,10 +22,11 @@ enum class Cleanup { Paths, Extensions, TrailingBlanks, TrailingNumbers };
 
 [[nodiscard]] std::string_view cleanLine(Cleanup cleanup, std::string_view line);
 
-// Cleans every line of every bucket in place, each line keeping its CR LF
-// (so line counts stay); a tail after a bucket's last CR stays as it is.
-// Progress counts lines across all buckets. Returns the count to report.
-[[nodiscard]] int64_t cleanUpBuckets(Cleanup cleanup, std::vector<std::string>& buckets,
-                                     Progress& progress);
+// Cleans every line of every bucket, each line keeping its CR LF (so line
+// counts stay); a tail after a bucket's last CR stays as it is. Progress
+// counts lines across all buckets. Counts what the clean-up reports.
+[[nodiscard]] RewrittenBuckets cleanUpBuckets(Cleanup cleanup,
+                                              std::span<const std::string_view> buckets,
+                                              Progress& progress);
 
 }  // namespace brimlet

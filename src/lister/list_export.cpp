@@ -11,17 +11,25 @@ namespace {
 
 bool isPathSeparator(char c) { return c == '\\' || c == '/'; }
 
+// A path separator starts the next column; quotes, commas and semicolons
+// would confuse the programs that read the table.
+char cellByte(char c, char separator) {
+  if (isPathSeparator(c)) return separator;
+  if (c == '"' || c == '\'' || c == ',' || c == ';') return '_';
+  return c;
+}
+
 void appendRow(std::string_view line, char separator, bool fileNameLast, int64_t deepest,
                std::string& out) {
   if (line == "***") line = {};
   const auto count = static_cast<int64_t>(std::count_if(line.begin(), line.end(), isPathSeparator));
   if (fileNameLast && count > 0) {
     const size_t last = line.find_last_of("\\/");
-    for (const char c : line.substr(0, last)) out += isPathSeparator(c) ? separator : c;
+    for (const char c : line.substr(0, last)) out += cellByte(c, separator);
     out.append(static_cast<size_t>(std::max<int64_t>(deepest - count, 0) + 1), separator);
-    out += line.substr(last + 1);
+    for (const char c : line.substr(last + 1)) out += cellByte(c, separator);
   } else {
-    for (const char c : line) out += isPathSeparator(c) ? separator : c;
+    for (const char c : line) out += cellByte(c, separator);
     out.append(static_cast<size_t>(std::max<int64_t>(deepest - count, 0)), separator);
   }
   out += "\r\n";
@@ -30,14 +38,10 @@ void appendRow(std::string_view line, char separator, bool fileNameLast, int64_t
 }  // namespace
 
 std::string csvTable(std::string_view processedList, char separator, bool fileNameLast) {
-  std::string list(processedList);
-  for (char& c : list) {
-    if (c == '"' || c == '\'' || c == ',' || c == ';') c = '_';
-  }
-  const int64_t deepest = deepestPath(list);
+  const int64_t deepest = deepestPath(processedList);
   std::string out;
-  out.reserve(list.size() + list.size() / 4);
-  LineWalker lines(list);
+  out.reserve(processedList.size() + processedList.size() / 4);
+  LineWalker lines(processedList);
   while (const auto line = lines.next()) appendRow(*line, separator, fileNameLast, deepest, out);
   return out;
 }

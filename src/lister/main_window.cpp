@@ -111,7 +111,7 @@ bool MainWindow::noDataCheck() {
 
 void MainWindow::refreshCounters() {
   STBF.setText("Geladen: " + decimal(static_cast<int64_t>(fileList.size())) +
-               " Bytes ~~~ Bearbeitet: " + decimal(static_cast<int64_t>(processedList.size())) +
+               " Bytes ~~~ Bearbeitet: " + decimal(static_cast<int64_t>(processedList().size())) +
                " Bytes ~~~ Zeilen: " + decimal(buckets.total));
 }
 
@@ -127,10 +127,10 @@ void MainWindow::keepFileList() {
 void MainWindow::keepSortedLists() {
   if (kept_.buckets) return;
   kept_.buckets = std::move(buckets);
-  kept_.processedList = std::move(processedList);
+  kept_.listedAsIs = listedAsIs_;
   kept_.deepestPathLevel = deepestPathLevel;
   buckets = Buckets{};
-  processedList.clear();
+  listedAsIs_ = false;
 }
 
 void MainWindow::listsEnded() { kept_ = KeptLists{}; }
@@ -144,7 +144,7 @@ void MainWindow::listsFailed() {
   }
   if (kept_.buckets) {
     buckets = std::move(*kept_.buckets);
-    processedList = std::move(kept_.processedList);
+    listedAsIs_ = kept_.listedAsIs;
     deepestPathLevel = kept_.deepestPathLevel;
   }
   if (kept_.sortModeUsed) sortModeUsed = *kept_.sortModeUsed;
@@ -161,7 +161,7 @@ void MainWindow::takeList(std::string list, bool pastedBlock) {
 
 void MainWindow::main_show_Click() {
   if (noDataCheck()) return;
-  desk_.showInDisplay({"Brimlet Anzeige " + sourceName_, "", processedList, false, true});
+  desk_.showInDisplay({"Brimlet Anzeige " + sourceName_, "", processedList(), false, true});
 }
 
 void MainWindow::showSource(std::string_view source) {
@@ -182,17 +182,36 @@ SortMode MainWindow::sortSetting() const {
   }
 }
 
+const std::string& MainWindow::processedList() const {
+  return listedAsIs_ ? fileList : buckets.text;
+}
+
+std::vector<std::string_view> MainWindow::bucketTexts() const {
+  if (listedAsIs_) return {fileList};
+  std::vector<std::string_view> texts;
+  for (size_t i = 0; i < buckets.count(); ++i) texts.push_back(buckets.bucket(i));
+  return texts;
+}
+
 void MainWindow::takeBuckets(Buckets sorted) {
   keepSortedLists();
   buckets = std::move(sorted);
-  processedList = processedText(buckets);
+  listedAsIs_ = false;
+}
+
+// The rewrite was made beside the sorted lists, which stay whole until it
+// has succeeded.
+void MainWindow::takeRewrite(RewrittenBuckets rewritten, std::string_view noun,
+                             std::string_view suffix) {
+  takeBuckets(std::move(rewritten.buckets));
+  report(LogMode::HideProgress, rewritten.counted, noun, suffix);
 }
 
 // Nothing sorted may outlive the list it was sorted from.
 void MainWindow::forgetList() {
   keepSortedLists();
   buckets = Buckets{};
-  processedList.clear();
+  listedAsIs_ = false;
   deepestPathLevel = 0;
 }
 
@@ -229,14 +248,16 @@ void MainWindow::sortList(const std::string& prefix, SortMode mode) {
       log(prefix + " + nicht sortiert", LogMode::Line);
       return;
   }
-  deepestPathLevel = deepestPath(processedList);
+  deepestPathLevel = deepestPath(processedList());
 }
 
 void MainWindow::keepUnsorted() {
   keepSortedLists();
-  buckets = unsortedBuckets(fileList, lineCount);
-  processedList = fileList;
-  deepestPathLevel = deepestPath(processedList);
+  buckets = Buckets{};
+  buckets.places = {{0, fileList.size(), lineCount}};
+  buckets.total = lineCount;
+  listedAsIs_ = true;
+  deepestPathLevel = deepestPath(fileList);
 }
 
 void MainWindow::takeUnsortedList(std::string list) {

@@ -11,6 +11,7 @@
 #include "app/session.h"
 #include "app/settings_dialog.h"
 #include "core/window_model.h"
+#include "lister/bucket_rewrite.h"
 #include "lister/drive_letter_dialog.h"
 #include "lister/extension_edit_dialog.h"
 #include "lister/group_sort.h"
@@ -94,9 +95,11 @@ class MainWindow : public WindowModel, public Reporter {
 
   std::string fileList;
   int64_t lineCount = 0;  // CR bytes in the file list
+  // The sorted list; a list taken as it is has no text of its own.
   Buckets buckets;
   SortMode sortModeUsed = SortMode::Groups;
-  std::string processedList;
+  // The buckets' text, or the file list itself while it is taken as it is.
+  [[nodiscard]] const std::string& processedList() const;
   int64_t deepestPathLevel = 0;
   std::string exportFolder;       // with trailing "/", "" until chosen
   bool csvFileNameLast = false;   // the file name in the table's last column
@@ -116,6 +119,9 @@ class MainWindow : public WindowModel, public Reporter {
   void refreshCounters();
   [[nodiscard]] SortMode sortSetting() const;
   void takeBuckets(Buckets sorted);
+  void takeRewrite(RewrittenBuckets rewritten, std::string_view noun, std::string_view suffix);
+  // Each bucket's lines, the whole file list while it is taken as it is.
+  [[nodiscard]] std::vector<std::string_view> bucketTexts() const;
   void keepUnsorted();
   void forgetList();
   void importList(const std::string& path);
@@ -153,6 +159,9 @@ class MainWindow : public WindowModel, public Reporter {
   Session& session_;
   Desk& desk_;
   std::string sourceName_;  // the end of the name the list came from, for titles
+  // The file list is its own processed list, in one bucket: a list that is
+  // not sorted costs no copy.
+  bool listedAsIs_ = false;
 
   struct KeptLists {
     std::optional<std::string> fileList;
@@ -161,7 +170,7 @@ class MainWindow : public WindowModel, public Reporter {
     std::string title;
     std::string sourceName;
     std::optional<Buckets> buckets;
-    std::string processedList;
+    bool listedAsIs = false;
     int64_t deepestPathLevel = 0;
     std::optional<SortMode> sortModeUsed;
   };

@@ -14,12 +14,7 @@ void MainWindow::cleanUp(Cleanup cleanup, std::string_view announcement, std::st
   log(announcement, LogMode::ShowProgress);
   BarProgress progress(PRBF, session_.platform);
   progress.setMaximum(buckets.total);
-  // Cleaned beside the sorted lists, which stay whole until the clean-up
-  // has succeeded.
-  Buckets cleaned = buckets;
-  const int64_t count = cleanUpBuckets(cleanup, cleaned.texts, progress);
-  takeBuckets(std::move(cleaned));
-  report(LogMode::HideProgress, count, noun, " entfernt");
+  takeRewrite(cleanUpBuckets(cleanup, bucketTexts(), progress), noun, " entfernt");
 }
 
 void MainWindow::main_remp_Click() { cleanUp(Cleanup::Paths, "...pfade entfernen...", "pfade"); }
@@ -38,11 +33,11 @@ void MainWindow::main_zfe_Click() {
 
 void MainWindow::main_cpy_Click() {
   // An empty list would still clear what the user had on the clipboard.
-  if (processedList.empty()) {
+  if (processedList().empty()) {
     log("keine daten geladen", LogMode::Line);
     return;
   }
-  if (putTextOnClipboard(session_.platform, *this, processedList)) {
+  if (putTextOnClipboard(session_.platform, *this, processedList())) {
     report(LogMode::Line, -1, "", "daten ins clipboard kopiert");
   }
 }

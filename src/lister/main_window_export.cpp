@@ -14,7 +14,7 @@
 namespace brimlet {
 
 bool MainWindow::groupSorted() const {
-  return sortModeUsed == SortMode::Groups && buckets.texts.size() == kGroupCount + 1;
+  return sortModeUsed == SortMode::Groups && buckets.count() == kGroupCount + 1;
 }
 
 bool MainWindow::saveThroughDialog(const char* title, const char* filter, const char* extension,
@@ -57,8 +57,9 @@ bool MainWindow::saveInFolder(const std::string& folder, const std::string& name
 
 void MainWindow::textSave(bool selection) {
   if (noDataCheck()) return;
-  const std::string text =
-      selection ? processedText(buckets, session_.groups.selected) : processedList;
+  // The whole list is saved as it is held, not copied first.
+  const std::string selected = selection ? processedText(buckets, session_.groups.selected) : "";
+  const std::string_view text = selection ? std::string_view(selected) : processedList();
   if (saveThroughDialog("Brimlet - Speichern", "Text-Dateien | *.Txt| Alle Dateien | *.*", ".txt",
                         text)) {
     log(selection ? "auswahl in datei gespeichert" : "alles in datei gespeichert", LogMode::Line);
@@ -78,14 +79,13 @@ void MainWindow::main_fex_g_Click() {
     return;
   }
   bool allSaved = true;
-  for (size_t i = 0; i < buckets.texts.size(); ++i) {
+  for (size_t i = 0; i < buckets.count(); ++i) {
     std::string number = decimal(static_cast<int64_t>(i + 1));
     if (number.size() < 2) number.insert(number.begin(), '0');
-    allSaved = saveFile(exportFolder + number + ".txt", buckets.texts[i]) && allSaved;
+    allSaved = saveFile(exportFolder + number + ".txt", buckets.bucket(i)) && allSaved;
   }
   if (allSaved)
-    log(decimal(static_cast<int64_t>(buckets.texts.size())) + " dateien gespeichert",
-        LogMode::Line);
+    log(decimal(static_cast<int64_t>(buckets.count())) + " dateien gespeichert", LogMode::Line);
 }
 
 void MainWindow::main_fex_d_Click() {
@@ -98,11 +98,11 @@ void MainWindow::main_fex_d_Click() {
   int64_t saved = 0;
   bool allSaved = true;
   for (size_t i = 0; i < kGroupCount; ++i) {
-    if (!session_.groups.selected[i] || buckets.texts[i].empty()) continue;
+    if (!session_.groups.selected[i] || buckets.bucket(i).empty()) continue;
     // An unnamed group would write the hidden file ".txt".
     const std::string& group = session_.groups.groups[i].name;
     const std::string path = folder + group + ".txt";
-    if (isSingleName(group) && appendToFile(path, buckets.texts[i] + "***\r\n")) {
+    if (isSingleName(group) && appendToFile(path, buckets.withSeparator(i))) {
       ++saved;
     } else {
       logSaveFailure(path);
@@ -121,22 +121,23 @@ void MainWindow::main_fex_e_Click() {
   log("...einzeln sortieren...", LogMode::ShowProgress);
   BarProgress progress(PRBF, session_.platform);
   progress.setMaximum(lineCount);
-  const std::vector<ExtensionFile> files =
+  const ExtensionFiles files =
       extensionFiles(fileList, session_.settings[Setting::AlphabEinzeln] == 1, progress);
   PRBF.setVisible(false);
-  if (files.size() < 2) return;  // no extension at all: only "unknown"
+  if (files.names.size() < 2) return;  // no extension at all: only "unknown"
   bool allSaved = true;
-  for (const ExtensionFile& file : files) {
-    allSaved = saveInFolder(exportFolder, file.name + ".txt", file.text) && allSaved;
+  for (size_t i = 0; i < files.names.size(); ++i) {
+    allSaved =
+        saveInFolder(exportFolder, files.names[i] + ".txt", files.buckets.bucket(i)) && allSaved;
   }
   if (allSaved)
-    log(decimal(static_cast<int64_t>(files.size())) + " dateien gespeichert",
+    log(decimal(static_cast<int64_t>(files.names.size())) + " dateien gespeichert",
         LogMode::HideProgress);
 }
 
 void MainWindow::csvExport(char separator) {
   if (noDataCheck()) return;
-  const std::string table = csvTable(processedList, separator, csvFileNameLast);
+  const std::string table = csvTable(processedList(), separator, csvFileNameLast);
   if (table.empty()) return;
   if (saveThroughDialog("Brimlet - Csv Speichern", "Csv-Dateien | *.Csv| Alle Dateien | *.*",
                         ".csv", table)) {

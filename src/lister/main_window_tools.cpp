@@ -74,14 +74,12 @@ void MainWindow::main_foli_Click() {
   log("...ordnerliste erstellen...", LogMode::ShowProgress);
   BarProgress progress(PRBF, session_.platform);
   progress.setMaximum(buckets.total);
-  const int64_t folders = makeFolderList(buckets, progress);
-  takeBuckets(std::move(buckets));
-  report(LogMode::HideProgress, folders, "ordner in ordnerliste", " erstellt");
+  takeRewrite(makeFolderList(bucketTexts(), progress), "ordner in ordnerliste", " erstellt");
 }
 
 void MainWindow::main_lwb_Click() {
   if (noDataCheck()) return;
-  if (processedList.find(':') == std::string::npos) {
+  if (processedList().find(':') == std::string::npos) {
     log("keine laufwerksbuchstaben", LogMode::Line);
     return;
   }
@@ -93,9 +91,8 @@ void MainWindow::changeDriveLetters(const std::string& prefix) {
   log(cp("...laufwerksbuchstaben ändern..."), LogMode::ShowProgress);
   BarProgress progress(PRBF, session_.platform);
   progress.setMaximum(buckets.total);
-  const int64_t changed = brimlet::changeDriveLetters(buckets, prefix, progress);
-  takeBuckets(std::move(buckets));
-  report(LogMode::HideProgress, changed, "laufwerksbuchstaben", " ersetzt");
+  takeRewrite(brimlet::changeDriveLetters(bucketTexts(), prefix, progress), "laufwerksbuchstaben",
+              " ersetzt");
 }
 
 void MainWindow::main_end_Click() {

@@ -55,7 +55,7 @@ class Program final : public Desk, public HandlerBoundary {
   void showInDisplay(const DisplayContent& content) override;
   bool applyDisplayText(const std::string& text) override;
   const std::string& workingText() override { return workshop_.working().text(); }
-  const std::string& processedList() override { return main_.processedList; }
+  const std::string& processedList() override { return main_.processedList(); }
   void displayClosed() override;
   void showWorkshopProgress(std::optional<int64_t> count) override;
 

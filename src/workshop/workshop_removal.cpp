@@ -2,6 +2,7 @@
 // The workshop's removals: one character, typed chains, records, rising
 // number sequences and line rests.
 #include "core/cp1252.h"
+#include "core/log.h"
 #include "core/number.h"
 #include "workshop/chain_removal.h"
 #include "workshop/typed_input.h"
@@ -117,8 +118,8 @@ void Workshop::qvl_eaf_Click() {
   if (!beginOperation("von " + typed + " aufsteigend entfernen", LogForm::Progress)) return;
   log(decimal(static_cast<int64_t>(sequence->width)), LogMode::Line);
   SequenceRemoval removal = removeNumberSequence(working_.source(), *sequence, progress_);
-  for (int64_t i = 0; i < removal.searched; ++i)
-    log(sequence->text(sequence->start + i), LogMode::Line);
+  addLogLines(clog, session_.platform.now(), removal.searched,
+              [&sequence](int64_t i) { return sequence->text(sequence->start + i); });
   working_.setResult(std::move(removal.edit.text));
   reportResult(LogForm::Progress, removal.edit.count, "bis " + typed,
                " (exkl.) aufsteigend entfernt");

@@ -102,11 +102,11 @@ TEST_F(DisplayTest, ClosingEmptiesTheWindowAndSwitchingHidesIt) {
 
 TEST_F(DisplayTest, NothingIsAppliedToTheMainWindow) {
   program.workshop().invoke("qvl_qfs_Click");
-  program.main().processedList = "liste\r\n";
+  program.main().buckets.text = "liste\r\n";
   program.showInDisplay({"Brimlet Anzeige ", "", "liste\r\n", false, true});
   display().setFieldText("anders");
   EXPECT_FALSE(display().invoke("show_ubn_Click"));  // hidden over the main window's list
-  EXPECT_EQ(program.main().processedList, "liste\r\n");
+  EXPECT_EQ(program.main().processedList(), "liste\r\n");
   display().findControl("qvl_pwd_autoundo")->setValue(0);
   run("qvl_pwd_autoundo_Click");
   run("show_undo2_Click");
@@ -162,7 +162,7 @@ TEST_F(OpenersTest, TheMainWindowShowsItsProcessedListWithoutApply) {
   EXPECT_FALSE(program.display().window().visible());
   EXPECT_EQ(program.main().zlog.text(), "08:09:10: keine daten geladen\r\n");
   program.main().fileList = "b.mp3\r\n";
-  program.main().processedList = "b.mp3\r\n***\r\n";
+  program.main().buckets.text = "b.mp3\r\n***\r\n";
   program.main().invoke("main_show_Click");
   EXPECT_TRUE(program.display().window().visible());
   EXPECT_FALSE(program.display().show_ubn.visible());

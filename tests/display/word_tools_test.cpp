@@ -126,6 +126,15 @@ TEST(Passwords, EveryPasswordKeepsTheClassRule) {
   }
 }
 
+// A run with a seed must give the same passwords on every version: each
+// character takes exactly one draw of 90, dropped codes and redrawn
+// passwords included.
+TEST(Passwords, TheSameDrawsGiveTheSamePasswords) {
+  Draws draws;
+  EXPECT_EQ(generatePasswords({8, 3, 4}, "", std::ref(draws)),
+            "4eFwxw)L\r\nyX2hs;Sg\r\nkIjS1A=_\r\n");
+}
+
 TEST(Passwords, ATemplateGivesItsCharactersButNeverItsLastByte) {
   Draws draws;
   const auto made = generatePasswords({9, 50, 1}, "aaaaaa\x01Z", std::ref(draws));

@@ -3,6 +3,7 @@
 // drive-letter change, with the date stamps of the latter.
 #include <gtest/gtest.h>
 
+#include "bucket_texts.h"
 #include "lister/drive_letter.h"
 #include "lister/folder_list.h"
 
@@ -11,35 +12,35 @@ namespace {
 
 using namespace std::string_literals;
 
-Buckets bucketsOf(std::vector<std::string> texts) {
-  Buckets buckets;
-  for (std::string& text : texts) {
-    buckets.counts.push_back(static_cast<int64_t>(std::count(text.begin(), text.end(), '\r')));
-    buckets.total += buckets.counts.back();
-    buckets.texts.push_back(std::move(text));
-  }
-  return buckets;
-}
-
 TEST(FolderList, RunsOfOneFolderGiveOneLineEachTime) {
-  Buckets b = bucketsOf({"C:\\a\\1.mp3\r\nC:\\a\\2.mp3\r\nC:\\b\\3.mp3\r\nC:\\a\\4.mp3\r\n",
-                         "***\r\nohne\r\n\r\n/x/y.txt\r\n", "nur.txt\r\n***\r\n"});
+  // The last folder of one bucket is the first of the next: each bucket
+  // lists its own folders.
+  const std::vector<std::string> texts = {
+      "C:\\a\\1.mp3\r\nC:\\a\\2.mp3\r\nC:\\b\\3.mp3\r\nC:\\a\\4.mp3\r\n", "C:\\a\\5.mp3\r\n",
+      "***\r\nohne\r\n\r\n/x/y.txt\r\n", "nur.txt\r\n***\r\n"};
   NoProgress progress;
-  EXPECT_EQ(makeFolderList(b, progress), 4);
-  EXPECT_EQ(b.texts[0], "C:\\a\\\r\nC:\\b\\\r\nC:\\a\\\r\n");
-  EXPECT_EQ(b.texts[1], "/x/\r\n");
-  // Nothing to keep: the bucket stays as it was rather than vanish.
-  EXPECT_EQ(b.texts[2], "nur.txt\r\n***\r\n");
-  EXPECT_EQ(b.counts, (std::vector<int64_t>{3, 1, 2}));
-  EXPECT_EQ(b.total, 6);
+  const RewrittenBuckets r = makeFolderList(viewsOf(texts), progress);
+  EXPECT_EQ(r.counted, 5);
+  // Nothing to keep: the last bucket stays as it was rather than vanish.
+  EXPECT_EQ(textsOf(r.buckets),
+            (std::vector<std::string>{"C:\\a\\\r\nC:\\b\\\r\nC:\\a\\\r\n", "C:\\a\\\r\n", "/x/\r\n",
+                                      "nur.txt\r\n***\r\n"}));
+  EXPECT_EQ(linesOf(r.buckets), (std::vector<int64_t>{3, 1, 1, 2}));
+  EXPECT_EQ(r.buckets.total, 7);
+  EXPECT_EQ(r.buckets.text,
+            "C:\\a\\\r\nC:\\b\\\r\nC:\\a\\\r\n***\r\nC:\\a\\\r\n***\r\n/x/"
+            "\r\n***\r\nnur.txt\r\n***\r\n***\r\n");
 }
 
 TEST(DriveLetters, OnlyTheFirstColonEndsTheDrivePart) {
-  Buckets b = bucketsOf({"E:\\Musik\\a.mp3\r\nMusik\\a.mp3\r\n\r\nE:\\a:b\r\n\0X:"s, ""});
+  const std::vector<std::string> texts = {
+      "E:\\Musik\\a.mp3\r\nMusik\\a.mp3\r\n\r\nE:\\a:b\r\n\0X:"s, ""};
   NoProgress progress;
-  EXPECT_EQ(changeDriveLetters(b, "G:", progress), 2);
-  EXPECT_EQ(b.texts[0], "G:\\Musik\\a.mp3\r\nMusik\\a.mp3\r\n\r\nG:\\a:b\r\n\0X:"s);
-  EXPECT_EQ(b.texts[1], "");
+  const RewrittenBuckets r = changeDriveLetters(viewsOf(texts), "G:", progress);
+  EXPECT_EQ(r.counted, 2);
+  EXPECT_EQ(
+      textsOf(r.buckets),
+      (std::vector<std::string>{"G:\\Musik\\a.mp3\r\nMusik\\a.mp3\r\n\r\nG:\\a:b\r\n\0X:"s, ""}));
 }
 
 struct StampCase {

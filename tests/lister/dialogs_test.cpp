@@ -58,7 +58,7 @@ TEST_F(ExtensionEditTest, ApplyPutsTheListsInForceForTheNextSort) {
   EXPECT_FALSE(dialog().window().visible());
   EXPECT_EQ(group(2).committedList, ".txt+");
   load("a.txt\r\n");
-  EXPECT_EQ(main().buckets.texts[2], "a.txt\r\n");
+  EXPECT_EQ(main().buckets.bucket(2), "a.txt\r\n");
 }
 
 TEST_F(ExtensionEditTest, ApplyAndSaveDoNothingWhileClean) {
@@ -122,7 +122,7 @@ TEST_F(ExtensionEditTest, AClosedDialogIgnoresItsControls) {
   main().driveLetters.findControl("lwb_ed")->setText("F:");
   load("E:\\a.mp3\r\n");
   EXPECT_FALSE(main().driveLetters.invoke("lwb_user_Click"));
-  EXPECT_EQ(main().processedList, "E:\\a.mp3\r\n***\r\n");
+  EXPECT_EQ(main().processedList(), "E:\\a.mp3\r\n***\r\n");
   // Closing it once more must not unlock the main window under another dialog.
   run("main_set_Click");
   EXPECT_FALSE(dialog().invoke("frm2_Close"));

@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "bucket_texts.h"
+
 namespace brimlet {
 namespace {
 
@@ -26,13 +28,17 @@ Buckets groups(std::string_view list, const ExtensionTable& table) {
 TEST(GroupSort, LinesGoToTheirGroupsAndTheRestWithSeparators) {
   const Buckets b =
       groups("A.MP3\r\nc.txt\r\nb.jpg\r\nd.flac\r\n", tableOf({".mp3+.flac+", ".jpg+"}));
-  ASSERT_EQ(b.texts.size(), 17u);
-  EXPECT_EQ(b.texts[0], "A.MP3\r\nd.flac\r\n");
-  EXPECT_EQ(b.texts[1], "b.jpg\r\n");
-  EXPECT_EQ(b.texts[16], "c.txt\r\n");
-  EXPECT_EQ(b.counts[0], 2);
+  ASSERT_EQ(b.count(), 17u);
+  EXPECT_EQ(b.bucket(0), "A.MP3\r\nd.flac\r\n");
+  EXPECT_EQ(b.bucket(1), "b.jpg\r\n");
+  EXPECT_EQ(b.bucket(16), "c.txt\r\n");
+  EXPECT_EQ(b.places[0].lines, 2);
   EXPECT_EQ(b.total, 4);
-  EXPECT_EQ(processedText(b), "A.MP3\r\nd.flac\r\n***\r\nb.jpg\r\n***\r\nc.txt\r\n***\r\n");
+  EXPECT_EQ(b.text, "A.MP3\r\nd.flac\r\n***\r\nb.jpg\r\n***\r\nc.txt\r\n***\r\n");
+  // The selection takes whole buckets with their separators.
+  const bool selection[17] = {false, true,  false, false, false, false, false, false, false,
+                              false, false, false, false, false, false, false, true};
+  EXPECT_EQ(processedText(b, selection), "b.jpg\r\n***\r\nc.txt\r\n***\r\n");
 }
 
 // Which bucket one line lands in, with groups 0 ".mp3+.gz+", 1 "mp3+.MP3+.y",
@@ -43,8 +49,8 @@ TEST_P(GroupSortKey, FirstMatchingGroupWinsInLowerCase) {
   const ExtensionTable table = tableOf({".mp3+.gz+", "mp3+.MP3+.y", ".jpg+.gz+", ".b\\readme+"});
   const auto& [line, bucket] = GetParam();
   const Buckets b = groups(line + "\r\n", table);
-  EXPECT_EQ(b.texts[bucket], line + "\r\n") << line;
-  EXPECT_EQ(b.counts[bucket], 1);
+  EXPECT_EQ(b.bucket(bucket), line + "\r\n") << line;
+  EXPECT_EQ(b.places[bucket].lines, 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -66,14 +72,14 @@ TEST(GroupSort, ATableWithoutEntriesMatchesNothingEvenWithOldCells) {
   g.groups[0].editedList = "";
   rebuildExtensionTable(g);  // cells stay, nothing is searched
   const Buckets b = groups("a.mp3\r\n", g.table);
-  EXPECT_EQ(b.texts[16], "a.mp3\r\n");
+  EXPECT_EQ(b.bucket(16), "a.mp3\r\n");
 }
 
 TEST(GroupSort, AListWithoutLinesIsNoSortAndATailIsNoLine) {
   NoProgress progress;
   EXPECT_FALSE(groupSort("a.mp3", tableOf({".mp3+"}), progress, {}).has_value());
   const Buckets b = groups("a.mp3\r\nb.mp3", tableOf({".mp3+"}));
-  EXPECT_EQ(b.texts[0], "a.mp3\r\n");
+  EXPECT_EQ(b.bucket(0), "a.mp3\r\n");
   EXPECT_EQ(b.total, 1);
 }
 
@@ -83,7 +89,7 @@ TEST(GroupSort, EveryByteValueButCrPassesThroughUnchanged) {
     if (c != '\r') line += static_cast<char>(c);
   }
   const Buckets b = groups(line + "\r\n", tableOf({".mp3+"}));
-  EXPECT_EQ(processedText(b), line + "\r\n***\r\n");
+  EXPECT_EQ(b.text, line + "\r\n***\r\n");
 }
 
 TEST(GroupSort, SamplesEveryTwoThousandthLine) {
@@ -108,31 +114,29 @@ TEST(SingleSort, OneBucketPerExtensionInFirstAppearanceOrder) {
   const std::string list =
       "b.TXT\r\n***\r\na.mp3\r\n\r\nC:\\a.b\\readme\r\n/x.y/z\r\nnoext\r\nc.txt\r\nd.\r\n";
   const Buckets b = singleSort(list, false, progress);
-  EXPECT_EQ(b.texts, (std::vector<std::string>{"b.TXT\r\nc.txt\r\n", "a.mp3\r\n", "d.\r\n",
-                                               "C:\\a.b\\readme\r\n/x.y/z\r\nnoext\r\n"}));
-  EXPECT_EQ(b.counts, (std::vector<int64_t>{2, 1, 1, 3}));
+  EXPECT_EQ(textsOf(b), (std::vector<std::string>{"b.TXT\r\nc.txt\r\n", "a.mp3\r\n", "d.\r\n",
+                                                  "C:\\a.b\\readme\r\n/x.y/z\r\nnoext\r\n"}));
+  EXPECT_EQ(linesOf(b), (std::vector<int64_t>{2, 1, 1, 3}));
   EXPECT_EQ(b.total, 7);  // "***" and the empty line are dropped
   const Buckets sorted = singleSort(list, true, progress);
-  EXPECT_EQ(sorted.texts[0], "d.\r\n");  // "" < "mp3" < "txt"
-  EXPECT_EQ(sorted.texts[1], "a.mp3\r\n");
+  EXPECT_EQ(sorted.bucket(0), "d.\r\n");  // "" < "mp3" < "txt"
+  EXPECT_EQ(sorted.bucket(1), "a.mp3\r\n");
 }
 
 TEST(SingleSort, WithoutAnyExtensionEverythingIsRest) {
   NoProgress progress;
   const Buckets b = singleSort("a\r\nb\r\n", true, progress);
-  EXPECT_EQ(b.texts, (std::vector<std::string>{"a\r\nb\r\n"}));
-  EXPECT_EQ(processedText(b), "a\r\nb\r\n***\r\n");
+  EXPECT_EQ(textsOf(b), (std::vector<std::string>{"a\r\nb\r\n"}));
+  EXPECT_EQ(b.text, "a\r\nb\r\n***\r\n");
 }
 
 TEST(SingleSort, FilesKeepConAndUnknownInTheUnknownFile) {
   NoProgress progress;
-  const std::vector<ExtensionFile> files =
+  const ExtensionFiles files =
       extensionFiles("a.CON\r\nb.txt\r\nc.unknown\r\nd\r\n", true, progress);
-  ASSERT_EQ(files.size(), 2u);
-  EXPECT_EQ(files[0].name, "txt");
-  EXPECT_EQ(files[0].text, "b.txt\r\n");
-  EXPECT_EQ(files[1].name, "unknown");
-  EXPECT_EQ(files[1].text, "a.CON\r\nc.unknown\r\nd\r\n");
+  EXPECT_EQ(files.names, (std::vector<std::string>{"txt", "unknown"}));
+  EXPECT_EQ(textsOf(files.buckets),
+            (std::vector<std::string>{"b.txt\r\n", "a.CON\r\nc.unknown\r\nd\r\n"}));
 }
 
 TEST(DeepestPath, CountsBothSeparatorsInLinesOnly) {

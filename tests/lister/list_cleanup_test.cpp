@@ -5,6 +5,8 @@
 
 #include <tuple>
 
+#include "bucket_texts.h"
+
 namespace brimlet {
 namespace {
 
@@ -57,9 +59,10 @@ INSTANTIATE_TEST_SUITE_P(TrailingNumbers, CleanLine,
 
 TEST(CleanUpBuckets, LinesKeepTheirEndsAndATailStays) {
   NoProgress progress;
-  std::vector<std::string> blanks = {" a  \r\n   \r\ntail  ", "", "x\r\n"};
-  EXPECT_EQ(cleanUpBuckets(Cleanup::TrailingBlanks, blanks, progress), 5);
-  EXPECT_EQ(blanks, (std::vector<std::string>{" a\r\n\r\ntail  ", "", "x\r\n"}));
+  const std::vector<std::string> blanks = {" a  \r\n   \r\ntail  ", "", "x\r\n"};
+  const RewrittenBuckets r = cleanUpBuckets(Cleanup::TrailingBlanks, viewsOf(blanks), progress);
+  EXPECT_EQ(r.counted, 5);
+  EXPECT_EQ(textsOf(r.buckets), (std::vector<std::string>{" a\r\n\r\ntail  ", "", "x\r\n"}));
 }
 
 }  // namespace

@@ -33,6 +33,7 @@ INSTANTIATE_TEST_SUITE_P(
                       // Cell breakers become "_", each one of a pair too.
                       CsvCase{"C:\\Rock, Pop.mp3\r\nD:\\a,,b;'c\".x\r\n", ',', false,
                               "C:,Rock_ Pop.mp3\r\nD:,a__b__c_.x\r\n"},
+                      CsvCase{"C:\\a,b\\c;d.mp3\r\n", ';', true, "C:;a_b;c_d.mp3\r\n"},
                       // Local paths split at "/" as Windows paths at "\".
                       CsvCase{"/home/a.txt\r\n/b.txt\r\n", ';', true, ";home;a.txt\r\n;;b.txt\r\n"},
                       // No line with a separator: one row per line, not an empty file.

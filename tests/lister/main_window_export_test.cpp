@@ -54,7 +54,7 @@ TEST_F(ExportTest, AFailedSaveSaysSoInsteadOfItsSuccess) {
 
 TEST_F(ExportTest, TheSelectionTakesTheMarkedGroupsAndLeavesTheListWhole) {
   load("a.mp3\r\nb.jpg\r\nc.txt\r\n");
-  const std::string whole = main().processedList;
+  const std::string whole = main().processedList();
   platform.addAnswer(kSaveTitle, files.file("nichts.txt"));
   run("main_fex_w_Click");
   EXPECT_EQ(files.read("nichts.txt"), "");
@@ -65,7 +65,7 @@ TEST_F(ExportTest, TheSelectionTakesTheMarkedGroupsAndLeavesTheListWhole) {
   platform.addAnswer(kSaveTitle, files.file("auswahl.txt"));
   run("main_fex_w_Click");
   EXPECT_EQ(files.read("auswahl.txt"), "b.jpg\r\n***\r\nc.txt\r\n***\r\n");
-  EXPECT_EQ(main().processedList, whole);
+  EXPECT_EQ(main().processedList(), whole);
 }
 
 TEST_F(ExportTest, GroupExportsDoNothingAfterAnotherSort) {

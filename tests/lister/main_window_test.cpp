@@ -48,7 +48,7 @@ TEST_F(MainWindowTest, AFolderWithOnlyAnEmptySubfolderDependsOnTheSetting) {
   run("main_dimp_Click");
   EXPECT_EQ(logLines().back(), "verzeichnis leer");
   EXPECT_EQ(main().fileList, "");
-  EXPECT_EQ(main().processedList, "");
+  EXPECT_EQ(main().processedList(), "");
 
   // Only 0 reads subfolders; a settings file may hold any digit.
   for (const int setting : {1, 2, 9}) {
@@ -64,7 +64,7 @@ TEST_F(MainWindowTest, ImportConvertsDirListingsAndFileNameListings) {
               " Verzeichnis von C:\\M\r\n\r\n01.01.2020  10:00                12 a.mp3\r\n");
   run("frm1_MessageProc", {files.file("musikdir.txt")});
   EXPECT_EQ(main().fileList, "12;C:\\M\\a.mp3\r\n");
-  EXPECT_EQ(main().processedList, "12;C:\\M\\a.mp3\r\n***\r\n");
+  EXPECT_EQ(main().processedList(), "12;C:\\M\\a.mp3\r\n***\r\n");
   EXPECT_EQ(logLines().back(), "datei geladen + in Gruppen sortiert");
 
   const std::string listing = "File name\r\n---\r\nb.jpg  \r\nc\r\n2 Dateien\r\n";
@@ -73,7 +73,7 @@ TEST_F(MainWindowTest, ImportConvertsDirListingsAndFileNameListings) {
   platform.addAnswer("Brimlet Dateiwahl", files.file("l.csv"));
   run("main_fimp_Click");
   EXPECT_EQ(main().fileList, "b.jpg\r\nc\r\n");
-  EXPECT_EQ(main().processedList, "b.jpg\r\n***\r\nc\r\n***\r\n");
+  EXPECT_EQ(main().processedList(), "b.jpg\r\n***\r\nc\r\n***\r\n");
   EXPECT_EQ(main().window().text(), "Brimlet " + files.file("l.csv"));
   const auto lines = logLines();
   EXPECT_EQ(std::vector<std::string>(lines.end() - 4, lines.end()),
@@ -106,8 +106,8 @@ TEST_F(MainWindowTest, AListMadeByFindImportsLineByLine) {
             "./Lied \xE4.mp3\r\n./notiz.txt\r\n./\xDC"
             "bersicht.jpg\r\n");
   EXPECT_EQ(main().lineCount, 3);
-  EXPECT_EQ(main().buckets.texts[0], "./Lied \xE4.mp3\r\n");
-  EXPECT_EQ(main().buckets.texts[1],
+  EXPECT_EQ(main().buckets.bucket(0), "./Lied \xE4.mp3\r\n");
+  EXPECT_EQ(main().buckets.bucket(1),
             "./\xDC"
             "bersicht.jpg\r\n");
   EXPECT_EQ(logLines().back(), "datei geladen + in Gruppen sortiert");
@@ -165,7 +165,7 @@ TEST_F(MainWindowTest, PasteKeepsTheBlockWithItsNulAndTail) {
   run("main_pst_Click");
   // The last line "b" ends before the block's NUL; what follows is no line.
   EXPECT_EQ(main().fileList, "a.mp3\r\nb\r\n\0junk"s);
-  EXPECT_EQ(main().processedList, "a.mp3\r\n***\r\nb\r\n***\r\n");
+  EXPECT_EQ(main().processedList(), "a.mp3\r\n***\r\nb\r\n***\r\n");
   EXPECT_EQ(main().window().text(), cp("Brimlet Eingefügt"));
   EXPECT_EQ(logLines(),
             (std::vector<std::string>{cp("daten aus dem clipboard eingefügt"),
@@ -183,11 +183,11 @@ TEST_F(MainWindowTest, SortAgainFollowsTheSetting) {
   main().lineCount = 3;
   program.session().settings[Setting::Sortieren] = 1;
   run("main_neue_Click");
-  EXPECT_EQ(main().processedList, "a.mp3\r\n***\r\nb.TXT\r\nc.txt\r\n***\r\n");
+  EXPECT_EQ(main().processedList(), "a.mp3\r\n***\r\nb.TXT\r\nc.txt\r\n***\r\n");
   EXPECT_EQ(logLines().back(), " + einzeln sortiert");
   program.session().settings[Setting::Sortieren] = 2;
   run("main_neue_Click");
-  EXPECT_EQ(main().processedList, main().fileList);
+  EXPECT_EQ(main().processedList(), main().fileList);
   EXPECT_EQ(logLines().back(), " + nicht sortiert");
   EXPECT_EQ(main().sortModeUsed, SortMode::None);
 }
@@ -200,17 +200,17 @@ TEST_F(MainWindowTest, CleanUpsChangeTheBucketsAndReport) {
   platform.clipboard = "C:\\M\\Song 12.mp3\r\n/u/x.b/readme\r\nplain 3,45\r\n\0"s;
   run("main_pst_Click");
   run("main_remx_Click");
-  EXPECT_EQ(main().processedList,
+  EXPECT_EQ(main().processedList(),
             "C:\\M\\Song 12\r\n***\r\n/u/x.b/readme\r\nplain 3,45\r\n***\r\n");
   EXPECT_EQ(logLines().back(), "1 dateiendungen entfernt");
   run("main_remp_Click");
-  EXPECT_EQ(main().processedList, "Song 12\r\n***\r\nreadme\r\nplain 3,45\r\n***\r\n");
+  EXPECT_EQ(main().processedList(), "Song 12\r\n***\r\nreadme\r\nplain 3,45\r\n***\r\n");
   EXPECT_EQ(logLines().back(), "2 pfade entfernt");
   run("main_zfe_Click");
-  EXPECT_EQ(main().processedList, "Song \r\n***\r\nreadme\r\nplain \r\n***\r\n");
+  EXPECT_EQ(main().processedList(), "Song \r\n***\r\nreadme\r\nplain \r\n***\r\n");
   EXPECT_EQ(logLines().back(), "6 zahlen entfernt");
   run("main_lze_Click");
-  EXPECT_EQ(main().processedList, "Song\r\n***\r\nreadme\r\nplain\r\n***\r\n");
+  EXPECT_EQ(main().processedList(), "Song\r\n***\r\nreadme\r\nplain\r\n***\r\n");
   EXPECT_EQ(logLines().back(), "2 leerzeichen entfernt");
   run("main_lze_Click");
   EXPECT_EQ(logLines().back(), "keine leerzeichen vorhanden");
@@ -242,7 +242,7 @@ TEST_F(MainWindowTest, HandOverToTheWorkshopKeepsAnUndoCopy) {
 
 TEST_F(MainWindowTest, AListFromTheWorkshopIsShownUnsorted) {
   program.handToMainList("b.mp3\r\na.jpg");
-  EXPECT_EQ(main().processedList, "b.mp3\r\na.jpg\r\n");
+  EXPECT_EQ(main().processedList(), "b.mp3\r\na.jpg\r\n");
   EXPECT_EQ(main().buckets.total, 2);
   EXPECT_EQ(logLines().back(), "in brimlet kopiert +  + nicht sortiert");
 }
@@ -278,7 +278,8 @@ TEST_P(IncomingList, KeepsALastLineWithoutLineEnd) {
   // A pasted block keeps its NUL behind the text.
   EXPECT_TRUE(main().fileList.starts_with("a.mp3\r\nC:\\b.jpg\r\n")) << main().fileList;
   EXPECT_EQ(main().lineCount, 2);
-  EXPECT_NE(main().processedList.find("C:\\b.jpg\r\n"), std::string::npos) << main().processedList;
+  EXPECT_NE(main().processedList().find("C:\\b.jpg\r\n"), std::string::npos)
+      << main().processedList();
   EXPECT_TRUE(main().STBF.text().ends_with("Zeilen: 2")) << main().STBF.text();
 }
 
@@ -293,7 +294,7 @@ TEST_F(MainWindowTest, AnUnsortedLastLineKeepsItsOwnLineForTheDriveLetterChange)
   run("main_lwb_Click");
   main().driveLetters.findControl("lwb_ed")->setText("D:");
   ASSERT_TRUE(main().driveLetters.invoke("lwb_user_Click"));
-  EXPECT_EQ(main().processedList, "a.mp3\r\nD:\\m\\b.jpg\r\n***\r\n");
+  EXPECT_EQ(main().processedList(), "a.mp3\r\nD:\\m\\b.jpg\r\n***\r\n");
 }
 
 }  // namespace

@@ -101,7 +101,7 @@ TEST_F(ToolsTest, TheFolderListCountsFolderLines) {
   load("C:\\a\\1.mp3\r\nC:\\a\\2.mp3\r\nC:\\b\\3.mp3\r\nC:\\a\\4.mp3\r\nlose.txt\r\n");
   run("main_foli_Click");
   EXPECT_EQ(lastLog(), "3 ordner in ordnerliste erstellt");
-  EXPECT_EQ(main().processedList, "C:\\a\\\r\nC:\\b\\\r\nC:\\a\\\r\n***\r\nlose.txt\r\n***\r\n");
+  EXPECT_EQ(main().processedList(), "C:\\a\\\r\nC:\\b\\\r\nC:\\a\\\r\n***\r\nlose.txt\r\n***\r\n");
   EXPECT_EQ(main().STBF.text(), "Geladen: 58 Bytes ~~~ Bearbeitet: 41 Bytes ~~~ Zeilen: 4");
 }
 
@@ -134,16 +134,16 @@ TEST_F(DriveLetterTest, TheTypedPrefixReplacesTheDrivePart) {
   dialog().findControl("lwb_ed")->setText("F:");
   run(dialog(), "lwb_user_Click");
   expectClosed();
-  EXPECT_EQ(main().processedList, "F:\\Musik\\a.mp3\r\nMusik\\b.mp3\r\n***\r\n");
+  EXPECT_EQ(main().processedList(), "F:\\Musik\\a.mp3\r\nMusik\\b.mp3\r\n***\r\n");
   EXPECT_EQ(lastLog(), "1 laufwerksbuchstaben ersetzt");
 }
 
 TEST_F(DriveLetterTest, AnEmptyPrefixOnlyCloses) {
   openWith("E:\\a.mp3\r\n");
-  const std::string before = main().processedList;
+  const std::string before = main().processedList();
   run(dialog(), "lwb_user_Click");
   expectClosed();
-  EXPECT_EQ(main().processedList, before);
+  EXPECT_EQ(main().processedList(), before);
 }
 
 TEST_F(DriveLetterTest, BackupsOfTodayAndYesterday) {
@@ -151,12 +151,12 @@ TEST_F(DriveLetterTest, BackupsOfTodayAndYesterday) {
   EXPECT_TRUE(dialog().findControl("lwb_ytd")->enabled());
   run(dialog(), "lwb_ytd_Click");
   expectClosed();
-  EXPECT_EQ(main().processedList, "backup2026-12-05\\a.mp3\r\n***\r\n");
+  EXPECT_EQ(main().processedList(), "backup2026-12-05\\a.mp3\r\n***\r\n");
   main().fileList = "E:\\a.mp3\r\n";
   run("main_neue_Click");
   run("main_lwb_Click");
   run(dialog(), "lwb_df_Click");
-  EXPECT_EQ(main().processedList, "backup2026-12-06\\a.mp3\r\n***\r\n");
+  EXPECT_EQ(main().processedList(), "backup2026-12-06\\a.mp3\r\n***\r\n");
 }
 
 TEST_F(DriveLetterTest, OnTheFirstOfAMonthThereIsNoYesterday) {
@@ -165,7 +165,7 @@ TEST_F(DriveLetterTest, OnTheFirstOfAMonthThereIsNoYesterday) {
   EXPECT_FALSE(dialog().findControl("lwb_ytd")->enabled());
   EXPECT_FALSE(dialog().invoke("lwb_ytd_Click"));
   EXPECT_TRUE(dialog().window().visible());
-  EXPECT_EQ(main().processedList, "E:\\a.mp3\r\n***\r\n");
+  EXPECT_EQ(main().processedList(), "E:\\a.mp3\r\n***\r\n");
   run(dialog(), "lwb_cc_Click");
   expectClosed();
 }
@@ -183,7 +183,7 @@ TEST_F(DriveLetterTest, TheTemplateIsOfferedOnlyWhenSet) {
   EXPECT_EQ(button.text(), "D:\\B&&K\\?i?");
   run(dialog(), "lwb_def_Click");
   expectClosed();
-  EXPECT_EQ(main().processedList, "D:\\B&K\\2026-12-06\\a.mp3\r\n***\r\n");
+  EXPECT_EQ(main().processedList(), "D:\\B&K\\2026-12-06\\a.mp3\r\n***\r\n");
 }
 
 }  // namespace

@@ -118,7 +118,7 @@ TEST_F(Cancel, AListOperationLeavesTheListsAndTitleAsTheyWere) {
   auto listsUnchanged = [&](const std::string& where) {
     EXPECT_TRUE(main.fileList == "alt.mp3\r\nalt.txt\r\n") << where;
     EXPECT_EQ(main.lineCount, 2) << where;
-    EXPECT_TRUE(main.processedList == "alt.mp3\r\nalt.txt\r\n") << where;
+    EXPECT_TRUE(main.processedList() == "alt.mp3\r\nalt.txt\r\n") << where;
     EXPECT_EQ(main.buckets.total, 2) << where;
     EXPECT_EQ(main.sortModeUsed, SortMode::None) << where;
     EXPECT_EQ(main.window().text(), title) << where;
@@ -150,14 +150,16 @@ TEST_F(Cancel, AListOperationLeavesTheListsAndTitleAsTheyWere) {
     main.invoke("main_pst_Click");
   };
   paste();
-  const std::string processed = main.processedList;
+  const std::string processed = main.processedList();
   const std::string list = main.fileList;
+  const int64_t total = main.buckets.total;
   for (const char* handler : {"main_remp_Click", "main_remx_Click", "main_lze_Click",
-                              "main_zfe_Click", "main_neue_Click"}) {
+                              "main_zfe_Click", "main_foli_Click", "main_neue_Click"}) {
     cancelAtEachStage(
         main, handler, paste,
         [&](const std::string& where) {
-          EXPECT_TRUE(main.processedList == processed) << where;
+          EXPECT_TRUE(main.processedList() == processed) << where;
+          EXPECT_EQ(main.buckets.total, total) << where;
           EXPECT_TRUE(main.fileList == list) << where;
           EXPECT_EQ(main.sortModeUsed, SortMode::Single) << where;
         },

@@ -52,7 +52,7 @@ TEST_F(FileTooLarge, EveryListLoaderRefusesItAndKeepsTheLists) {
   MainWindow& main = program.main();
   platform.clipboard = "a.mp3\r\n";
   main.invoke("main_pst_Click");
-  const std::string processed = main.processedList;
+  const std::string processed = main.processedList();
   ASSERT_FALSE(processed.empty());
   const struct {
     const char* handler;
@@ -63,7 +63,7 @@ TEST_F(FileTooLarge, EveryListLoaderRefusesItAndKeepsTheLists) {
     EXPECT_TRUE(main.invoke(loader.handler, loader.arguments)) << loader.handler;
     EXPECT_EQ(main.fileList, "a.mp3\r\n") << loader.handler;
     EXPECT_EQ(main.lineCount, 1) << loader.handler;
-    EXPECT_EQ(main.processedList, processed) << loader.handler;
+    EXPECT_EQ(main.processedList(), processed) << loader.handler;
     EXPECT_TRUE(logSaysTooLarge(main.zlog)) << loader.handler << "\n" << main.zlog.text();
   }
 }

@@ -16,7 +16,7 @@ class LogsTest : public testing::ProgramTest {
 TEST_F(LogsTest, MainLogModesDriveTheProgressBarAndCounters) {
   MainWindow& main = program.main();
   main.fileList = "a\r\nb\r\n";
-  main.processedList = "a\r\n***\r\n";
+  main.buckets.text = "a\r\n***\r\n";
   main.buckets.total = 1;
   main.PRBF.setValue(40);
   main.log("...gruppen sortieren...", LogMode::ShowProgress);

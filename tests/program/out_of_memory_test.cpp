@@ -79,7 +79,7 @@ TEST_F(OutOfMemory, AListThatCannotBeSortedLeavesTheOldLists) {
   main.fileList = "a.mp3\r\n";
   main.lineCount = 1;
   main.invoke("main_neue_Click");
-  const std::string processed = main.processedList;
+  const std::string processed = main.processedList();
   home.write("list.txt", largeText());
   for (int sortieren : {0, 1, 2}) {
     program.session().settings[Setting::Sortieren] = sortieren;
@@ -89,7 +89,7 @@ TEST_F(OutOfMemory, AListThatCannotBeSortedLeavesTheOldLists) {
     }
     EXPECT_EQ(main.fileList, "a.mp3\r\n") << sortieren;
     EXPECT_EQ(main.lineCount, 1) << sortieren;
-    EXPECT_EQ(main.processedList, processed) << sortieren;
+    EXPECT_EQ(main.processedList(), processed) << sortieren;
     EXPECT_TRUE(logSaysOutOfMemory(main.zlog)) << sortieren;
   }
 }
@@ -100,17 +100,32 @@ TEST_F(OutOfMemory, ACleanUpLeavesTheSortedListsWhole) {
   main.invoke("main_pst_Click");  // nothing on the clipboard
   platform.clipboard = largeText();
   main.invoke("main_pst_Click");
-  const std::string processed = main.processedList;
+  const std::string processed = main.processedList();
   const int64_t total = main.buckets.total;
   for (const char* handler : {"main_remp_Click", "main_remx_Click", "main_zfe_Click"}) {
     {
       const AllocationLimit limit(kLimit);
       main.invoke(handler);
     }
-    EXPECT_TRUE(main.processedList == processed) << handler;
+    EXPECT_TRUE(main.processedList() == processed) << handler;
     EXPECT_EQ(main.buckets.total, total) << handler;
     EXPECT_TRUE(logSaysOutOfMemory(main.zlog)) << handler;
   }
+}
+
+// A list left unsorted was copied twice more, into its one bucket and its
+// processed list.
+TEST_F(OutOfMemory, AListLeftUnsortedIsNotCopied) {
+  MainWindow& main = program.main();
+  program.session().settings[Setting::Sortieren] = 2;
+  main.takeUnsortedList(largeText());
+  {
+    const AllocationLimit limit(kLimit);
+    main.invoke("main_neue_Click");
+  }
+  EXPECT_FALSE(logSaysOutOfMemory(main.zlog));
+  EXPECT_TRUE(main.processedList() == main.fileList);
+  EXPECT_EQ(main.buckets.total, main.lineCount);
 }
 
 // The display tools kept the field as their undo copy before working; one
@@ -159,7 +174,7 @@ Data dataOf(Program& program) {
           working.undoCopy(),
           working.name(),
           main.fileList,
-          main.processedList,
+          std::string(main.processedList()),
           main.buckets.total,
           program.renamer().namesText,
           program.display().fieldText()};

@@ -92,7 +92,7 @@ TEST_F(DialogViewTest, DriveLettersTakeTheTypedPrefix) {
   type(in("frm6", "lwb_ed"), QStringLiteral("F:"));
   click(in("frm6", "lwb_user"));
   expectClosed("frm6");
-  EXPECT_EQ(main.processedList, "F:\\a.mp3\r\n***\r\n");
+  EXPECT_EQ(main.processedList(), "F:\\a.mp3\r\n***\r\n");
 }
 
 // The frame's grid holds its shown controls only, row by row, so a hidden
