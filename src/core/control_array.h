@@ -20,5 +20,8 @@ struct ArrayElement {
 // "pcb(3)" -> {"pcb", 3}; nothing for a name that is no element ("pcb",
 // "(3)", "pcb(3"). The index is read as integerValue reads a number.
 [[nodiscard]] std::optional<ArrayElement> arrayElementOf(std::string_view name);
+// The array part is a view into the name, so a name about to vanish is
+// refused at compile time.
+std::optional<ArrayElement> arrayElementOf(std::string&& name) = delete;
 
 }  // namespace brimlet

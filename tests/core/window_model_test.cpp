@@ -144,13 +144,14 @@ TEST(HandlerGate, AnElementThatDoesNotExistIsLeftToItsHandler) {
 // not read as an element must not be taken for one.
 TEST(ControlArray, ElementNamesReadBackAsTheyWereMade) {
   for (const int index : {0, 7, 16, -1}) {
-    const std::optional<ArrayElement> element = arrayElementOf(elementName("ed_e", index));
+    const std::string name = elementName("ed_e", index);
+    const std::optional<ArrayElement> element = arrayElementOf(name);
     ASSERT_TRUE(element) << index;
     EXPECT_EQ(element->array, "ed_e");
     EXPECT_EQ(element->index, index);
   }
   for (const char* plain : {"ed_e", "(3)", "ed_e(3", "ed_e3)", ""}) {
-    EXPECT_FALSE(arrayElementOf(plain)) << plain;
+    EXPECT_FALSE(arrayElementOf(std::string_view(plain))) << plain;
   }
 }
 
