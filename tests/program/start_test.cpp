@@ -66,7 +66,8 @@ TEST_F(StartTest, AGroupFilePastItsBoundIsReadUpToItWithOneLogLine) {
 
 TEST_F(StartTest, ASettingsFilePastItsBoundIsReadUpToItWithOneLogLine) {
   std::string file = "brimlet\r\na=2\r\nb=0\r\n";
-  file += std::string(kMaxSettingsFileBytes, 'x') + "\r\nc=1\r\n";
+  file.append(kMaxSettingsFileBytes, 'x');
+  file += "\r\nc=1\r\n";
   home.write("Brimlet_set.txt", file);
   program.start();
   EXPECT_EQ(program.session().settings[Setting::Sortieren], 2);

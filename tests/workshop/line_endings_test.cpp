@@ -42,7 +42,10 @@ INSTANTIATE_TEST_SUITE_P(Cases, UnixToCrLf,
 TEST(UnixToCrLf, CountsAcrossVectorAndBlockBoundaries) {
   NoProgress progress;
   std::string text(12000, 'x');
-  for (size_t at = 5; at + 1 < text.size(); at += 7) text.replace(at, 2, "\r\n");
+  for (size_t at = 5; at + 1 < text.size(); at += 7) {
+    text[at] = '\r';
+    text[at + 1] = '\n';
+  }
   for (const size_t lf : {size_t{17}, size_t{33}, size_t{4081}, text.size() - 1}) {
     text[lf] = '\n';
   }
