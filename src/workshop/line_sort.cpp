@@ -9,6 +9,7 @@
 #include <condition_variable>
 #include <cstring>
 #include <exception>
+#include <functional>
 #include <mutex>
 #include <stop_token>
 #include <thread>
@@ -90,6 +91,27 @@ class KeyMaker {
   uint64_t m_ = 0;
 };
 
+// Where the first `n` bytes of `a` and `b` first differ, or `n`; a word at
+// a time.
+uint64_t firstDifference(const char* a, const char* b, uint64_t n) {
+  uint64_t i = 0;
+  for (; i + 8 <= n; i += 8) {
+    uint64_t wordA;
+    uint64_t wordB;
+    std::memcpy(&wordA, a + i, 8);
+    std::memcpy(&wordB, b + i, 8);
+    if (wordA != wordB) {
+      const uint64_t differ = wordA ^ wordB;
+      return i + static_cast<uint64_t>(std::endian::native == std::endian::little
+                                           ? std::countr_zero(differ)
+                                           : std::countl_zero(differ)) /
+                     8;
+    }
+  }
+  while (i < n && a[i] == b[i]) ++i;
+  return i;
+}
+
 // Compares two keys byte by byte under `weights`. Runs of fill against fill
 // are skipped whole, so a huge key column costs nothing.
 int compareKeys(const Key& a, const Key& b, unsigned char fill, const Weights& weights) {
@@ -104,6 +126,17 @@ int compareKeys(const Key& a, const Key& b, unsigned char fill, const Weights& w
     const uint64_t n = std::min(pa.count - offA, pb.count - offB);
     if (pa.data != nullptr && pb.data != nullptr && &weights == &kIdentity) {
       if (const int r = std::memcmp(pa.data + offA, pb.data + offB, n); r != 0) return r;
+    } else if (pa.data != nullptr && pb.data != nullptr) {
+      // Equal bytes weigh the same, so only where the bytes differ do the
+      // weights need looking up.
+      const char* da = pa.data + offA;
+      const char* db = pb.data + offB;
+      for (uint64_t i = firstDifference(da, db, n); i < n;
+           i += 1 + firstDifference(da + i + 1, db + i + 1, n - i - 1)) {
+        const unsigned char wa = weights[static_cast<unsigned char>(da[i])];
+        const unsigned char wb = weights[static_cast<unsigned char>(db[i])];
+        if (wa != wb) return wa < wb ? -1 : 1;
+      }
     } else if (pa.data != nullptr || pb.data != nullptr) {
       for (uint64_t i = 0; i < n; ++i) {
         const unsigned char wa =
@@ -183,19 +216,38 @@ constexpr unsigned kMostThreads = 16;
 
 // A line as its key prefix and its start: eight bytes a line when the
 // text's offsets fit 32 bits, so sorting a gigabyte of ten-byte lines takes
-// less than the text again beside the text and its result. Longer lines
-// can afford eight bytes of prefix, which spare most lookups of the line:
-// its end is found again only when the prefixes tie.
-template <typename OffsetType, typename PrefixType>
-struct [[gnu::packed]] Entry {
+// less than the text again beside the text and its result. Its end is found
+// again whenever the line is read.
+template <typename OffsetType>
+struct [[gnu::packed]] ShortEntry {
   using Offset = OffsetType;
-  using Prefix = PrefixType;
+  using Prefix = uint32_t;
   Prefix prefix;
   Offset start;
 };
 
+// Longer lines can afford eight bytes of prefix, which settle most
+// comparisons without reading the line, and its length, so that neither a
+// tie of prefixes nor the output has to look for the line's end again.
+template <typename OffsetType>
+struct [[gnu::packed]] LongEntry {
+  using Offset = OffsetType;
+  using Prefix = uint64_t;
+  Prefix prefix;
+  Offset start;
+  uint32_t length;  // kLengthUnknown for a line of 4 GiB or more
+};
+
+constexpr uint32_t kLengthUnknown = UINT32_MAX;
+
+template <class E>
+concept KeepsLength = requires(const E& e) {
+  e.length;
+};
+
 // Lines of at least this many bytes on average (CR LF included) take the
-// long prefix: twelve bytes a line are then at most half the text.
+// long entry: its sixteen bytes (twenty past 4 GiB) are then at most two
+// thirds of the text.
 constexpr size_t kLongPrefixFromLineSize = 24;
 
 // Thrown inside a worker thread once the window's thread asked the workers
@@ -257,12 +309,20 @@ class LineOrder {
 
   [[nodiscard]] std::string_view lineOf(const E& e) const {
     const auto start = static_cast<size_t>(e.start);
+    if constexpr (KeepsLength<E>) {
+      if (e.length != kLengthUnknown) return text_.substr(start, e.length);
+    }
     return text_.substr(start, lineEnd(text_, start) - start);
   }
 
   [[nodiscard]] E entry(std::string_view line) const {
-    return {keyPrefix<typename E::Prefix>(makeKey_(line), makeKey_.fill(), primary_),
-            static_cast<typename E::Offset>(line.data() - text_.data())};
+    E e;
+    e.prefix = keyPrefix<typename E::Prefix>(makeKey_(line), makeKey_.fill(), primary_);
+    e.start = static_cast<typename E::Offset>(line.data() - text_.data());
+    if constexpr (KeepsLength<E>) {
+      e.length = static_cast<uint32_t>(std::min<size_t>(line.size(), kLengthUnknown));
+    }
+    return e;
   }
 
   // Text order: the collation weights, then the bytes; ties keep input
@@ -320,29 +380,25 @@ class LineOrder {
   const Weights& primary_;
 };
 
-// Sorts `parts` equal slices of the entries, each on a thread of its own,
-// while the calling thread keeps the progress bar going; a cancel there
-// stops the workers within a stride of comparisons.
-template <class E>
-void sortPartsInThreads(const LineOrder<E>& order, std::vector<E>& entries,
-                        const std::vector<size_t>& bounds, Progress& progress) {
-  const int64_t count = static_cast<int64_t>(entries.size());
-  const int64_t perStep = std::bit_width(static_cast<uint64_t>(count < 2 ? 2 : count));
-  const size_t parts = bounds.size() - 1;
+// Runs each task on a thread of its own while the calling thread keeps the
+// progress bar at the workers' count divided by `perStep`; a cancel there
+// stops the workers within a stride.
+void runInThreads(const std::vector<std::function<void(WorkerTicker&)>>& tasks, int64_t maximum,
+                  int64_t perStep, Progress& progress) {
   std::mutex mutex;
   std::condition_variable wake;
   size_t finished = 0;
-  std::vector<std::exception_ptr> failures(parts);
+  std::vector<std::exception_ptr> failures(tasks.size());
   {
     Workers workers;
-    for (size_t part = 0; part < parts; ++part) {
-      workers.threads.emplace_back([&, part] {
+    for (size_t task = 0; task < tasks.size(); ++task) {
+      workers.threads.emplace_back([&, task] {
         try {
           WorkerTicker ticker(workers.shared);
-          order.sort(entries.data() + bounds[part], entries.data() + bounds[part + 1], ticker);
+          tasks[task](ticker);
         } catch (const WorkerStopped&) {
         } catch (...) {
-          failures[part] = std::current_exception();
+          failures[task] = std::current_exception();
         }
         const std::lock_guard lock(mutex);
         ++finished;
@@ -352,15 +408,67 @@ void sortPartsInThreads(const LineOrder<E>& order, std::vector<E>& entries,
     for (bool allFinished = false; !allFinished;) {
       {
         std::unique_lock lock(mutex);
-        allFinished =
-            wake.wait_for(lock, std::chrono::milliseconds(20), [&] { return finished == parts; });
+        allFinished = wake.wait_for(lock, std::chrono::milliseconds(20),
+                                    [&] { return finished == tasks.size(); });
       }
       const int64_t done = workers.shared.comparisons.load(std::memory_order_relaxed);
-      progress.setValue(std::min(count, done / perStep));
+      progress.setValue(std::min(maximum, done / perStep));
     }
   }
   for (const std::exception_ptr& failure : failures) {
     if (failure) std::rethrow_exception(failure);
+  }
+}
+
+// The calling thread's ticker for writing the lines: the bar counts them.
+class WrittenLines {
+ public:
+  explicit WrittenLines(Progress& progress) : ticker_(progress) {}
+  void at(int64_t lines = 1) { ticker_.at(written_ += lines); }
+
+ private:
+  ProgressTicker ticker_;
+  int64_t written_ = 0;
+};
+
+// Writes `lines` lines of the sorted parts (each from bounds[p] to
+// bounds[p + 1]), each followed by CR LF: forward, the smallest lines from
+// `edge` on; backward, the greatest ones ending at `edge`. One thread can
+// write each half of the output at once, with no need to know where the
+// second half starts.
+template <bool kForward, class E, class Ticker>
+void mergeParts(const LineOrder<E>& order, const std::vector<E>& entries,
+                const std::vector<size_t>& bounds, size_t lines, char* edge, Ticker& ticker) {
+  const size_t parts = bounds.size() - 1;
+  std::vector<size_t> heads(kForward ? bounds.begin() : bounds.begin() + 1,
+                            kForward ? bounds.end() - 1 : bounds.end());
+  const auto next = [&](size_t part) -> const E& {
+    return kForward ? entries[heads[part]] : entries[heads[part] - 1];
+  };
+  NoTicks noTicks;
+  for (size_t i = 0; i < lines; ++i) {
+    size_t best = parts;
+    for (size_t part = 0; part < parts; ++part) {
+      if (heads[part] == bounds[kForward ? part + 1 : part]) continue;
+      if (best == parts) {
+        best = part;
+      } else if (kForward ? order.less(next(part), next(best), noTicks)
+                          : order.less(next(best), next(part), noTicks)) {
+        best = part;
+      }
+    }
+    const std::string_view line = order.lineOf(next(best));
+    if constexpr (kForward) {
+      ++heads[best];
+    } else {
+      --heads[best];
+      edge -= line.size() + 2;
+    }
+    std::memcpy(edge, line.data(), line.size());
+    edge[line.size()] = '\r';
+    edge[line.size() + 1] = '\n';
+    if constexpr (kForward) edge += line.size() + 2;
+    ticker.at();
   }
 }
 
@@ -385,11 +493,19 @@ std::string sortLines(std::string_view text, size_t lineCount, size_t outputSize
   const size_t parts = std::clamp<size_t>(threads, 1, kMostThreads);
   std::vector<size_t> bounds;
   for (size_t part = 0; part <= parts; ++part) bounds.push_back(entries.size() * part / parts);
+  const auto count = static_cast<int64_t>(lineCount);
   if (parts == 1) {
-    SortTicker sorting(progress, static_cast<int64_t>(lineCount));
+    SortTicker sorting(progress, count);
     order.sort(entries.data(), entries.data() + entries.size(), sorting);
   } else {
-    sortPartsInThreads(order, entries, bounds, progress);
+    std::vector<std::function<void(WorkerTicker&)>> tasks;
+    for (size_t part = 0; part < parts; ++part) {
+      tasks.emplace_back([&, part](WorkerTicker& ticker) {
+        order.sort(entries.data() + bounds[part], entries.data() + bounds[part + 1], ticker);
+      });
+    }
+    runInThreads(tasks, count, std::bit_width(static_cast<uint64_t>(count < 2 ? 2 : count)),
+                 progress);
   }
   progress.setValue(0);
 
@@ -404,24 +520,19 @@ std::string sortLines(std::string_view text, size_t lineCount, size_t outputSize
 
   // The parts are merged straight into the output, so no second table of
   // entries is ever held.
-  std::vector<size_t> heads(bounds.begin(), bounds.end() - 1);
-  NoTicks noTicks;
-  char* write = out.data();
-  ProgressTicker writing(progress);
-  for (size_t i = 0; i < entries.size(); ++i) {
-    size_t best = parts;
-    for (size_t part = 0; part < parts; ++part) {
-      if (heads[part] == bounds[part + 1]) continue;
-      if (best == parts || order.less(entries[heads[part]], entries[heads[best]], noTicks)) {
-        best = part;
-      }
-    }
-    const std::string_view line = order.lineOf(entries[heads[best]++]);
-    std::memcpy(write, line.data(), line.size());
-    write[line.size()] = '\r';
-    write[line.size() + 1] = '\n';
-    write += line.size() + 2;
-    writing.at(static_cast<int64_t>(i));
+  if (parts == 1) {
+    WrittenLines writing(progress);
+    mergeParts<true>(order, entries, bounds, lineCount, out.data(), writing);
+  } else {
+    const size_t firstHalf = lineCount / 2;
+    runInThreads({[&](WorkerTicker& ticker) {
+                    mergeParts<true>(order, entries, bounds, firstHalf, out.data(), ticker);
+                  },
+                  [&](WorkerTicker& ticker) {
+                    mergeParts<false>(order, entries, bounds, lineCount - firstHalf,
+                                      out.data() + out.size(), ticker);
+                  }},
+                 count, 1, progress);
   }
   return out;
 }
@@ -449,9 +560,9 @@ std::string LineSort::sorted(const SortOptions& options, Progress& progress,
     return sortLines<E>(text_, lineCount_, outputSize_, options, threads, progress);
   };
   if (text_.size() <= UINT32_MAX) {
-    return longLines ? sort(Entry<uint32_t, uint64_t>{}) : sort(Entry<uint32_t, uint32_t>{});
+    return longLines ? sort(LongEntry<uint32_t>{}) : sort(ShortEntry<uint32_t>{});
   }
-  return longLines ? sort(Entry<uint64_t, uint64_t>{}) : sort(Entry<uint64_t, uint32_t>{});
+  return longLines ? sort(LongEntry<uint64_t>{}) : sort(ShortEntry<uint64_t>{});
 }
 
 }  // namespace brimlet
