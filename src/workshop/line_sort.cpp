@@ -162,22 +162,34 @@ int compareKeys(const Key& a, const Key& b, unsigned char fill, const Weights& w
   return 0;
 }
 
-// The first weights of a key, as many as the prefix holds, big-endian and
-// zero-padded: comparing two of these never contradicts compareKeys, and
-// mostly settles the order.
+// The weights of a key after its first `skip`, as many as the prefix holds,
+// big-endian and zero-padded: comparing two of these for keys whose first
+// `skip` weights agree never contradicts compareKeys, and mostly settles the
+// order.
 template <typename Prefix>
-Prefix keyPrefix(const Key& key, unsigned char fill, const Weights& weights) {
+Prefix keyPrefix(const Key& key, unsigned char fill, const Weights& weights, uint64_t skip = 0) {
   constexpr int kBytes = sizeof(Prefix);
   Prefix prefix = 0;
   int taken = 0;
   for (int p = 0; p < key.used && taken < kBytes; ++p) {
     const Piece& piece = key.pieces[p];
-    for (uint64_t i = 0; i < piece.count && taken < kBytes; ++i, ++taken) {
+    if (skip >= piece.count) {
+      skip -= piece.count;
+      continue;
+    }
+    for (uint64_t i = skip; i < piece.count && taken < kBytes; ++i, ++taken) {
       const unsigned char byte = piece.data ? static_cast<unsigned char>(piece.data[i]) : fill;
       prefix |= Prefix{weights[byte]} << (8 * (kBytes - 1 - taken));
     }
+    skip = 0;
   }
   return prefix;
+}
+
+uint64_t keyLength(const Key& key) {
+  uint64_t length = 0;
+  for (int p = 0; p < key.used; ++p) length += key.pieces[p].count;
+  return length;
 }
 
 // Where the line starting at `start` ends, as CrLfLines reads it: at the
@@ -350,29 +362,73 @@ class LineOrder {
 
   // Sorts a range; a range already in order (all lines alike, or a text
   // sorted before) costs one comparison a line. Otherwise the prefixes are
-  // sorted first, without reading the text, and only each run of equal
-  // prefixes is then sorted by its lines: a comparison that reads two lines
-  // at random places of a large text costs two cache misses.
+  // sorted first, without reading the text, and then each run of equal
+  // prefixes.
   template <class Ticker>
   void sort(E* first, E* last, Ticker& ticker) const {
-    const auto compare = [&](const E& a, const E& b) { return less(a, b, ticker); };
-    if (std::is_sorted(first, last, compare)) return;
+    if (std::is_sorted(first, last, [&](const E& a, const E& b) { return less(a, b, ticker); })) {
+      return;
+    }
+    sortByPrefix(first, last, ticker);
+    sortRuns(first, last, sizeof(typename E::Prefix), 1, ticker);
+  }
+
+ private:
+  // How many times a run of equal prefixes is keyed again by the next
+  // weights before its lines are compared whole.
+  static constexpr int kRekeyings = 4;
+
+  template <class Ticker>
+  void sortByPrefix(E* first, E* last, Ticker& ticker) const {
     std::sort(first, last, [&](const E& a, const E& b) {
       ticker.at();
       if (a.prefix != b.prefix) return descending_ ? a.prefix > b.prefix : a.prefix < b.prefix;
       return a.start < b.start;
     });
+  }
+
+  // Sorts each run of equal prefixes in a range sorted by prefix, whose keys
+  // agree in their first `agreed` weights. A run is keyed again by its next
+  // weights and sorted by them, which reads each line once, in turn: a
+  // comparison reads two lines at random places of a large text, two cache
+  // misses, and a run of n lines takes n log n of them.
+  template <class Ticker>
+  void sortRuns(E* first, E* last, uint64_t agreed, int rekeying, Ticker& ticker) const {
+    const auto compare = [&](const E& a, const E& b) { return less(a, b, ticker); };
     for (E* run = first; run != last;) {
       E* runEnd = run + 1;
       while (runEnd != last && runEnd->prefix == run->prefix) ++runEnd;
       if (runEnd - run > 1 && !std::is_sorted(run, runEnd, compare)) {
-        std::sort(run, runEnd, compare);
+        const typename E::Prefix shared = run->prefix;
+        if (rekeying <= kRekeyings && rekey(run, runEnd, agreed, ticker)) {
+          sortByPrefix(run, runEnd, ticker);
+          sortRuns(run, runEnd, agreed + sizeof(shared), rekeying + 1, ticker);
+          // The merge of the parts compares the first prefixes.
+          for (E* e = run; e != runEnd; ++e) e->prefix = shared;
+        } else {
+          std::sort(run, runEnd, compare);
+        }
       }
       run = runEnd;
     }
   }
 
- private:
+  // Gives each entry of a run the weights of its key after the first `skip`
+  // as its prefix; false, with the prefixes untouched, when no key is that
+  // long, so that only whole lines can order the run.
+  template <class Ticker>
+  bool rekey(E* first, E* last, uint64_t skip, Ticker& ticker) const {
+    const bool longer =
+        std::any_of(first, last, [&](const E& e) { return keyLength(makeKey_(lineOf(e))) > skip; });
+    if (!longer) return false;
+    for (E* e = first; e != last; ++e) {
+      e->prefix =
+          keyPrefix<typename E::Prefix>(makeKey_(lineOf(*e)), makeKey_.fill(), primary_, skip);
+      ticker.at();
+    }
+    return true;
+  }
+
   std::string_view text_;
   bool binary_;
   bool descending_;

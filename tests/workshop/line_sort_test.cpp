@@ -130,8 +130,11 @@ TEST(LineSort, PartsSortedInThreadsGiveTheOneThreadResult) {
   const std::string alphabet = "aAbB \xE4\xC4\x01";
   for (int round = 0; round < 8; ++round) {
     // Odd rounds have long lines that share their first bytes, which the
-    // sort keys with a longer prefix.
-    const std::string lead = round % 2 == 1 ? "the same long lead " : "";
+    // sort keys with a longer prefix and keys again by later bytes; the
+    // longest lead outlasts every keying, so whole lines decide.
+    const std::string lead = round % 4 == 1   ? "the same long lead "
+                             : round % 4 == 3 ? "a lead longer than every keying of a run of ties"
+                                              : "";
     std::string text;
     std::vector<std::string> byBytes;
     for (int line = 0; line < 4000; ++line) {
