@@ -7,7 +7,7 @@
 
 namespace brimlet {
 
-ScriptedPlatform::ScriptedPlatform() : generator_(std::random_device{}()) {}
+ScriptedPlatform::ScriptedPlatform() = default;
 
 void ScriptedPlatform::addAnswer(const std::string& title, std::string value) {
   answers_[title].push_back(std::move(value));
@@ -91,6 +91,7 @@ void ScriptedPlatform::seedRandomFromClock() {
   const LocalTime t = now();
   const int64_t days = (int64_t{t.year} * 12 + t.month) * 31 + t.day;
   generator_.seed(static_cast<uint32_t>(days * 86400 + t.hour * 3600 + t.minute * 60 + t.second));
+  seeded_ = true;
 }
 
 // With a fixed seed the passwords repeat too, so scripted runs compare.
@@ -98,7 +99,14 @@ uint32_t ScriptedPlatform::secureRandomWord() {
   return seedFixed_ ? static_cast<uint32_t>(generator_()) : secure_.word();
 }
 
+// Seeded at the first draw, not at the start: --in-place starts a fresh
+// program for every file, and asking the system for a seed costs more than
+// most files' whole run.
 double ScriptedPlatform::random() {
+  if (!seeded_) {
+    generator_.seed(secure_.word());
+    seeded_ = true;
+  }
   return std::uniform_real_distribution<double>(0.0, 1.0)(generator_);
 }
 

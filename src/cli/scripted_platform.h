@@ -74,6 +74,7 @@ class ScriptedPlatform final : public Platform {
   void seedRandom(uint32_t seed) override {
     generator_.seed(seed);
     seedFixed_ = true;
+    seeded_ = true;
   }
   void seedRandomFromClock() override;
   uint32_t secureRandomWord() override;
@@ -87,6 +88,7 @@ class ScriptedPlatform final : public Platform {
   std::optional<LocalTime> clock_;
   SecureRandom secure_;  // one source for the whole run, as the windows keep theirs
   std::mt19937 generator_;
+  bool seeded_ = false;
   bool seedFixed_ = false;
 };
 

@@ -88,10 +88,12 @@ std::string cp(std::string_view utf8) {
   std::string out;
   out.reserve(utf8.size());
   for (size_t i = 0; i < utf8.size();) {
-    if (static_cast<unsigned char>(utf8[i]) < 0x80) {
-      out += utf8[i++];
-      continue;
-    }
+    // Every label of every window passes through here when a program
+    // starts; most are ASCII throughout.
+    const size_t ascii = i;
+    while (i < utf8.size() && static_cast<unsigned char>(utf8[i]) < 0x80) ++i;
+    out.append(utf8.substr(ascii, i - ascii));
+    if (i == utf8.size()) break;
     if (const auto c = decodeUtf8(utf8, i)) {
       out += static_cast<char>(unicodeToCp1252(*c).value_or('?'));
     } else {
