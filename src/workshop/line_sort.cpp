@@ -7,10 +7,13 @@
 #include <bit>
 #include <chrono>
 #include <condition_variable>
+#include <cstddef>
+#include <cstdlib>
 #include <cstring>
 #include <exception>
 #include <functional>
 #include <mutex>
+#include <new>
 #include <stop_token>
 #include <thread>
 #include <vector>
@@ -234,6 +237,11 @@ template <typename OffsetType>
 struct [[gnu::packed]] ShortEntry {
   using Offset = OffsetType;
   using Prefix = uint32_t;
+  // What the merge keeps of a sorted entry; the prefix is found again from
+  // the line, which is read then anyway.
+  struct [[gnu::packed]] Place {
+    Offset start;
+  };
   Prefix prefix;
   Offset start;
 };
@@ -245,6 +253,10 @@ template <typename OffsetType>
 struct [[gnu::packed]] LongEntry {
   using Offset = OffsetType;
   using Prefix = uint64_t;
+  struct [[gnu::packed]] Place {
+    Offset start;
+    uint32_t length;
+  };
   Prefix prefix;
   Offset start;
   uint32_t length;  // kLengthUnknown for a line of 4 GiB or more
@@ -255,6 +267,57 @@ constexpr uint32_t kLengthUnknown = UINT32_MAX;
 template <class E>
 concept KeepsLength = requires(const E& e) {
   e.length;
+};
+
+template <class E>
+typename E::Place placeOf(const E& e) {
+  if constexpr (KeepsLength<E>) {
+    return {e.start, e.length};
+  } else {
+    return {e.start};
+  }
+}
+
+// The entries of one sort, in memory of their own so that it can shrink:
+// once sorted they become places, which take half the room or less, and the
+// rest goes back to the system before the result is allocated; for a text
+// of short lines that is a quarter of the peak. Held by malloc, because only
+// realloc shrinks a block without copying it.
+template <class E>
+class EntryTable {
+ public:
+  using Place = typename E::Place;
+
+  explicit EntryTable(size_t count)
+      : data_(static_cast<std::byte*>(std::malloc(std::max<size_t>(1, count * sizeof(E))))),
+        count_(count) {
+    if (data_ == nullptr) throw std::bad_alloc();
+  }
+  ~EntryTable() { std::free(data_); }
+  EntryTable(const EntryTable&) = delete;
+  EntryTable& operator=(const EntryTable&) = delete;
+
+  [[nodiscard]] E* entries() { return reinterpret_cast<E*>(data_); }
+
+  // Front to back, each place written where entries already read lay.
+  [[nodiscard]] const Place* shrinkToPlaces(Progress& progress) {
+    ProgressTicker ticker(progress);
+    for (size_t i = 0; i < count_; ++i) {
+      E entry;
+      std::memcpy(&entry, data_ + i * sizeof(E), sizeof(E));
+      const Place place = placeOf(entry);
+      std::memcpy(data_ + i * sizeof(Place), &place, sizeof(Place));
+      ticker.at(static_cast<int64_t>(i));
+    }
+    if (void* smaller = std::realloc(data_, std::max<size_t>(1, count_ * sizeof(Place)))) {
+      data_ = static_cast<std::byte*>(smaller);
+    }
+    return reinterpret_cast<const Place*>(data_);
+  }
+
+ private:
+  std::byte* data_;
+  size_t count_;
 };
 
 // Lines of at least this many bytes on average (CR LF included) take the
@@ -319,9 +382,11 @@ class LineOrder {
         makeKey_(options.column == 0 ? 1 : options.column, binary_ ? 0 : ' '),
         primary_(binary_ ? kIdentity : collationWeights()) {}
 
-  [[nodiscard]] std::string_view lineOf(const E& e) const {
+  // Of an entry or a place.
+  template <class EntryOrPlace>
+  [[nodiscard]] std::string_view lineOf(const EntryOrPlace& e) const {
     const auto start = static_cast<size_t>(e.start);
-    if constexpr (KeepsLength<E>) {
+    if constexpr (KeepsLength<EntryOrPlace>) {
       if (e.length != kLengthUnknown) return text_.substr(start, e.length);
     }
     return text_.substr(start, lineEnd(text_, start) - start);
@@ -493,33 +558,41 @@ class WrittenLines {
 // write each half of the output at once, with no need to know where the
 // second half starts.
 template <bool kForward, class E, class Ticker>
-void mergeParts(const LineOrder<E>& order, const std::vector<E>& entries,
+void mergeParts(const LineOrder<E>& order, const typename E::Place* places,
                 const std::vector<size_t>& bounds, size_t lines, char* edge, Ticker& ticker) {
   const size_t parts = bounds.size() - 1;
   std::vector<size_t> heads(kForward ? bounds.begin() : bounds.begin() + 1,
                             kForward ? bounds.end() - 1 : bounds.end());
-  const auto next = [&](size_t part) -> const E& {
-    return kForward ? entries[heads[part]] : entries[heads[part] - 1];
+  const auto exhausted = [&](size_t part) {
+    return heads[part] == bounds[kForward ? part + 1 : part];
   };
+  // The entry of each part's next line, keyed again from its place.
+  std::vector<E> next(parts);
+  const auto load = [&](size_t part) {
+    if (exhausted(part)) return;
+    next[part] = order.entry(order.lineOf(places[kForward ? heads[part] : heads[part] - 1]));
+  };
+  for (size_t part = 0; part < parts; ++part) load(part);
   NoTicks noTicks;
   for (size_t i = 0; i < lines; ++i) {
     size_t best = parts;
     for (size_t part = 0; part < parts; ++part) {
-      if (heads[part] == bounds[kForward ? part + 1 : part]) continue;
+      if (exhausted(part)) continue;
       if (best == parts) {
         best = part;
-      } else if (kForward ? order.less(next(part), next(best), noTicks)
-                          : order.less(next(best), next(part), noTicks)) {
+      } else if (kForward ? order.less(next[part], next[best], noTicks)
+                          : order.less(next[best], next[part], noTicks)) {
         best = part;
       }
     }
-    const std::string_view line = order.lineOf(next(best));
+    const std::string_view line = order.lineOf(next[best]);
     if constexpr (kForward) {
       ++heads[best];
     } else {
       --heads[best];
       edge -= line.size() + 2;
     }
+    load(best);
     std::memcpy(edge, line.data(), line.size());
     edge[line.size()] = '\r';
     edge[line.size() + 1] = '\n';
@@ -534,13 +607,13 @@ std::string sortLines(std::string_view text, size_t lineCount, size_t outputSize
   const LineOrder<E> order(text, options);
   progress.setMaximum(static_cast<int64_t>(lineCount));
 
-  std::vector<E> entries;
-  entries.reserve(lineCount);
+  EntryTable<E> table(lineCount);
+  E* const entries = table.entries();
   ProgressTicker keying(progress);
   CrLfLines walker(text);
-  while (const std::optional<std::string_view> line = walker.next()) {
-    entries.push_back(order.entry(*line));
-    keying.at(static_cast<int64_t>(entries.size()));
+  for (size_t i = 0; const std::optional<std::string_view> line = walker.next(); ++i) {
+    entries[i] = order.entry(*line);
+    keying.at(static_cast<int64_t>(i));
   }
   progress.setValue(0);
 
@@ -548,21 +621,22 @@ std::string sortLines(std::string_view text, size_t lineCount, size_t outputSize
   // position), so the result is the same for any number of parts.
   const size_t parts = std::clamp<size_t>(threads, 1, kMostThreads);
   std::vector<size_t> bounds;
-  for (size_t part = 0; part <= parts; ++part) bounds.push_back(entries.size() * part / parts);
+  for (size_t part = 0; part <= parts; ++part) bounds.push_back(lineCount * part / parts);
   const auto count = static_cast<int64_t>(lineCount);
   if (parts == 1) {
     SortTicker sorting(progress, count);
-    order.sort(entries.data(), entries.data() + entries.size(), sorting);
+    order.sort(entries, entries + lineCount, sorting);
   } else {
     std::vector<std::function<void(WorkerTicker&)>> tasks;
     for (size_t part = 0; part < parts; ++part) {
       tasks.emplace_back([&, part](WorkerTicker& ticker) {
-        order.sort(entries.data() + bounds[part], entries.data() + bounds[part + 1], ticker);
+        order.sort(entries + bounds[part], entries + bounds[part + 1], ticker);
       });
     }
     runInThreads(tasks, count, std::bit_width(static_cast<uint64_t>(count < 2 ? 2 : count)),
                  progress);
   }
+  const typename E::Place* const places = table.shrinkToPlaces(progress);
   progress.setValue(0);
 
   // Sized a slice at a time: zeroing a gigabyte in one go would leave the
@@ -574,18 +648,18 @@ std::string sortLines(std::string_view text, size_t lineCount, size_t outputSize
     progress.setValue(0);
   }
 
-  // The parts are merged straight into the output, so no second table of
-  // entries is ever held.
+  // The parts are merged straight into the output, so no second table is
+  // ever held.
   if (parts == 1) {
     WrittenLines writing(progress);
-    mergeParts<true>(order, entries, bounds, lineCount, out.data(), writing);
+    mergeParts<true>(order, places, bounds, lineCount, out.data(), writing);
   } else {
     const size_t firstHalf = lineCount / 2;
     runInThreads({[&](WorkerTicker& ticker) {
-                    mergeParts<true>(order, entries, bounds, firstHalf, out.data(), ticker);
+                    mergeParts<true>(order, places, bounds, firstHalf, out.data(), ticker);
                   },
                   [&](WorkerTicker& ticker) {
-                    mergeParts<false>(order, entries, bounds, lineCount - firstHalf,
+                    mergeParts<false>(order, places, bounds, lineCount - firstHalf,
                                       out.data() + out.size(), ticker);
                   }},
                  count, 1, progress);
