@@ -382,6 +382,16 @@ class LineOrder {
         makeKey_(options.column == 0 ? 1 : options.column, binary_ ? 0 : ' '),
         primary_(binary_ ? kIdentity : collationWeights()) {}
 
+  // A walk over entries or places in turn reads lines at random places of
+  // the text; asking for the line this many steps ahead lets the cache
+  // misses overlap instead of each waiting for the one before.
+  static constexpr ptrdiff_t kReadAhead = 16;
+
+  template <class EntryOrPlace>
+  void prefetchLine(const EntryOrPlace& e, uint64_t skip = 0) const {
+    __builtin_prefetch(text_.data() + std::min<uint64_t>(text_.size() - 1, e.start + skip));
+  }
+
   // Of an entry or a place.
   template <class EntryOrPlace>
   [[nodiscard]] std::string_view lineOf(const EntryOrPlace& e) const {
@@ -487,6 +497,7 @@ class LineOrder {
         std::any_of(first, last, [&](const E& e) { return keyLength(makeKey_(lineOf(e))) > skip; });
     if (!longer) return false;
     for (E* e = first; e != last; ++e) {
+      if (last - e > kReadAhead) prefetchLine(e[kReadAhead], skip);
       e->prefix =
           keyPrefix<typename E::Prefix>(makeKey_(lineOf(*e)), makeKey_.fill(), primary_, skip);
       ticker.at();
@@ -503,9 +514,11 @@ class LineOrder {
 
 // Runs each task on a thread of its own while the calling thread keeps the
 // progress bar at the workers' count divided by `perStep`; a cancel there
-// stops the workers within a stride.
+// stops the workers within a stride. `alongside`, when given, is work of
+// the calling thread's own, a slice a call until it returns false.
 void runInThreads(const std::vector<std::function<void(WorkerTicker&)>>& tasks, int64_t maximum,
-                  int64_t perStep, Progress& progress) {
+                  int64_t perStep, Progress& progress,
+                  const std::function<bool()>& alongside = nullptr) {
   std::mutex mutex;
   std::condition_variable wake;
   size_t finished = 0;
@@ -526,11 +539,14 @@ void runInThreads(const std::vector<std::function<void(WorkerTicker&)>>& tasks, 
         wake.notify_one();
       });
     }
+    bool more = static_cast<bool>(alongside);
     for (bool allFinished = false; !allFinished;) {
+      if (more) more = alongside();
       {
         std::unique_lock lock(mutex);
-        allFinished = wake.wait_for(lock, std::chrono::milliseconds(20),
-                                    [&] { return finished == tasks.size(); });
+        const auto allDone = [&] { return finished == tasks.size(); };
+        allFinished =
+            more ? allDone() : wake.wait_for(lock, std::chrono::milliseconds(20), allDone);
       }
       const int64_t done = workers.shared.comparisons.load(std::memory_order_relaxed);
       progress.setValue(std::min(maximum, done / perStep));
@@ -570,7 +586,13 @@ void mergeParts(const LineOrder<E>& order, const typename E::Place* places,
   std::vector<E> next(parts);
   const auto load = [&](size_t part) {
     if (exhausted(part)) return;
-    next[part] = order.entry(order.lineOf(places[kForward ? heads[part] : heads[part] - 1]));
+    const size_t head = kForward ? heads[part] : heads[part] - 1;
+    const size_t end = bounds[kForward ? part + 1 : part];
+    constexpr auto ahead = static_cast<size_t>(LineOrder<E>::kReadAhead);
+    if (kForward ? end - head > ahead : head - end >= ahead) {
+      order.prefetchLine(places[kForward ? head + ahead : head - ahead]);
+    }
+    next[part] = order.entry(order.lineOf(places[head]));
   };
   for (size_t part = 0; part < parts; ++part) load(part);
   NoTicks noTicks;
@@ -623,6 +645,22 @@ std::string sortLines(std::string_view text, size_t lineCount, size_t outputSize
   std::vector<size_t> bounds;
   for (size_t part = 0; part <= parts; ++part) bounds.push_back(lineCount * part / parts);
   const auto count = static_cast<int64_t>(lineCount);
+
+  // Sized a slice at a time: zeroing a gigabyte in one go would leave the
+  // window without a cancel point for a second or more.
+  std::string out;
+  const auto sizeSlice = [&] {
+    out.resize(std::min(outputSize, out.size() + kSizingSlice));
+    return out.size() < outputSize;
+  };
+  // Long lines leave room for the result beside the text and the entries
+  // while the parts are sorted, so the calling thread sizes it meanwhile:
+  // the first touch of a gigabyte of fresh memory can take seconds.
+  std::function<bool()> alongside;
+  if constexpr (KeepsLength<E>) {
+    out.reserve(outputSize);
+    alongside = sizeSlice;
+  }
   if (parts == 1) {
     SortTicker sorting(progress, count);
     order.sort(entries, entries + lineCount, sorting);
@@ -634,17 +672,14 @@ std::string sortLines(std::string_view text, size_t lineCount, size_t outputSize
       });
     }
     runInThreads(tasks, count, std::bit_width(static_cast<uint64_t>(count < 2 ? 2 : count)),
-                 progress);
+                 progress, alongside);
   }
   const typename E::Place* const places = table.shrinkToPlaces(progress);
   progress.setValue(0);
 
-  // Sized a slice at a time: zeroing a gigabyte in one go would leave the
-  // window without a cancel point for a second or more.
-  std::string out;
   out.reserve(outputSize);
   while (out.size() < outputSize) {
-    out.resize(std::min(outputSize, out.size() + kSizingSlice));
+    sizeSlice();
     progress.setValue(0);
   }
 

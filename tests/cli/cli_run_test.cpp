@@ -2,8 +2,11 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <vector>
+
 #include "app/settings_file.h"
 #include "cli/cli_harness.h"
+#include "cli/scripted_platform.h"
 #include "core/cp1252.h"
 
 namespace brimlet {
@@ -94,6 +97,24 @@ TEST(CliRun, ASettingsFileThatCannotBeWrittenAtTheEndIsExitOne) {
   EXPECT_EQ(cli.home.read("stderr.txt"), "brimlet-cli: fehler beim speichern der einstellungen " +
                                              cli.home.file("Brimlet_set.txt") + "\n");
   EXPECT_EQ(cli.home.read("Brimlet_set.txt"), settings);
+}
+
+// The generator is seeded at its first draw; a run without a seed must
+// still draw differently from the next one, and a seed still repeats.
+TEST(CliRun, DrawsDifferFromRunToRunUnlessSeeded) {
+  const auto draws = [](ScriptedPlatform& platform) {
+    std::vector<double> values;
+    for (int i = 0; i < 4; ++i) values.push_back(platform.random());
+    return values;
+  };
+  ScriptedPlatform first;
+  ScriptedPlatform second;
+  EXPECT_NE(draws(first), draws(second));
+  ScriptedPlatform seeded;
+  ScriptedPlatform seededAgain;
+  seeded.seedRandom(7);
+  seededAgain.seedRandom(7);
+  EXPECT_EQ(draws(seeded), draws(seededAgain));
 }
 
 }  // namespace
