@@ -281,11 +281,38 @@ Buckets singleSort(std::string_view list, bool alphabetical, Progress& progress)
 
 ExtensionFiles extensionFiles(std::string_view list, bool alphabetical, Progress& progress) {
   ExtensionSort sort = sortByExtension(list, alphabetical, true, progress);
+  const Classification& sorted = sort.sorted;
+  const size_t count = sort.extensions.size() + 1;
   ExtensionFiles files;
-  files.buckets = copyIntoBuckets(list, sort.sorted, sort.extensions.size() + 1);
+  files.firstLine.assign(count + 1, 0);
+  for (size_t i = 0; i < count; ++i) {
+    const int64_t lines = i < sorted.lines.size() ? sorted.lines[i] : 0;
+    files.firstLine[i + 1] = files.firstLine[i] + static_cast<size_t>(lines);
+  }
+  files.lines.resize(files.firstLine[count]);
+  std::vector<size_t> next(files.firstLine.begin(), files.firstLine.end() - 1);
+  LineWalker lines(list);
+  for (const uint32_t bucket : sorted.bucketOfLine) {
+    const std::string_view line = *lines.next();
+    if (bucket != kDropped) files.lines[next[bucket]++] = line;
+  }
   files.names = std::move(sort.extensions);
   files.names.emplace_back("unknown");
   return files;
+}
+
+std::string ExtensionFiles::text(size_t i) const {
+  const auto first = lines.begin() + static_cast<ptrdiff_t>(firstLine[i]);
+  const auto last = lines.begin() + static_cast<ptrdiff_t>(firstLine[i + 1]);
+  size_t size = 0;
+  for (auto line = first; line != last; ++line) size += line->size() + 2;
+  std::string text;
+  text.reserve(size);
+  for (auto line = first; line != last; ++line) {
+    text += *line;
+    text += "\r\n";
+  }
+  return text;
 }
 
 std::string processedText(const Buckets& buckets, std::span<const bool> selection) {

@@ -85,10 +85,17 @@ inline constexpr int64_t kSampleInterval = 2000;
 // The same sort for one file per extension, each bucket named by its
 // extension and the rest "unknown". The extension "con" is never
 // collected, so such lines land in "unknown"; so does the extension
-// "unknown" itself, which would otherwise name the same file twice.
+// "unknown" itself, which would otherwise name the same file twice. Only
+// where each file's lines lie in the list is held, and a file's text is
+// built when it is written: the files never take the list's room again
+// beside the list and its sorted copy.
 struct ExtensionFiles {
-  std::vector<std::string> names;  // one a bucket
-  Buckets buckets;
+  std::vector<std::string> names;       // one a file
+  std::vector<std::string_view> lines;  // into the list, grouped by file
+  std::vector<size_t> firstLine;        // file i: [firstLine[i], firstLine[i + 1])
+
+  // The lines of file `i`, each followed by CR LF.
+  [[nodiscard]] std::string text(size_t i) const;
 };
 [[nodiscard]] ExtensionFiles extensionFiles(std::string_view list, bool alphabetical,
                                             Progress& progress);

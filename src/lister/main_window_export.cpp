@@ -127,8 +127,7 @@ void MainWindow::main_fex_e_Click() {
   if (files.names.size() < 2) return;  // no extension at all: only "unknown"
   bool allSaved = true;
   for (size_t i = 0; i < files.names.size(); ++i) {
-    allSaved =
-        saveInFolder(exportFolder, files.names[i] + ".txt", files.buckets.bucket(i)) && allSaved;
+    allSaved = saveInFolder(exportFolder, files.names[i] + ".txt", files.text(i)) && allSaved;
   }
   if (allSaved)
     log(decimal(static_cast<int64_t>(files.names.size())) + " dateien gespeichert",

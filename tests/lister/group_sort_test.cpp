@@ -133,10 +133,10 @@ TEST(SingleSort, WithoutAnyExtensionEverythingIsRest) {
 TEST(SingleSort, FilesKeepConAndUnknownInTheUnknownFile) {
   NoProgress progress;
   const ExtensionFiles files =
-      extensionFiles("a.CON\r\nb.txt\r\nc.unknown\r\nd\r\n", true, progress);
+      extensionFiles("a.CON\r\nb.txt\r\nc.unknown\r\ne.txt\r\n***\r\nd\r\n", true, progress);
   EXPECT_EQ(files.names, (std::vector<std::string>{"txt", "unknown"}));
-  EXPECT_EQ(textsOf(files.buckets),
-            (std::vector<std::string>{"b.txt\r\n", "a.CON\r\nc.unknown\r\nd\r\n"}));
+  EXPECT_EQ(files.text(0), "b.txt\r\ne.txt\r\n");
+  EXPECT_EQ(files.text(1), "a.CON\r\nc.unknown\r\nd\r\n");
 }
 
 TEST(DeepestPath, CountsBothSeparatorsInLinesOnly) {
