@@ -3,22 +3,52 @@
 
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace brimlet {
 
-std::optional<std::string_view> CrLfLines::next() {
-  if (pos_ >= text_.size()) return std::nullopt;
-  size_t search = pos_;
-  while (search < text_.size()) {
-    const void* hit = std::memchr(text_.data() + search, '\r', text_.size() - search);
-    if (hit == nullptr) break;
-    const size_t cr = static_cast<size_t>(static_cast<const char*>(hit) - text_.data());
-    if (cr + 1 < text_.size() && text_[cr + 1] == '\n') {
-      std::string_view line = text_.substr(pos_, cr - pos_);
-      pos_ = cr + 2;
-      return line;
-    }
-    search = cr + 1;
+namespace {
+
+// Bit j set where p[j] == byte, for the 64 bytes from p.
+uint64_t byteMask(const char* p, char byte) {
+#if defined(__SSE2__)
+  const __m128i wanted = _mm_set1_epi8(byte);
+  uint64_t mask = 0;
+  for (int part = 0; part < 4; ++part) {
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16 * part));
+    const auto bits = static_cast<uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, wanted)));
+    mask |= uint64_t{bits} << (16 * part);
   }
+  return mask;
+#else
+  uint64_t mask = 0;
+  for (int j = 0; j < 64; ++j) mask |= uint64_t{p[j] == byte} << j;
+  return mask;
+#endif
+}
+
+}  // namespace
+
+std::optional<std::string_view> CrLfLines::nextChunk() {
+  if (pos_ >= text_.size()) return std::nullopt;
+  while (ends_ == 0 && scanned_ + 1 < text_.size()) {
+    chunk_ = scanned_;
+    if (chunk_ + kChunk < text_.size()) {
+      // The LF of a CR at the chunk's last byte is the next chunk's first.
+      const uint64_t lineFeeds = (byteMask(text_.data() + chunk_, '\n') >> 1) |
+                                 (uint64_t{text_[chunk_ + kChunk] == '\n'} << (kChunk - 1));
+      ends_ = byteMask(text_.data() + chunk_, '\r') & lineFeeds;
+      scanned_ = chunk_ + kChunk;
+    } else {
+      for (size_t i = chunk_; i + 1 < text_.size(); ++i) {
+        if (text_[i] == '\r' && text_[i + 1] == '\n') ends_ |= uint64_t{1} << (i - chunk_);
+      }
+      scanned_ = text_.size();
+    }
+  }
+  if (ends_ != 0) return lineEndingAtNextEnd();
   std::string_view tail = text_.substr(pos_);
   pos_ = text_.size();
   if (tail.back() == '\n') tail.remove_suffix(1);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <bit>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,11 +21,33 @@ class CrLfLines {
  public:
   explicit CrLfLines(std::string_view text) : text_(text) {}
 
-  [[nodiscard]] std::optional<std::string_view> next();
+  [[nodiscard]] std::optional<std::string_view> next() {
+    if (ends_ == 0) return nextChunk();
+    return lineEndingAtNextEnd();
+  }
 
  private:
+  // Fills `ends_` from the next chunks with a line end, or returns the tail.
+  [[nodiscard]] std::optional<std::string_view> nextChunk();
+
+  [[nodiscard]] std::string_view lineEndingAtNextEnd() {
+    const size_t cr = chunk_ + static_cast<size_t>(std::countr_zero(ends_));
+    ends_ &= ends_ - 1;
+    const std::string_view line(text_.data() + pos_, cr - pos_);
+    pos_ = cr + 2;
+    return line;
+  }
+
+  // The line ends are found 64 bytes at a time, as a mask of where a CR LF
+  // starts: most lines are short, and a search per line costs more than
+  // the line.
+  static constexpr size_t kChunk = 64;
+
   std::string_view text_;
   size_t pos_ = 0;
+  size_t chunk_ = 0;    // the start of the chunk `ends_` covers
+  size_t scanned_ = 0;  // where the next chunk starts
+  uint64_t ends_ = 0;   // bit j: a CR LF not yet read starts at chunk_ + j
 };
 
 // How many lines CrLfLines reads: the text's line count once it has its
