@@ -27,7 +27,8 @@ class CrLfLines {
   }
 
  private:
-  // Fills `ends_` from the next chunks with a line end, or returns the tail.
+  // Reads on to the next chunk that holds a line end and returns that line,
+  // or, past the last line end, the tail.
   [[nodiscard]] std::optional<std::string_view> nextChunk();
 
   [[nodiscard]] std::string_view lineEndingAtNextEnd() {

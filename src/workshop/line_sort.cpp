@@ -281,7 +281,7 @@ typename E::Place placeOf(const E& e) {
 // The entries of one sort, in memory of their own so that it can shrink:
 // once sorted they become places, which take half the room or less, and the
 // rest goes back to the system before the result is allocated; for a text
-// of short lines that is a quarter of the peak. Held by malloc, because only
+// of short lines that is a sixth of the peak. Held by malloc, because only
 // realloc shrinks a block without copying it.
 template <class E>
 class EntryTable {
@@ -385,7 +385,7 @@ class LineOrder {
   // A walk over entries or places in turn reads lines at random places of
   // the text; asking for the line this many steps ahead lets the cache
   // misses overlap instead of each waiting for the one before.
-  static constexpr ptrdiff_t kReadAhead = 16;
+  static constexpr size_t kReadAhead = 16;
 
   template <class EntryOrPlace>
   void prefetchLine(const EntryOrPlace& e, uint64_t skip = 0) const {
@@ -497,7 +497,7 @@ class LineOrder {
         std::any_of(first, last, [&](const E& e) { return keyLength(makeKey_(lineOf(e))) > skip; });
     if (!longer) return false;
     for (E* e = first; e != last; ++e) {
-      if (last - e > kReadAhead) prefetchLine(e[kReadAhead], skip);
+      if (static_cast<size_t>(last - e) > kReadAhead) prefetchLine(e[kReadAhead], skip);
       e->prefix =
           keyPrefix<typename E::Prefix>(makeKey_(lineOf(*e)), makeKey_.fill(), primary_, skip);
       ticker.at();
@@ -588,7 +588,7 @@ void mergeParts(const LineOrder<E>& order, const typename E::Place* places,
     if (exhausted(part)) return;
     const size_t head = kForward ? heads[part] : heads[part] - 1;
     const size_t end = bounds[kForward ? part + 1 : part];
-    constexpr auto ahead = static_cast<size_t>(LineOrder<E>::kReadAhead);
+    constexpr size_t ahead = LineOrder<E>::kReadAhead;
     if (kForward ? end - head > ahead : head - end >= ahead) {
       order.prefetchLine(places[kForward ? head + ahead : head - ahead]);
     }
